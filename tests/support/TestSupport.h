@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <functional>
+
+namespace TestSupport {
+
+// Runs the Qt event loop until `done` returns true or `timeout` passes; returns done().
+bool waitUntil(const std::function<bool()> &done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(30));
+
+// A directory for this test run's scratch files, under the build tree when the test
+// runs from CTest (LYRABOX_TEST_TMP), else under the system's temporary directory.
+QString scratchRoot();
+
+} // namespace TestSupport
