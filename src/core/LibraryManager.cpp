@@ -1,0 +1,462 @@
+#include "LibraryManager.h"
+
+#include "ArtworkPool.h"
+#include "LibrarySearchIndex.h"
+#include "OrderedInspector.h"
+#include "media/AvMediaAsset.h"
+#include "util/FolderScanner.h"
+#include "util/SmartSorter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSet>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+class LibraryManager::SearchIndex : public LibrarySearchIndex
+{
+};
+
+// What an import needs once its worker is done.
+struct LibraryManager::Batch
+{
+    QUrl folder; // empty for a batch of files
+    std::function<void()> onDone;
+    bool readable = true; // false when the folder could not be listed
+};
+
+namespace {
+
+MediaItem inspectWithAvformat(const QUrl &url, qint64 sortIndex)
+{
+    const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(url.toLocalFile());
+    return MediaItem::fromURL(url, sortIndex, *asset);
+}
+
+QString extensionOf(const QUrl &url)
+{
+    return QFileInfo(url.fileName()).suffix().toLower();
+}
+
+// The folder's path as items under it start, without a trailing separator.
+QString folderPrefix(const QUrl &folder)
+{
+    QString path = QDir::cleanPath(QFileInfo(folder.toLocalFile()).absoluteFilePath());
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+
+} // namespace
+
+LibraryManager::LibraryManager(QObject *parent) : LibraryManager(inspectWithAvformat, parent) {}
+
+LibraryManager::LibraryManager(ItemFactory factory, QObject *parent)
+    : QObject(parent), m_factory(std::move(factory)), m_searchIndex(std::make_unique<SearchIndex>()),
+      m_cancelled(std::make_shared<std::atomic<bool>>(false))
+{
+}
+
+LibraryManager::~LibraryManager()
+{
+    m_cancelled->store(true);
+}
+
+const QStringList &LibraryManager::audioExtensions()
+{
+    static const QStringList list{u"mp3"_s, u"m4a"_s,  u"m4b"_s,  u"aac"_s,  u"wav"_s, u"flac"_s,
+                                  u"ogg"_s, u"wma"_s, u"aiff"_s, u"alac"_s, u"opus"_s};
+    return list;
+}
+
+const QStringList &LibraryManager::videoExtensions()
+{
+    static const QStringList list{u"mp4"_s, u"mkv"_s, u"avi"_s, u"mov"_s, u"wmv"_s, u"flv"_s,
+                                  u"webm"_s, u"m4v"_s, u"mpg"_s, u"mpeg"_s, u"ts"_s};
+    return list;
+}
+
+const QStringList &LibraryManager::allExtensions()
+{
+    static const QStringList list = audioExtensions() + videoExtensions();
+    return list;
+}
+
+QList<LibraryManager::SortOrder> LibraryManager::allSortOrders()
+{
+    return {SortOrder::Natural, SortOrder::Title,    SortOrder::Artist,
+            SortOrder::Album,   SortOrder::Duration, SortOrder::DateAdded};
+}
+
+QString LibraryManager::sortOrderTitle(SortOrder order)
+{
+    switch (order) {
+    case SortOrder::Natural:
+        return u"Natural Order"_s;
+    case SortOrder::Title:
+        return u"Title"_s;
+    case SortOrder::Artist:
+        return u"Artist"_s;
+    case SortOrder::Album:
+        return u"Album"_s;
+    case SortOrder::Duration:
+        return u"Duration"_s;
+    case SortOrder::DateAdded:
+        return u"Date Added"_s;
+    }
+    return {};
+}
+
+void LibraryManager::setSearchText(const QString &text)
+{
+    if (text == m_searchText)
+        return;
+    m_searchText = text;
+    m_filterValid = false;
+    Q_EMIT searchTextChanged();
+}
+
+const QList<qsizetype> &LibraryManager::filteredPositions() const
+{
+    if (m_filterValid)
+        return m_filtered;
+    m_filtered.clear();
+    if (m_searchText.isEmpty()) {
+        m_filtered.resize(m_allItems.size());
+        std::iota(m_filtered.begin(), m_filtered.end(), qsizetype(0));
+    } else {
+        if (m_searchIndex->size() != m_allItems.size()) {
+            m_searchIndex->clear();
+            for (const MediaItem &item : m_allItems)
+                m_searchIndex->append(item);
+        }
+        m_filtered = m_searchIndex->search(m_searchText.toLower(), m_allItems);
+    }
+    m_filterValid = true;
+    return m_filtered;
+}
+
+QList<MediaItem> LibraryManager::filteredItems() const
+{
+    if (m_searchText.isEmpty())
+        return m_allItems;
+    QList<MediaItem> result;
+    const QList<qsizetype> &positions = filteredPositions();
+    result.reserve(positions.size());
+    for (qsizetype i : positions)
+        result.append(m_allItems[i]);
+    return result;
+}
+
+QList<MediaItem> LibraryManager::videoItems() const
+{
+    QList<MediaItem> result;
+    for (qsizetype i : filteredPositions()) {
+        if (m_allItems[i].isVideo)
+            result.append(m_allItems[i]);
+    }
+    return result;
+}
+
+QList<MediaItem> LibraryManager::sortedItems(SortOrder order) const
+{
+    QList<MediaItem> items = filteredItems();
+    switch (order) {
+    case SortOrder::Natural:
+        return SmartSorter::sortMediaItems(items);
+    case SortOrder::Title:
+        return SmartSorter::sortMediaItemsByText(items, &MediaItem::title);
+    case SortOrder::Artist:
+        return SmartSorter::sortMediaItemsByText(items, &MediaItem::artist);
+    case SortOrder::Album:
+        return SmartSorter::sortMediaItemsByText(items, &MediaItem::album);
+    case SortOrder::Duration:
+        std::stable_sort(items.begin(), items.end(), [](const MediaItem &a, const MediaItem &b) {
+            return a.duration < b.duration;
+        });
+        return items;
+    case SortOrder::DateAdded:
+        return items;
+    }
+    return items;
+}
+
+void LibraryManager::createPlaylist(const QString &name, const QList<MediaItem> &items,
+                                    bool isAudiobook)
+{
+    Playlist playlist;
+    playlist.name = name;
+    playlist.items = SmartSorter::sortMediaItems(items);
+    playlist.isAudiobook = isAudiobook;
+    m_playlists.append(playlist);
+    Q_EMIT playlistsChanged();
+}
+
+void LibraryManager::deletePlaylist(const Playlist &playlist)
+{
+    if (m_playlists.removeIf([&](const Playlist &p) { return p.id == playlist.id; }) > 0)
+        Q_EMIT playlistsChanged();
+}
+
+void LibraryManager::removeItem(const MediaItem &item)
+{
+    const auto matches = [&](const MediaItem &m) { return m.id == item.id; };
+    bool changedItems = false;
+    for (const MediaItem &m : std::as_const(m_allItems)) {
+        if (matches(m)) {
+            if (--m_urlCounts[m.url] <= 0)
+                m_urlCounts.remove(m.url);
+        }
+    }
+    if (m_allItems.removeIf(matches) > 0) {
+        changedItems = true;
+        itemsChanged();
+    }
+    bool changedPlaylists = false;
+    for (Playlist &playlist : m_playlists) {
+        // Only detach playlists that actually hold the item.
+        if (std::any_of(playlist.items.cbegin(), playlist.items.cend(), matches)) {
+            playlist.items.removeIf(matches);
+            changedPlaylists = true;
+        }
+    }
+    if (changedItems)
+        Q_EMIT allItemsChanged();
+    if (changedPlaylists)
+        Q_EMIT playlistsChanged();
+}
+
+void LibraryManager::addItemToPlaylist(const Playlist &playlist, const MediaItem &item)
+{
+    for (Playlist &p : m_playlists) {
+        if (p.id == playlist.id) {
+            p.items.append(item);
+            Q_EMIT playlistsChanged();
+            return;
+        }
+    }
+}
+
+void LibraryManager::addFiles(const QList<QUrl> &urls)
+{
+    startImport(urls, QUrl(), {});
+}
+
+void LibraryManager::addFolder(const QUrl &folder)
+{
+    startImport({}, folder, {});
+}
+
+bool LibraryManager::handleDrop(const QList<QUrl> &urls)
+{
+    QList<QUrl> local;
+    for (const QUrl &url : urls) {
+        if (url.isValid() && url.isLocalFile() && !url.toLocalFile().isEmpty())
+            local.append(url);
+    }
+    if (local.isEmpty())
+        return false;
+
+    // Telling folders from files touches the disk once per URL: do it off the main thread.
+    ++m_runningImports;
+    QPointer<LibraryManager> self(this);
+    (void)QtConcurrent::run([self, local] {
+        QList<QUrl> folders;
+        QList<QUrl> files;
+        for (const QUrl &url : local)
+            (QFileInfo(url.toLocalFile()).isDir() ? folders : files).append(url);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, folders, files] {
+                if (!self)
+                    return;
+                --self->m_runningImports;
+                self->runFolderChain(folders, files);
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void LibraryManager::runFolderChain(QList<QUrl> folders, QList<QUrl> files)
+{
+    if (!folders.isEmpty()) {
+        const QUrl folder = folders.takeFirst();
+        QPointer<LibraryManager> self(this);
+        startImport({}, folder, [self, folders, files] {
+            if (self)
+                self->runFolderChain(folders, files);
+        });
+        return;
+    }
+    if (!files.isEmpty()) {
+        startImport(files, QUrl(), {});
+        return;
+    }
+    if (m_runningImports == 0)
+        Q_EMIT importsFinished();
+}
+
+void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
+                                 std::function<void()> onDone)
+{
+    ++m_runningImports;
+    setLoading(true);
+    setProgress(0);
+
+    // The worker sees the locations known now; the main thread checks again on append,
+    // since another import may add the same file meanwhile.
+    QSet<QUrl> known;
+    known.reserve(m_urlCounts.size());
+    for (auto it = m_urlCounts.cbegin(); it != m_urlCounts.cend(); ++it)
+        known.insert(it.key());
+
+    QPointer<LibraryManager> self(this);
+    const auto cancelled = m_cancelled;
+    const ItemFactory factory = m_factory;
+    auto batch = std::make_shared<Batch>(Batch{folder, std::move(onDone), true});
+
+    (void)QtConcurrent::run([self, cancelled, factory, urls, folder, known, batch] {
+        QList<QUrl> candidates;
+        bool scanned = true;
+        if (folder.isEmpty()) {
+            for (const QUrl &url : urls) {
+                if (url.isLocalFile() && allExtensions().contains(extensionOf(url)))
+                    candidates.append(QUrl::fromLocalFile(QDir::cleanPath(url.toLocalFile())));
+            }
+        } else {
+            const auto files = FolderScanner::scan(folder.toLocalFile(), allExtensions());
+            scanned = files.has_value();
+            if (files) {
+                for (const QString &path : *files)
+                    candidates.append(QUrl::fromLocalFile(path));
+            }
+        }
+
+        const QList<QUrl> ordered = SmartSorter::sortURLs(candidates);
+        const qsizetype count = ordered.size();
+        QList<OrderedInspector::Job> jobs;
+        QSet<QUrl> seen;
+        for (qsizetype i = 0; i < count; ++i) {
+            const QUrl &url = ordered[i];
+            if (known.contains(url) || seen.contains(url))
+                continue;
+            seen.insert(url);
+            jobs.append({url, i + 1, i});
+        }
+
+        ArtworkPool pool;
+        const auto inspect = [&](const QUrl &url, qint64 sortIndex) -> std::optional<MediaItem> {
+            // Nothing to import at a location that names no file (a stale drop, a typo).
+            if (!QFileInfo::exists(url.toLocalFile()))
+                return std::nullopt;
+            MediaItem item = factory(url, sortIndex);
+            pool.share(item);
+            return item;
+        };
+        const auto deliver = [&](const OrderedInspector::Job &job, std::optional<MediaItem> item) {
+            if (!item)
+                return;
+            const double progress = double(job.position + 1) / double(count);
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, item = std::move(*item), progress] {
+                    if (self)
+                        self->appendImported(item, progress);
+                },
+                Qt::QueuedConnection);
+        };
+        OrderedInspector::run(jobs, inspect, deliver, *cancelled,
+                              std::max(1, QThread::idealThreadCount()));
+
+        batch->readable = scanned;
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, batch] {
+                if (self)
+                    self->finishImport(*batch);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void LibraryManager::appendImported(const MediaItem &item, double progress)
+{
+    if (m_urlCounts.contains(item.url))
+        return;
+    m_urlCounts.insert(item.url, 1);
+    m_allItems.append(item);
+    if (m_searchIndex->size() == m_allItems.size() - 1)
+        m_searchIndex->append(item);
+    m_filterValid = false;
+    Q_EMIT itemAppended(item);
+    Q_EMIT allItemsChanged();
+    setProgress(progress);
+}
+
+void LibraryManager::finishImport(const Batch &batch)
+{
+    if (!batch.readable) {
+        // A folder that cannot be listed ends its import without changes.
+        setLoading(false);
+    } else if (batch.folder.isEmpty()) {
+        resortAll();
+        setLoading(false);
+        setProgress(1.0);
+    } else {
+        const QString prefix = folderPrefix(batch.folder);
+        QList<MediaItem> folderItems;
+        for (const MediaItem &item : std::as_const(m_allItems)) {
+            if (item.url.toLocalFile().startsWith(prefix))
+                folderItems.append(item);
+        }
+        if (folderItems.size() >= 2) {
+            const bool anyVideo = std::any_of(folderItems.cbegin(), folderItems.cend(),
+                                              [](const MediaItem &i) { return i.isVideo; });
+            QString name = QFileInfo(QDir::cleanPath(batch.folder.toLocalFile())).fileName();
+            createPlaylist(name, folderItems, !anyVideo);
+        }
+        resortAll();
+        setLoading(false);
+    }
+    --m_runningImports;
+    if (batch.onDone)
+        batch.onDone();
+    else if (m_runningImports == 0)
+        Q_EMIT importsFinished();
+}
+
+void LibraryManager::resortAll()
+{
+    m_allItems = SmartSorter::sortMediaItems(m_allItems);
+    itemsChanged();
+    Q_EMIT allItemsChanged();
+}
+
+void LibraryManager::itemsChanged()
+{
+    m_filterValid = false;
+    m_searchIndex->clear();
+}
+
+void LibraryManager::setLoading(bool loading)
+{
+    if (m_isLoading == loading)
+        return;
+    m_isLoading = loading;
+    Q_EMIT isLoadingChanged();
+}
+
+void LibraryManager::setProgress(double progress)
+{
+    if (m_loadingProgress == progress)
+        return;
+    m_loadingProgress = progress;
+    Q_EMIT loadingProgressChanged();
+}

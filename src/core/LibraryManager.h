@@ -1,0 +1,125 @@
+#pragma once
+
+#include "models/MediaItem.h"
+#include "models/Playlist.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class ArtworkPool;
+
+// The one library store: every imported item, the playlists, import progress and the
+// search text. Lives on the main thread; imports inspect files on worker threads and
+// apply every change here. Nothing is stored on disk.
+class LibraryManager : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QList<MediaItem> allItems READ allItems NOTIFY allItemsChanged)
+    Q_PROPERTY(QList<Playlist> playlists READ playlists NOTIFY playlistsChanged)
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
+    Q_PROPERTY(double loadingProgress READ loadingProgress NOTIFY loadingProgressChanged)
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+
+public:
+    // The orders the library list offers; titles via sortOrderTitle.
+    enum class SortOrder { Natural, Title, Artist, Album, Duration, DateAdded };
+    Q_ENUM(SortOrder)
+
+    // Builds the record for one file; called on worker threads, several at once.
+    using ItemFactory = std::function<MediaItem(const QUrl &url, qint64 sortIndex)>;
+
+    explicit LibraryManager(QObject *parent = nullptr);
+    // For tests: inspect files with `factory` instead of the media inspector.
+    LibraryManager(ItemFactory factory, QObject *parent = nullptr);
+    ~LibraryManager() override;
+
+    static const QStringList &audioExtensions();
+    static const QStringList &videoExtensions();
+    static const QStringList &allExtensions();
+    static QList<SortOrder> allSortOrders();
+    static QString sortOrderTitle(SortOrder order);
+
+    const QList<MediaItem> &allItems() const { return m_allItems; }
+    const QList<Playlist> &playlists() const { return m_playlists; }
+    bool isLoading() const { return m_isLoading; }
+    double loadingProgress() const { return m_loadingProgress; }
+    const QString &searchText() const { return m_searchText; }
+    void setSearchText(const QString &text);
+
+    // Positions in allItems of the items matching searchText, in order. Recomputed
+    // only when the items or the search text change.
+    const QList<qsizetype> &filteredPositions() const;
+    // The items of allItems whose lower-cased title, artist or album contains the
+    // lower-cased search text (all items when it is empty), in order.
+    QList<MediaItem> filteredItems() const;
+    // The video items of filteredItems.
+    QList<MediaItem> videoItems() const;
+    // filteredItems in the given order (stable).
+    QList<MediaItem> sortedItems(SortOrder order) const;
+
+    void createPlaylist(const QString &name, const QList<MediaItem> &items, bool isAudiobook);
+    void deletePlaylist(const Playlist &playlist);
+    void removeItem(const MediaItem &item);
+    // Appends the item to the first playlist with that id; nothing when it is gone.
+    void addItemToPlaylist(const Playlist &playlist, const MediaItem &item);
+
+    // Imports the files (media extensions only, each location once) in the
+    // background. Records appear one by one in natural file-name order.
+    void addFiles(const QList<QUrl> &urls);
+    // Scans the folder tree in the background, imports what it finds, and makes the
+    // folder's items a playlist when there are two or more.
+    void addFolder(const QUrl &folder);
+    // A drop of URLs: existing folders are imported first, one after another, then
+    // every other local file in one batch. Returns whether any local file URL was
+    // given; anything else (text, remote addresses) is refused.
+    bool handleDrop(const QList<QUrl> &urls);
+
+    // Imports still running (including folders waiting their turn in a drop).
+    int runningImports() const { return m_runningImports; }
+
+Q_SIGNALS:
+    void allItemsChanged();
+    void playlistsChanged();
+    void isLoadingChanged();
+    void loadingProgressChanged();
+    void searchTextChanged();
+    // One record was appended at the end of allItems during an import.
+    void itemAppended(const MediaItem &item);
+    // Every import has finished (runningImports dropped to zero).
+    void importsFinished();
+
+private:
+    struct Batch;
+    void startImport(const QList<QUrl> &urls, const QUrl &folder, std::function<void()> onDone);
+    void runFolderChain(QList<QUrl> folders, QList<QUrl> files);
+    void appendImported(const MediaItem &item, double progress);
+    void finishImport(const Batch &batch);
+    void setLoading(bool loading);
+    void setProgress(double progress);
+    void itemsChanged();
+    void resortAll();
+
+    ItemFactory m_factory;
+    QList<MediaItem> m_allItems;
+    QList<Playlist> m_playlists;
+    bool m_isLoading = false;
+    double m_loadingProgress = 0;
+    QString m_searchText;
+    int m_runningImports = 0;
+
+    // Count of items per location, for the duplicate test (one lookup per file).
+    QHash<QUrl, int> m_urlCounts;
+
+    mutable bool m_filterValid = false;
+    mutable QList<qsizetype> m_filtered;
+    class SearchIndex;
+    std::unique_ptr<SearchIndex> m_searchIndex;
+
+    // Set when the manager goes away, so background work stops early.
+    std::shared_ptr<std::atomic<bool>> m_cancelled;
+};

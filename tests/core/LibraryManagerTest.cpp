@@ -1,0 +1,382 @@
+#include "TestSupport.h"
+#include "core/LibraryManager.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stands in for media inspection: titles and tags come from the file name, and every
+// call is checked to run off the main thread.
+struct FakeInspector
+{
+    std::shared_ptr<std::atomic<int>> calls = std::make_shared<std::atomic<int>>(0);
+    std::shared_ptr<std::atomic<bool>> ranOnMain = std::make_shared<std::atomic<bool>>(false);
+
+    LibraryManager::ItemFactory factory() const
+    {
+        return [calls = calls, ranOnMain = ranOnMain](const QUrl &url, qint64 sortIndex) {
+            ++*calls;
+            if (QThread::currentThread() == QCoreApplication::instance()->thread())
+                *ranOnMain = true;
+            MediaItem item;
+            item.url = url;
+            item.title = MediaItem::titleFromURL(url);
+            item.sortIndex = sortIndex;
+            item.isVideo = MediaItem::isVideoExtension(url.fileName());
+            item.duration = item.title.size();
+            return item;
+        };
+    }
+};
+
+class LibraryManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString touch(const QString &relative)
+    {
+        const QString path = dir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return path;
+    }
+    QUrl url(const QString &relative) { return QUrl::fromLocalFile(dir.filePath(relative)); }
+    QUrl touchUrl(const QString &relative) { return QUrl::fromLocalFile(touch(relative)); }
+
+    bool waitIdle()
+    {
+        return TestSupport::waitUntil([&] { return library.runningImports() == 0; });
+    }
+    void importFiles(const QList<QUrl> &urls)
+    {
+        library.addFiles(urls);
+        ASSERT_TRUE(waitIdle());
+    }
+    void importFolder(const QString &relative)
+    {
+        library.addFolder(url(relative));
+        ASSERT_TRUE(waitIdle());
+    }
+
+    static QStringList titles(const QList<MediaItem> &items)
+    {
+        QStringList out;
+        for (const MediaItem &item : items)
+            out.append(item.title);
+        return out;
+    }
+    const Playlist *playlistNamed(const QString &name) const
+    {
+        for (const Playlist &p : library.playlists())
+            if (p.name == name)
+                return &p;
+        return nullptr;
+    }
+
+    QTemporaryDir dir{TestSupport::scratchRoot() + u"/library-XXXXXX"_s};
+    FakeInspector inspector;
+    LibraryManager library{inspector.factory()};
+};
+
+TEST_F(LibraryManagerTest, FilesAreNumberedInNaturalOrderAndAppearOneByOne)
+{
+    QStringList appended;
+    QList<double> progress;
+    QObject::connect(&library, &LibraryManager::itemAppended,
+                     [&](const MediaItem &item) { appended.append(item.title); });
+    QObject::connect(&library, &LibraryManager::loadingProgressChanged,
+                     [&] { progress.append(library.loadingProgress()); });
+
+    library.addFiles({touchUrl(u"Chapter 10.mp3"_s), touchUrl(u"Chapter 2.mp3"_s),
+                      touchUrl(u"Chapter 1.mp3"_s), touchUrl(u"notes.txt"_s)});
+    EXPECT_TRUE(library.isLoading());
+    ASSERT_TRUE(waitIdle());
+
+    EXPECT_EQ(appended, (QStringList{u"Chapter 1"_s, u"Chapter 2"_s, u"Chapter 10"_s}));
+    EXPECT_EQ(titles(library.allItems()), appended);
+    QList<qint64> indexes;
+    for (const MediaItem &item : library.allItems())
+        indexes.append(item.sortIndex);
+    EXPECT_EQ(indexes, (QList<qint64>{1, 2, 3}));
+    EXPECT_FALSE(library.isLoading());
+    EXPECT_EQ(library.loadingProgress(), 1.0);
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_FALSE(*inspector.ranOnMain);
+}
+
+TEST_F(LibraryManagerTest, KnownLocationsAreImportedOnceAndKeepTheirPositionsUnused)
+{
+    const QUrl b = touchUrl(u"b.mp3"_s);
+    importFiles({b});
+    ASSERT_EQ(library.allItems().size(), 1);
+    const QUuid firstId = library.allItems().first().id;
+
+    const QUrl a = touchUrl(u"a.mp3"_s);
+    const QUrl c = touchUrl(u"c.mp3"_s);
+    importFiles({c, b, a});
+
+    ASSERT_EQ(library.allItems().size(), 3);
+    for (const MediaItem &item : library.allItems()) {
+        if (item.url == a)
+            EXPECT_EQ(item.sortIndex, 1);
+        else if (item.url == c)
+            EXPECT_EQ(item.sortIndex, 3);
+        else
+            EXPECT_EQ(item.id, firstId);
+    }
+    EXPECT_EQ(library.loadingProgress(), 1.0);
+
+    // One location named three ways in one call is imported once.
+    const QUrl d = touchUrl(u"d.mp3"_s);
+    importFiles({d, d, QUrl::fromLocalFile(dir.path() + u"//d.mp3"_s)});
+    EXPECT_EQ(library.allItems().size(), 4);
+    EXPECT_EQ(*inspector.calls, 4);
+}
+
+TEST_F(LibraryManagerTest, MissingPathsAndOtherExtensionsAddNothing)
+{
+    importFiles({url(u"gone.mp3"_s), touchUrl(u"readme.txt"_s), touchUrl(u"noext"_s),
+                 QUrl(u"https://example.invalid/a.mp3"_s), touchUrl(u"song.MP3"_s)});
+    EXPECT_EQ(titles(library.allItems()), QStringList{u"song"_s});
+}
+
+TEST_F(LibraryManagerTest, FolderBecomesAudiobookPlaylistOnlyWithTwoOrMoreItems)
+{
+    touch(u"Single/one.mp3"_s);
+    importFolder(u"Single"_s);
+    EXPECT_EQ(library.allItems().size(), 1);
+    EXPECT_TRUE(library.playlists().isEmpty());
+
+    touch(u"Book/Part 10.m4b"_s);
+    touch(u"Book/Part 2.m4b"_s);
+    touch(u"Book/Part 1.m4b"_s);
+    importFolder(u"Book"_s);
+    const Playlist *book = playlistNamed(u"Book"_s);
+    ASSERT_NE(book, nullptr);
+    EXPECT_TRUE(book->isAudiobook);
+    EXPECT_EQ(titles(book->items), (QStringList{u"Part 1"_s, u"Part 2"_s, u"Part 10"_s}));
+    // A folder import does not push progress to 1 at the end.
+    EXPECT_NEAR(library.loadingProgress(), 1.0, 1e-9);
+
+    touch(u"Mixed/a.mp3"_s);
+    touch(u"Mixed/b.mp4"_s);
+    importFolder(u"Mixed"_s);
+    const Playlist *mixed = playlistNamed(u"Mixed"_s);
+    ASSERT_NE(mixed, nullptr);
+    EXPECT_FALSE(mixed->isAudiobook);
+
+    // Importing again adds no items but a second playlist of the same content.
+    importFolder(u"Book"_s);
+    EXPECT_EQ(library.allItems().size(), 6);
+    EXPECT_EQ(library.playlists().size(), 3);
+    EXPECT_EQ(library.playlists().last().items.size(), 3);
+}
+
+TEST_F(LibraryManagerTest, FolderPlaylistHoldsSubfoldersButNotSiblingsWithLongerNames)
+{
+    touch(u"Books/Book 10/x.mp3"_s);
+    touch(u"Books/Book 10/y.mp3"_s);
+    importFolder(u"Books/Book 10"_s);
+
+    touch(u"Books/Book 1/a.mp3"_s);
+    touch(u"Books/Book 1/Disc 2/b.mp3"_s);
+    touch(u"Books/Book 1/.hidden.mp3"_s);
+    touch(u"Books/Book 1/.secret/c.mp3"_s);
+    touch(u"Books/Book 1/cover.jpg"_s);
+    importFolder(u"Books/Book 1"_s);
+
+    const Playlist *book1 = playlistNamed(u"Book 1"_s);
+    ASSERT_NE(book1, nullptr);
+    EXPECT_EQ(titles(book1->items), (QStringList{u"a"_s, u"b"_s}));
+    EXPECT_EQ(library.allItems().size(), 4);
+}
+
+TEST_F(LibraryManagerTest, UnreadableOrMissingFolderEndsTheImportWithoutChanges)
+{
+    importFolder(u"does-not-exist"_s);
+    EXPECT_FALSE(library.isLoading());
+    EXPECT_TRUE(library.allItems().isEmpty());
+    EXPECT_TRUE(library.playlists().isEmpty());
+}
+
+TEST_F(LibraryManagerTest, ScanSurvivesLinkLoopsAndUndecodableNames)
+{
+    touch(u"Loop/a.mp3"_s);
+    touch(u"Loop/b.mp3"_s);
+    ASSERT_EQ(::symlink(".", QFile::encodeName(dir.filePath(u"Loop/again"_s)).constData()), 0);
+    ASSERT_EQ(::symlink("../Loop", QFile::encodeName(dir.filePath(u"Loop/up.mp3"_s)).constData()),
+              0);
+    // A name whose bytes are not UTF-8: no QString path would name this file.
+    const QByteArray raw = QFile::encodeName(dir.filePath(u"Loop/"_s)) + "bad\xff\xfe.mp3";
+    const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+
+    importFolder(u"Loop"_s);
+    ASSERT_FALSE(library.isLoading());
+    for (const MediaItem &item : library.allItems())
+        EXPECT_TRUE(QFileInfo::exists(item.url.toLocalFile())) << item.url.toString().toStdString();
+    QStringList names = titles(library.allItems());
+    names.sort();
+    // The link named like a media file is listed (as is any such entry), never followed.
+    EXPECT_EQ(names, (QStringList{u"a"_s, u"b"_s, u"up"_s}));
+}
+
+TEST_F(LibraryManagerTest, DropImportsFoldersFirstThenFilesInOneBatch)
+{
+    touch(u"Album/1.mp3"_s);
+    touch(u"Album/2.mp3"_s);
+    const QUrl loose1 = touchUrl(u"z loose.mp3"_s);
+    const QUrl loose2 = touchUrl(u"a loose.mp3"_s);
+
+    EXPECT_FALSE(library.handleDrop({}));
+    EXPECT_FALSE(library.handleDrop({QUrl(u"https://example.invalid/x.mp3"_s), QUrl()}));
+    EXPECT_EQ(library.runningImports(), 0);
+
+    bool finished = false;
+    QObject::connect(&library, &LibraryManager::importsFinished, [&] { finished = true; });
+    EXPECT_TRUE(library.handleDrop({loose1, url(u"Album"_s), loose2}));
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return finished; }));
+
+    ASSERT_EQ(library.playlists().size(), 1);
+    QHash<QString, qint64> index;
+    for (const MediaItem &item : library.allItems())
+        index.insert(item.title, item.sortIndex);
+    // The loose files were one batch of two, numbered in natural order.
+    EXPECT_EQ(index.value(u"a loose"_s), 1);
+    EXPECT_EQ(index.value(u"z loose"_s), 2);
+    EXPECT_EQ(index.value(u"1"_s), 1);
+}
+
+TEST_F(LibraryManagerTest, SearchMatchesTitleArtistOrAlbumWithoutFoldingDiacritics)
+{
+    LibraryManager tagged([](const QUrl &u, qint64 sortIndex) {
+        MediaItem item;
+        item.url = u;
+        item.sortIndex = sortIndex;
+        const QStringList parts = MediaItem::titleFromURL(u).split(u'_');
+        item.title = parts.value(0);
+        item.artist = parts.value(1);
+        item.album = parts.value(2);
+        item.isVideo = MediaItem::isVideoExtension(u.fileName());
+        return item;
+    });
+    tagged.addFiles({touchUrl(u"Heartbeat_x_y.mp3"_s), touchUrl(u"Yesterday_The Beatles_Help.mp3"_s),
+                     touchUrl(u"Café_Trio_Live.mp4"_s), touchUrl(u"Other_Band_Album two.mp3"_s)});
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return tagged.runningImports() == 0; }));
+
+    tagged.setSearchText(u"BEAT"_s);
+    EXPECT_EQ(titles(tagged.filteredItems()), (QStringList{u"Heartbeat"_s, u"Yesterday"_s}));
+    tagged.setSearchText(u"cafe"_s);
+    EXPECT_TRUE(tagged.filteredItems().isEmpty());
+    tagged.setSearchText(u"CAFÉ"_s);
+    EXPECT_EQ(titles(tagged.videoItems()), QStringList{u"Café"_s});
+    tagged.setSearchText(u" "_s); // spaces are searched for, not trimmed
+    EXPECT_EQ(titles(tagged.filteredItems()), (QStringList{u"Other"_s, u"Yesterday"_s}));
+    tagged.setSearchText(u"o\u0000"_s);
+    EXPECT_TRUE(tagged.filteredItems().isEmpty());
+    tagged.setSearchText(u"e_t"_s); // never matches across two fields
+    EXPECT_TRUE(tagged.filteredItems().isEmpty());
+
+    // Removing an item refreshes the search.
+    tagged.setSearchText(u"beat"_s);
+    tagged.removeItem(tagged.filteredItems().first());
+    EXPECT_EQ(titles(tagged.filteredItems()), QStringList{u"Yesterday"_s});
+    tagged.setSearchText(QString());
+    EXPECT_EQ(tagged.filteredItems().size(), 3);
+}
+
+TEST_F(LibraryManagerTest, SortOrdersAreStableAndDateAddedKeepsStoreOrder)
+{
+    importFiles({touchUrl(u"bb.mp3"_s), touchUrl(u"a.mp3"_s), touchUrl(u"ccc.mp3"_s),
+                 touchUrl(u"dd.mp4"_s)});
+    // The fake gives each item a duration equal to its title's length.
+    EXPECT_EQ(titles(library.sortedItems(LibraryManager::SortOrder::Duration)),
+              (QStringList{u"a"_s, u"bb"_s, u"dd"_s, u"ccc"_s}));
+    EXPECT_EQ(titles(library.sortedItems(LibraryManager::SortOrder::DateAdded)),
+              titles(library.allItems()));
+    EXPECT_EQ(titles(library.sortedItems(LibraryManager::SortOrder::Title)),
+              (QStringList{u"a"_s, u"bb"_s, u"ccc"_s, u"dd"_s}));
+    QStringList menu;
+    for (auto order : LibraryManager::allSortOrders())
+        menu.append(LibraryManager::sortOrderTitle(order));
+    EXPECT_EQ(menu, (QStringList{u"Natural Order"_s, u"Title"_s, u"Artist"_s, u"Album"_s,
+                                 u"Duration"_s, u"Date Added"_s}));
+}
+
+TEST_F(LibraryManagerTest, PlaylistOperations)
+{
+    importFiles({touchUrl(u"Part 10.mp3"_s), touchUrl(u"Part 2.mp3"_s), touchUrl(u"Part 1.mp3"_s)});
+    QList<MediaItem> items = library.allItems();
+    std::reverse(items.begin(), items.end());
+    for (MediaItem &item : items)
+        item.sortIndex = 0; // only titles decide
+    library.createPlaylist(QString(), items, false);
+    library.createPlaylist(u"Second"_s, {}, true);
+    ASSERT_EQ(library.playlists().size(), 2);
+    EXPECT_EQ(titles(library.playlists()[0].items),
+              (QStringList{u"Part 1"_s, u"Part 2"_s, u"Part 10"_s}));
+
+    const MediaItem part2 = library.allItems()[1];
+    const Playlist second = library.playlists()[1];
+    library.addItemToPlaylist(second, part2);
+    library.addItemToPlaylist(second, part2);
+    EXPECT_EQ(library.playlists()[1].items.size(), 2);
+
+    library.removeItem(part2);
+    EXPECT_EQ(library.allItems().size(), 2);
+    EXPECT_EQ(library.playlists()[0].items.size(), 2);
+    EXPECT_TRUE(library.playlists()[1].items.isEmpty()); // emptied playlists stay
+
+    library.deletePlaylist(second);
+    EXPECT_EQ(library.playlists().size(), 1);
+    library.addItemToPlaylist(second, part2); // gone: nothing happens
+    EXPECT_EQ(library.playlists().size(), 1);
+    EXPECT_EQ(library.allItems().size(), 2);
+
+    // A removed location can be imported again.
+    importFiles({part2.url});
+    EXPECT_EQ(library.allItems().size(), 3);
+}
+
+TEST_F(LibraryManagerTest, ManagerDestroyedDuringImportStopsQuietly)
+{
+    QList<QUrl> urls;
+    for (int i = 0; i < 200; ++i)
+        urls.append(touchUrl(u"f%1.mp3"_s.arg(i)));
+    {
+        LibraryManager shortLived(inspector.factory());
+        shortLived.addFiles(urls);
+        QCoreApplication::processEvents();
+    }
+    // Pending deliveries must find the manager gone rather than touch freed memory.
+    TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(300));
+    SUCCEED();
+}
+
+TEST_F(LibraryManagerTest, TenThousandFileFolder)
+{
+    for (int i = 1; i <= 10000; ++i)
+        touch(u"Big/track %1.mp3"_s.arg(i));
+    importFolder(u"Big"_s);
+    ASSERT_EQ(library.allItems().size(), 10000);
+    EXPECT_EQ(library.allItems().first().title, u"track 1"_s);
+    EXPECT_EQ(library.allItems().last().title, u"track 10000"_s);
+    ASSERT_EQ(library.playlists().size(), 1);
+    EXPECT_EQ(library.playlists().first().items.size(), 10000);
+}
+
+} // namespace
