@@ -12,7 +12,7 @@ PACKAGES=(
   libmpv-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libegl1 ffmpeg yt-dlp mpv
-  fonts-noto-core fonts-dejavu-core python3
+  fonts-noto-core fonts-dejavu-core python3 bc
 )
 
 missing=()
