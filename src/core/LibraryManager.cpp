@@ -19,10 +19,6 @@
 
 using namespace Qt::StringLiterals;
 
-class LibraryManager::SearchIndex : public LibrarySearchIndex
-{
-};
-
 // What an import needs once its worker is done.
 struct LibraryManager::Batch
 {
@@ -58,7 +54,7 @@ QString folderPrefix(const QUrl &folder)
 LibraryManager::LibraryManager(QObject *parent) : LibraryManager(inspectWithAvformat, parent) {}
 
 LibraryManager::LibraryManager(ItemFactory factory, QObject *parent)
-    : QObject(parent), m_factory(std::move(factory)), m_searchIndex(std::make_unique<SearchIndex>()),
+    : QObject(parent), m_factory(std::move(factory)), m_searchIndex(std::make_unique<LibrarySearchIndex>()),
       m_cancelled(std::make_shared<std::atomic<bool>>(false))
 {
 }

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-class ArtworkPool;
+class LibrarySearchIndex;
 
 // The one library store: every imported item, the playlists, import progress and the
 // search text. Lives on the main thread; imports inspect files on worker threads and
@@ -117,8 +117,7 @@ private:
 
     mutable bool m_filterValid = false;
     mutable QList<qsizetype> m_filtered;
-    class SearchIndex;
-    std::unique_ptr<SearchIndex> m_searchIndex;
+    std::unique_ptr<LibrarySearchIndex> m_searchIndex;
 
     // Set when the manager goes away, so background work stops early.
     std::shared_ptr<std::atomic<bool>> m_cancelled;
