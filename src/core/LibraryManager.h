@@ -70,14 +70,14 @@ public:
 
     // Imports the files (media extensions only, each location once) in the
     // background. Records appear one by one in natural file-name order.
-    void addFiles(const QList<QUrl> &urls);
+    Q_INVOKABLE void addFiles(const QList<QUrl> &urls);
     // Scans the folder tree in the background, imports what it finds, and makes the
     // folder's items a playlist when there are two or more.
-    void addFolder(const QUrl &folder);
+    Q_INVOKABLE void addFolder(const QUrl &folder);
     // A drop of URLs: existing folders are imported first, one after another, then
     // every other local file in one batch. Returns whether any local file URL was
     // given; anything else (text, remote addresses) is refused.
-    bool handleDrop(const QList<QUrl> &urls);
+    Q_INVOKABLE bool handleDrop(const QList<QUrl> &urls);
 
     // Imports still running (including folders waiting their turn in a drop).
     int runningImports() const { return m_runningImports; }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QUuid>
+#include <functional>
+
+// Base of the list models over manager lists whose records carry a UUID. Turns a new
+// list into the finest change it can see (rows appended, one row inserted, removed or
+// moved, contents changed in place) so that QML views keep their scroll position and
+// delegates; anything else resets the model.
+class IdListModel : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int count() const { return int(m_ids.size()); }
+
+Q_SIGNALS:
+    void countChanged();
+
+protected:
+    // Makes the rows those of `ids`. `commit` swaps the subclass's data to the new list;
+    // it is called exactly once, inside the begin/end pair of the change. When the ids
+    // are the same and `contentsMayDiffer`, every row reports changed data.
+    void replaceRows(const QList<QUuid> &ids, const std::function<void()> &commit,
+                     bool contentsMayDiffer);
+    // Appends one row at the end.
+    void appendRow(const QUuid &id, const std::function<void()> &commit);
+    // Tells views that `roles` of every row may have changed (position-dependent data).
+    void refreshAll(const QList<int> &roles);
+    const QList<QUuid> &ids() const { return m_ids; }
+
+private:
+    QList<QUuid> m_ids;
+};

@@ -1,0 +1,15 @@
+#include "ImportChoices.h"
+
+#include "core/LibraryManager.h"
+
+using namespace Qt::StringLiterals;
+
+QStringList ImportChoices::nameFilters()
+{
+    QStringList patterns;
+    for (const QString &extension : LibraryManager::allExtensions()) {
+        patterns.append(u"*."_s + extension.toLower());
+        patterns.append(u"*."_s + extension.toUpper());
+    }
+    return {u"Media files ("_s + patterns.join(u' ') + u')'};
+}

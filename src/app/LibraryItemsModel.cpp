@@ -1,0 +1,79 @@
+#include "LibraryItemsModel.h"
+
+#include "ArtworkCache.h"
+#include "core/LibraryManager.h"
+#include "util/RTLSupport.h"
+
+LibraryItemsModel::LibraryItemsModel(QObject *parent) : IdListModel(parent) {}
+
+void LibraryItemsModel::setLibrary(LibraryManager *library)
+{
+    if (m_library == library)
+        return;
+    if (m_library)
+        disconnect(m_library, nullptr, this, nullptr);
+    m_library = library;
+    if (m_library) {
+        connect(m_library, &LibraryManager::itemAppended, this, [this](const MediaItem &item) {
+            // Only an append that follows the rows we show; otherwise sync() catches up.
+            if (m_library->allItems().size() == count() + 1)
+                appendRow(item.id, [] {});
+        });
+        connect(m_library, &LibraryManager::allItemsChanged, this, &LibraryItemsModel::sync);
+    }
+    sync();
+    Q_EMIT libraryChanged();
+}
+
+void LibraryItemsModel::sync()
+{
+    QList<QUuid> next;
+    if (m_library) {
+        const QList<MediaItem> &items = m_library->allItems();
+        // After an append the rows already match: skip the walk.
+        if (items.size() == count() && (items.isEmpty() || items.last().id == ids().last())
+            && (items.isEmpty() || items.first().id == ids().first())) {
+            bool same = true;
+            for (qsizetype i = 0; i < items.size() && same; ++i)
+                same = items[i].id == ids()[i];
+            if (same)
+                return;
+        }
+        next.reserve(items.size());
+        for (const MediaItem &item : items)
+            next.append(item.id);
+    }
+    replaceRows(next, [] {}, false);
+}
+
+QVariant LibraryItemsModel::data(const QModelIndex &index, int role) const
+{
+    if (!m_library || !index.isValid() || index.row() >= m_library->allItems().size())
+        return {};
+    const MediaItem &item = m_library->allItems().at(index.row());
+    switch (role) {
+    case TitleRole: return item.title;
+    case ArtistRole: return item.artist;
+    case AlbumRole: return item.album;
+    case FormattedDurationRole: return item.formattedDuration();
+    case IsVideoRole: return item.isVideo;
+    case ArtworkSourceRole:
+        return ArtworkCache::shared().sourceFor(item.id.toString(QUuid::WithoutBraces),
+                                                item.artwork);
+    case TitleIsRTLRole: return RTLSupport::isRTL(item.title);
+    case ItemIdRole: return item.id.toString(QUuid::WithoutBraces);
+    }
+    return {};
+}
+
+QHash<int, QByteArray> LibraryItemsModel::roleNames() const
+{
+    return {{TitleRole, "title"},
+            {ArtistRole, "artist"},
+            {AlbumRole, "album"},
+            {FormattedDurationRole, "formattedDuration"},
+            {IsVideoRole, "isVideo"},
+            {ArtworkSourceRole, "artworkSource"},
+            {TitleIsRTLRole, "titleIsRTL"},
+            {ItemIdRole, "itemId"}};
+}

@@ -1,0 +1,77 @@
+#include "LyraboxApp.h"
+
+#include "ArtworkCache.h"
+#include "ArtworkImageProvider.h"
+#include "SymbolImageProvider.h"
+#include "core/DownloadManager.h"
+#include "core/LibraryManager.h"
+#include "core/MediaPlayerManager.h"
+#include "core/YouTubeService.h"
+#include "media/MpvPlayerBackend.h"
+#include "media/video/VideoPlayerLayerView.h"
+#include "platform/Appearance.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <clocale>
+
+using namespace Qt::StringLiterals;
+
+void LyraboxApp::prepareGraphics()
+{
+    VideoPlayerLayerView::selectGraphicsApi();
+}
+
+LyraboxApp::LyraboxApp(const Options &options, QObject *parent) : QObject(parent)
+{
+    // mpv refuses to start under a locale whose decimal separator is not ".".
+    std::setlocale(LC_NUMERIC, "C");
+
+    QQuickStyle::setStyle(u"Fusion"_s);
+    QGuiApplication::setPalette(Appearance::palette(Appearance::current()));
+
+    m_youtubeService = std::make_unique<YouTubeService>();
+    m_downloadManager = std::make_unique<DownloadManager>();
+    m_libraryManager = std::make_unique<LibraryManager>();
+    const QByteArray audioOutput = options.audioOutput;
+    m_playerManager = std::make_unique<MediaPlayerManager>([audioOutput] {
+        MpvPlayerBackend::Options mpv;
+        mpv.audioOutput = audioOutput;
+        return std::make_unique<MpvPlayerBackend>(mpv);
+    });
+
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+    m_engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
+    m_engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
+    m_engine->setInitialProperties({
+        {u"playerManager"_s, QVariant::fromValue<QObject *>(m_playerManager.get())},
+        {u"libraryManager"_s, QVariant::fromValue<QObject *>(m_libraryManager.get())},
+        {u"youtubeService"_s, QVariant::fromValue<QObject *>(m_youtubeService.get())},
+        {u"downloadManager"_s, QVariant::fromValue<QObject *>(m_downloadManager.get())},
+    });
+    m_engine->load(QUrl(u"qrc:/Lyrabox/Main.qml"_s));
+    const QList<QObject *> roots = m_engine->rootObjects();
+    m_window = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(roots.first());
+    if (!m_window)
+        return;
+    connect(m_window, &QWindow::visibleChanged, this, [this](bool visible) {
+        if (visible)
+            contentShown();
+    });
+    if (m_window->isVisible())
+        contentShown();
+}
+
+LyraboxApp::~LyraboxApp()
+{
+    // The views go first: they hold references to the managers.
+    m_engine.reset();
+}
+
+void LyraboxApp::contentShown()
+{
+    // Each time the window's content appears; giving the same service again is harmless.
+    m_downloadManager->setYoutubeService(m_youtubeService.get());
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+// Text rules the views share: right-to-left detection for RTLText, clock texts and
+// the speed labels of the speed menu.
+class ViewText : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE static bool isRTL(const QString &text);
+    // "m:ss" below an hour, "h:mm:ss" from an hour on; "0:00" for a value that is not
+    // a finite time.
+    Q_INVOKABLE static QString formatTime(double seconds);
+    // The speed with two significant digits ("%.2g", ties to even) and "x": 0.5x,
+    // 0.75x, 1x, 1.2x (for 1.25), 1.5x, 1.8x (for 1.75), 2x. Takes the 32-bit speed
+    // the player keeps.
+    Q_INVOKABLE static QString speedLabel(float rate);
+};

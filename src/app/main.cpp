@@ -1,0 +1,67 @@
+// LyraboxApp: the program's entry point.
+#include "LyraboxApp.h"
+#include "core/LibraryManager.h"
+#include "core/MediaPlayerManager.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QQuickWindow>
+#include <QTimer>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Hooks for bench/ui.sh, read from the environment so that they stay out of the
+// user's way (no command-line options):
+//   LYRABOX_BENCH_FIRST_FRAME=1   print "first-frame" when the window first shows a
+//                                 frame, then quit;
+//   LYRABOX_BENCH_PLAY=<file>     import the file and play it once imported;
+//   LYRABOX_BENCH_QUIT_AFTER=<s>  quit after that many seconds.
+//   LYRABOX_AUDIO_OUTPUT=<ao>     mpv's audio output (e.g. "null" without a sound card).
+void installBenchHooks(LyraboxApp &app)
+{
+    if (qEnvironmentVariableIntValue("LYRABOX_BENCH_FIRST_FRAME") == 1) {
+        QObject::connect(app.window(), &QQuickWindow::frameSwapped, &app, [] {
+            std::fputs("first-frame\n", stdout);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        });
+    }
+    const QString file = qEnvironmentVariable("LYRABOX_BENCH_PLAY");
+    if (!file.isEmpty()) {
+        LibraryManager &library = app.libraryManager();
+        MediaPlayerManager &player = app.playerManager();
+        QObject::connect(&library, &LibraryManager::importsFinished, &app, [&library, &player] {
+            if (!library.allItems().isEmpty() && !player.currentItem())
+                player.play(library.allItems().first());
+        });
+        library.addFiles({QUrl::fromLocalFile(file)});
+    }
+    bool ok = false;
+    const double quitAfter = qEnvironmentVariable("LYRABOX_BENCH_QUIT_AFTER").toDouble(&ok);
+    if (ok && quitAfter > 0)
+        QTimer::singleShot(int(quitAfter * 1000), qApp, &QCoreApplication::quit);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    LyraboxApp::prepareGraphics();
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setOrganizationName(u"Lyrabox"_s);
+    QGuiApplication::setApplicationName(u"Lyrabox"_s);
+    QGuiApplication::setDesktopFileName(u"lyrabox"_s);
+
+    LyraboxApp::Options options;
+    const QByteArray audioOutput = qgetenv("LYRABOX_AUDIO_OUTPUT");
+    if (!audioOutput.isEmpty())
+        options.audioOutput = audioOutput;
+    LyraboxApp app(options);
+    if (!app.isValid())
+        return 1;
+    installBenchHooks(app);
+    return application.exec();
+}

@@ -1,0 +1,11 @@
+import QtQuick
+import Lyrabox
+
+// The picture of a video item on black, fitted inside with its aspect ratio.
+Rectangle {
+    id: root
+
+    property var playerLayer: null
+
+    color: "black"
+}

@@ -1,0 +1,313 @@
+// The C++ side of the views: list models, artwork decoding, icons, appearance, tabs.
+#include "ArtworkCache.h"
+#include "LibraryCounts.h"
+#include "LibraryItemsModel.h"
+#include "PlaylistListModel.h"
+#include "SidebarTab.h"
+#include "SymbolCatalog.h"
+#include "TestSupport.h"
+#include "ViewText.h"
+#include "core/LibraryManager.h"
+#include "platform/Appearance.h"
+#include "platform/Clipboard.h"
+
+#include <QAbstractItemModelTester>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records come from the file name: "x.mp4" is a video, everything else audio.
+LibraryManager::ItemFactory nameFactory()
+{
+    return [](const QUrl &url, qint64 sortIndex) {
+        MediaItem item;
+        item.url = url;
+        item.title = MediaItem::titleFromURL(url);
+        item.sortIndex = sortIndex;
+        item.isVideo = MediaItem::isVideoExtension(url.fileName());
+        return item;
+    };
+}
+
+class LibraryModelsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QList<QUrl> files(const QStringList &names)
+    {
+        QList<QUrl> urls;
+        for (const QString &name : names) {
+            QFile file(dir.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            urls.append(QUrl::fromLocalFile(file.fileName()));
+        }
+        return urls;
+    }
+    void import(const QStringList &names)
+    {
+        library.addFiles(files(names));
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    LibraryManager library{nameFactory()};
+};
+
+QStringList column(const QAbstractItemModel &model, const QByteArray &role)
+{
+    const int r = model.roleNames().key(role);
+    QStringList out;
+    for (int row = 0; row < model.rowCount(); ++row)
+        out.append(model.index(row, 0).data(r).toString());
+    return out;
+}
+
+TEST_F(LibraryModelsTest, ImportedItemsArriveAsInsertedRowsAndAResortResets)
+{
+    LibraryItemsModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLibrary(&library);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    import({u"b 2.mp3"_s, u"b 10.mp3"_s, u"b 1.mp3"_s});
+    EXPECT_EQ(inserted.count(), 3);
+    // One batch arrives in natural order already: the closing re-sort changes nothing.
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(column(model, "title"), (QStringList{u"b 1"_s, u"b 2"_s, u"b 10"_s}));
+
+    // A second batch interleaves with the first (first files, then second files...)
+    // when the library re-sorts: the rows are rebuilt once.
+    import({u"a 2.mp3"_s, u"a 1.mp3"_s});
+    EXPECT_EQ(inserted.count(), 5);
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(column(model, "title"),
+              (QStringList{u"a 1"_s, u"b 1"_s, u"a 2"_s, u"b 2"_s, u"b 10"_s}));
+}
+
+TEST_F(LibraryModelsTest, RemovingAnItemRemovesOneRow)
+{
+    import({u"x 1.mp3"_s, u"x 2.mp3"_s, u"x 3.mp3"_s});
+    LibraryItemsModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLibrary(&library);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    library.removeItem(library.allItems().at(1));
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed.first().at(1).toInt(), 1);
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(column(model, "title"), (QStringList{u"x 1"_s, u"x 3"_s}));
+}
+
+TEST_F(LibraryModelsTest, PlaylistRowsFollowCreationAndDeletion)
+{
+    PlaylistListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLibrary(&library);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+
+    library.createPlaylist(u"Road"_s, {}, false);
+    library.createPlaylist(u"كتاب"_s, {}, true);
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(column(model, "name"), (QStringList{u"Road"_s, u"كتاب"_s}));
+    EXPECT_EQ(model.index(1, 0).data(model.roleNames().key("isAudiobook")).toBool(), true);
+
+    library.deletePlaylist(library.playlists().first());
+    EXPECT_EQ(removed.count(), 1);
+    EXPECT_EQ(column(model, "name"), (QStringList{u"كتاب"_s}));
+}
+
+TEST_F(LibraryModelsTest, BadgeCountsFollowTheSearchForVideosOnly)
+{
+    LibraryCounts counts;
+    counts.setLibrary(&library);
+    import({u"song.mp3"_s, u"talk.m4a"_s, u"clip.mp4"_s});
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return counts.itemCount() == 3; }));
+    EXPECT_EQ(counts.videoCount(), 1);
+
+    library.setSearchText(u"song"_s);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return counts.videoCount() == 0; }));
+    EXPECT_EQ(counts.itemCount(), 3);
+}
+
+// A picture of the given size, encoded as PNG.
+QByteArray pngOf(const QSize &size, QColor color = Qt::red)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+TEST(ArtworkCacheTest, DecodesAtDisplaySizeFittingOrCropping)
+{
+    ArtworkCache cache;
+    const QUrl source = cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500)));
+    EXPECT_EQ(source, QUrl(u"image://artwork/k"_s));
+    EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100)).size(), QSize(100, 50));
+    EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100), ArtworkCache::Fit::Crop).size(), QSize(100, 100));
+    EXPECT_EQ(cache.imageForId(u"k/fill/136"_s, QSize(88, 88)).size(), QSize(88, 88));
+    // Never larger than the picture; no size asked means the full picture.
+    EXPECT_EQ(cache.image(u"k"_s, QSize(4000, 4000)).size(), QSize(1000, 500));
+    EXPECT_EQ(cache.image(u"k"_s, QSize()).size(), QSize(1000, 500));
+}
+
+TEST(ArtworkCacheTest, RoundedCornersAreTransparent)
+{
+    ArtworkCache cache;
+    cache.sourceFor(u"k"_s, pngOf(QSize(100, 100)));
+    const QImage image = cache.imageForId(u"k/fit/120"_s, QSize(100, 100));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(50, 50)), 255);
+}
+
+TEST(ArtworkCacheTest, SharedCoverDecodesOnceAndTheCacheStaysBounded)
+{
+    const QByteArray cover = pngOf(QSize(200, 200));
+    ArtworkCache cache(200 * 1024);
+    // Two chapter files of one book share the cover's buffer.
+    cache.sourceFor(u"chapter1"_s, cover);
+    cache.sourceFor(u"chapter2"_s, cover);
+    cache.image(u"chapter1"_s, QSize(100, 100));
+    cache.image(u"chapter2"_s, QSize(100, 100));
+    EXPECT_EQ(cache.decodedCount(), 1);
+
+    for (int i = 0; i < 20; ++i) {
+        const QString key = u"other"_s + QString::number(i);
+        cache.sourceFor(key, pngOf(QSize(120, 120), QColor(i, 0, 0)));
+        ASSERT_FALSE(cache.image(key, QSize(120, 120)).isNull());
+    }
+    EXPECT_LE(cache.decodedBytes(), 200 * 1024);
+}
+
+TEST(ArtworkCacheTest, UnknownKeysAndBrokenBytesGiveNoImage)
+{
+    ArtworkCache cache;
+    EXPECT_TRUE(cache.image(u"missing"_s, QSize(10, 10)).isNull());
+    EXPECT_TRUE(cache.sourceFor(u"empty"_s, QByteArray()).isEmpty());
+    cache.sourceFor(u"junk"_s, QByteArray("not a picture at all"));
+    EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
+}
+
+// Every symbol name written in the views (any quoted text on a "symbol:" line) and
+// every tab's symbol has an icon that draws something in the asked colour.
+TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
+{
+    QSet<QString> used;
+    for (SidebarTab::Tab tab : SidebarTab::allCases())
+        used.insert(SidebarTab::symbol(tab));
+    const QRegularExpression symbolLine(uR"re(\bsymbol\s*:([^\n]*))re"_s);
+    const QRegularExpression quoted(uR"re("([^"]+)")re"_s);
+    QDirIterator it(u":/Lyrabox"_s, {u"*.qml"_s}, QDir::Files);
+    int files = 0;
+    while (it.hasNext()) {
+        QFile file(it.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        ++files;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto line = symbolLine.globalMatch(text); line.hasNext();) {
+            const QString rhs = line.next().captured(1);
+            for (auto q = quoted.globalMatch(rhs); q.hasNext();)
+                used.insert(q.next().captured(1));
+        }
+    }
+    ASSERT_GT(files, 5);
+    ASSERT_GT(used.size(), 20);
+
+    for (const QString &name : std::as_const(used)) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(SymbolCatalog::contains(name));
+        const QImage image = SymbolCatalog::render(name, QColor(0, 0x7a, 0xff), QSize(32, 32));
+        ASSERT_EQ(image.size(), QSize(32, 32));
+        int drawn = 0;
+        bool inColor = true;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = QColor::fromRgba(image.pixel(x, y)).toRgb();
+                if (c.alpha() > 200) {
+                    ++drawn;
+                    inColor = inColor && c.blue() > 200 && c.red() < 40;
+                }
+            }
+        }
+        EXPECT_GT(drawn, 20);
+        EXPECT_TRUE(inColor);
+    }
+}
+
+TEST(SymbolCatalogTest, UnknownNamesAreNotInTheCatalog)
+{
+    EXPECT_FALSE(SymbolCatalog::contains(u"no.such.symbol"_s));
+    EXPECT_FALSE(SymbolCatalog::contains(QString()));
+    EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
+    EXPECT_TRUE(SymbolCatalog::names().contains(u"play.circle.fill"_s));
+}
+
+TEST(SidebarTabTest, RawValuesRoundTripAndOthersGiveNone)
+{
+    QStringList titles;
+    for (SidebarTab::Tab tab : SidebarTab::allCases()) {
+        titles.append(SidebarTab::title(tab));
+        EXPECT_EQ(SidebarTab::fromRawValue(SidebarTab::title(tab)), tab);
+    }
+    EXPECT_EQ(titles, (QStringList{u"Library"_s, u"Audiobooks"_s, u"Videos"_s, u"Playlists"_s,
+                                   u"YouTube"_s, u"Downloads"_s, u"Now Playing"_s}));
+    EXPECT_FALSE(SidebarTab::fromRawValue(u"library"_s).has_value());
+    EXPECT_FALSE(SidebarTab::fromRawValue(u"Now  Playing"_s).has_value());
+}
+
+TEST(AppearanceTest, DarknessComesFromTheWindowColourUnlessForced)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
+    using Appearance::Scheme;
+    EXPECT_EQ(Appearance::detect(dark, QString()), Scheme::Dark);
+    EXPECT_EQ(Appearance::detect(light, QString()), Scheme::Light);
+    EXPECT_EQ(Appearance::detect(light, u"Dark"_s), Scheme::Dark);
+    EXPECT_EQ(Appearance::detect(dark, u" light "_s), Scheme::Light);
+    EXPECT_EQ(Appearance::detect(dark, u"sepia"_s), Scheme::Dark);
+    // Text stays readable on its background in both schemes.
+    for (Scheme s : {Scheme::Light, Scheme::Dark}) {
+        const Appearance::Colors c = Appearance::colors(s);
+        EXPECT_GT(std::abs(c.primaryText.lightness() - c.window.lightness()), 150);
+        EXPECT_GT(std::abs(c.secondaryText.lightness() - c.bar.lightness()), 70);
+    }
+}
+
+TEST(ClipboardTest, TextOnlyWhenTheClipboardHoldsText)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(u"  not a video address "_s);
+    EXPECT_EQ(Clipboard::text(), std::optional<QString>(u"  not a video address "_s));
+    auto *data = new QMimeData;
+    data->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    clipboard->setMimeData(data);
+    EXPECT_EQ(Clipboard::text(), std::nullopt);
+    clipboard->clear();
+    EXPECT_EQ(Clipboard::text(), std::nullopt);
+}
+
+} // namespace
