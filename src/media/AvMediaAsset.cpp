@@ -252,9 +252,10 @@ std::unique_ptr<AvMediaAsset> AvMediaAsset::open(const QString &localPath,
     silenceLibavLog();
 
     // Only regular files: opening a FIFO blocks until a writer appears (no deadline
-    // can interrupt that), and a directory or device is never a media file.
+    // can interrupt that), and a directory or device is never a media file. Some
+    // readers are picked by extension alone and accept an empty file.
     const QFileInfo info(localPath);
-    if (localPath.isEmpty() || !info.isFile())
+    if (localPath.isEmpty() || !info.isFile() || info.size() == 0)
         return asset;
 
     // The "file:" prefix keeps a name such as "http:x.mp3" from being taken for a

@@ -134,10 +134,13 @@ QString describe(const AudioSpec &spec)
     QString text = u"%1|%2|%3|%4|"_s.arg(spec.seconds)
                        .arg(spec.title.value_or(u"\x1"_s), spec.artist.value_or(u"\x1"_s),
                             spec.album.value_or(u"\x1"_s));
+    for (const auto &[key, value] : spec.extraTags)
+        text += key + u'=' + value + u'|';
     if (spec.cover)
-        text += u"cover %1x%2 %3|"_s.arg(spec.cover->size.width())
+        text += u"cover %1x%2 %3 %4|"_s.arg(spec.cover->size.width())
                     .arg(spec.cover->size.height())
-                    .arg(int(spec.cover->format));
+                    .arg(int(spec.cover->format))
+                    .arg(spec.coverAsTrack);
     for (const ChapterMark &mark : spec.chapters)
         text += u"%1 %2 %3|"_s.arg(mark.start).arg(mark.end).arg(mark.title.value_or(u"\x1"_s));
     return text;
@@ -211,6 +214,8 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
     addTag("title", spec.title);
     addTag("artist", spec.artist);
     addTag("album", spec.album);
+    for (const auto &[key, value] : spec.extraTags)
+        metadata += escapeMetadata(key) + u'=' + escapeMetadata(value) + u'\n';
 
     QByteArray coverBytes;
     if (spec.cover) {
@@ -245,14 +250,18 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
     QStringList arguments{u"-f"_s, u"lavfi"_s, u"-i"_s,
                           u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(spec.seconds),
                           u"-f"_s, u"ffmetadata"_s, u"-i"_s, fileArgument(metadataPath)};
-    const bool coverStream = spec.cover && !pictureComment;
-    if (coverStream) {
-        const QString coverPath = work.filePath(
-            spec.cover->format == PictureFormat::Png ? u"cover.png"_s : u"cover.jpg"_s);
-        if (!writeBytes(coverPath, coverBytes))
-            return false;
+    const bool png = spec.cover && spec.cover->format == PictureFormat::Png;
+    const QString coverPath = work.filePath(png ? u"cover.png"_s : u"cover.jpg"_s);
+    if (spec.cover && !pictureComment && !writeBytes(coverPath, coverBytes))
+        return false;
+    const bool attachment = spec.cover && extension == u"mka" && !spec.coverAsTrack;
+    const bool coverStream = spec.cover && !pictureComment && !attachment;
+    if (coverStream)
         arguments << u"-i"_s << fileArgument(coverPath);
-    }
+    if (attachment)
+        arguments << u"-attach"_s << fileArgument(coverPath) << u"-metadata:s:t"_s
+                  << (png ? u"mimetype=image/png"_s : u"mimetype=image/jpeg"_s)
+                  << u"-metadata:s:t"_s << u"filename=cover"_s;
     arguments << u"-map"_s << u"0:a"_s << u"-map_metadata"_s << u"1"_s << u"-map_chapters"_s
               << u"1"_s;
     if (coverStream)

@@ -44,9 +44,16 @@ struct AudioSpec
     std::optional<QString> title;
     std::optional<QString> artist;
     std::optional<QString> album;
-    // Embedded cover: mp3, m4a, m4b, flac, ogg, opus, mka (a one-picture track there).
+    // Further tags as the container's key names ("album_artist", "PERFORMER").
+    QList<std::pair<QString, QString>> extraTags;
+    // Embedded cover: mp3, m4a, m4b, flac, ogg, opus, mka (an attachment there).
     std::optional<Picture> cover;
+    // mka only: the cover as a one-picture video track instead of an attachment, as
+    // some tools write it.
+    bool coverAsTrack = false;
     // mp3, m4a, m4b, mka (chapter marks); flac, ogg, opus (CHAPTERxxx comments).
+    // Untitled chapters do not survive ffmpeg's mp4 muxer, and mp3 names them by
+    // their ID3 element id ("ch1").
     QList<ChapterMark> chapters;
 };
 
