@@ -29,7 +29,8 @@ double threadSeconds()
 }
 
 // Files per second of the best of `rounds` passes (the least disturbed by other load).
-double bestRate(const QStringList &files, int rounds, const std::function<void(const QString &)> &visit)
+double bestRate(const QStringList &files, int rounds,
+                const std::function<void(const QString &)> &visit)
 {
     double best = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -57,7 +58,8 @@ int main(int argc, char **argv)
     QTemporaryDir directory(MediaFixtures::fixtureDirectory() + u"/corpus-XXXXXX"_s);
     const QStringList files = MediaFixtures::writeMp3Corpus(directory.path(), count);
     if (files.isEmpty()) {
-        std::fprintf(stderr, "cannot make the corpus: %s\n", qPrintable(MediaFixtures::lastError()));
+        std::fprintf(stderr, "cannot make the corpus: %s\n",
+                     qPrintable(MediaFixtures::lastError()));
         return 1;
     }
     AvMediaAsset::open(files.first()); // silences libav's log before the baseline runs

@@ -107,8 +107,8 @@ double durationTagSeconds(const AVDictionary *tags)
     if (parts.size() != 3)
         return -1;
     bool hoursOk = false, minutesOk = false, secondsOk = false;
-    const double seconds = parts[0].toDouble(&hoursOk) * 3600 + parts[1].toDouble(&minutesOk) * 60
-                           + parts[2].toDouble(&secondsOk);
+    const double seconds = parts[0].toDouble(&hoursOk) * 3600 + parts[1].toDouble(&minutesOk) * 60 +
+                           parts[2].toDouble(&secondsOk);
     return hoursOk && minutesOk && secondsOk ? seconds : -1;
 }
 
@@ -204,8 +204,8 @@ QList<AvMediaAsset::ChapterMark> chaptersOf(const AVFormatContext *context)
             continue;
         const double unit = av_q2d(chapter->time_base);
         const double start = static_cast<double>(chapter->start) * unit;
-        double end = chapter->end == AV_NOPTS_VALUE ? start
-                                                     : static_cast<double>(chapter->end) * unit;
+        double end =
+            chapter->end == AV_NOPTS_VALUE ? start : static_cast<double>(chapter->end) * unit;
         if (!std::isfinite(start))
             continue;
         if (!std::isfinite(end) || end < start)
@@ -236,8 +236,8 @@ qsizetype preferenceRank(const QString &code, const QStringList &preferredLangua
     const QString primary = primarySubtag(code);
     for (qsizetype i = 0; i < preferredLanguages.size(); ++i) {
         const QString wanted = AvMediaAsset::languageCode(preferredLanguages[i]);
-        if (wanted.compare(code, Qt::CaseInsensitive) == 0
-            || primarySubtag(wanted).compare(primary, Qt::CaseInsensitive) == 0)
+        if (wanted.compare(code, Qt::CaseInsensitive) == 0 ||
+            primarySubtag(wanted).compare(primary, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -336,7 +336,7 @@ bool AvMediaAsset::hasVideoTrack() const
 }
 
 QList<MediaAsset::ChapterGroup> AvMediaAsset::groupChapters(const QList<ChapterMark> &marks,
-                                                           const QStringList &preferredLanguages)
+                                                            const QStringList &preferredLanguages)
 {
     // Members of each group, as indexes into `marks`.
     QList<QList<qsizetype>> members;
@@ -348,8 +348,8 @@ QList<MediaAsset::ChapterGroup> AvMediaAsset::groupChapters(const QList<ChapterM
                 const ChapterMark &first = marks[members[g].first()];
                 if (first.start != mark.start || first.end != mark.end)
                     continue;
-                const bool languageTaken = std::any_of(
-                    members[g].cbegin(), members[g].cend(), [&](qsizetype m) {
+                const bool languageTaken =
+                    std::any_of(members[g].cbegin(), members[g].cend(), [&](qsizetype m) {
                         return marks[m].language.isEmpty() || marks[m].language == mark.language;
                     });
                 if (!languageTaken)

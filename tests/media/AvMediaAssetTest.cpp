@@ -1,10 +1,10 @@
 // Inspection of real files made by ffmpeg: what an import of each container gives,
 // and how files that are not media (or not files) degrade.
 #include "media/AvMediaAsset.h"
-#include "models/MediaItem.h"
-#include "util/ChapterExtractor.h"
 
 #include "MediaFixtures.h"
+#include "models/MediaItem.h"
+#include "util/ChapterExtractor.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -12,8 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -108,8 +108,9 @@ class TaggedAudio : public ::testing::TestWithParam<ContainerCase>
 TEST_P(TaggedAudio, TagsCoverAndChaptersReachTheRecord)
 {
     const ContainerCase param = GetParam();
-    const QString path = MediaFixtures::cachedAudio(u"Tagged."_s + QLatin1String(param.extension),
-                                                    fullSpec(param.cover, param.keepsUntitledChapters));
+    const QString path =
+        MediaFixtures::cachedAudio(u"Tagged."_s + QLatin1String(param.extension),
+                                   fullSpec(param.cover, param.keepsUntitledChapters));
     ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
 
     const Inspection result = inspect(path);
@@ -150,8 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Containers, TaggedAudio,
                                            ContainerCase{"mka", PictureFormat::Jpeg, true},
                                            ContainerCase{"mka", PictureFormat::Png, true}),
                          [](const auto &paramInfo) {
-                             return std::string(paramInfo.param.extension)
-                                    + (paramInfo.param.cover == PictureFormat::Png ? "Png" : "Jpeg");
+                             return std::string(paramInfo.param.extension) +
+                                    (paramInfo.param.cover == PictureFormat::Png ? "Png" : "Jpeg");
                          });
 
 TEST(AudioWithoutChapters, GetsOneChapterNamedAfterTheFile)
@@ -159,8 +160,8 @@ TEST(AudioWithoutChapters, GetsOneChapterNamedAfterTheFile)
     AudioSpec tagged = plainSpec(1.5);
     tagged.title = u"Tagged Wave"_s;
     tagged.artist = u"Someone"_s;
-    for (const auto &[name, spec] : {std::pair{u"Track 01.flac"_s, plainSpec(1.5)},
-                                     std::pair{u"Book.Part.2.wav"_s, tagged}}) {
+    for (const auto &[name, spec] :
+         {std::pair{u"Track 01.flac"_s, plainSpec(1.5)}, std::pair{u"Book.Part.2.wav"_s, tagged}}) {
         SCOPED_TRACE(name.toStdString());
         const QString path = MediaFixtures::cachedAudio(name, spec);
         ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
@@ -265,12 +266,13 @@ FileState stateOf(const QString &path)
 TEST(BadFiles, DegradeToAFileNameRecord)
 {
     const QString dir = freshDirectory(u"bad-files"_s);
-    const QString tagged = MediaFixtures::cachedAudio(u"Tagged.m4b"_s, fullSpec(PictureFormat::Jpeg));
+    const QString tagged =
+        MediaFixtures::cachedAudio(u"Tagged.m4b"_s, fullSpec(PictureFormat::Jpeg));
     ASSERT_FALSE(tagged.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const auto at = [&](const char *name) { return dir + u'/' + QLatin1String(name); };
 
     // Nothing libav can use: every load fails.
-    QStringList unreadable{at("Empty.mp3"), at("Empty.flac"), at("Empty.m4b"),
+    QStringList unreadable{at("Empty.mp3"),     at("Empty.flac"), at("Empty.m4b"),
                            at("Truncated.m4b"), at("Folder.mp3"), at("Missing.mp3"),
                            at("Pipe.mp3")};
     for (const QString &path : unreadable.mid(0, 3))
@@ -341,9 +343,9 @@ TEST(Paths, OddFileNamesOpenAndTitleTheRecord)
     ASSERT_FALSE(source.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const QString dir = freshDirectory(u"odd-names"_s);
     const QStringList names{
-        u"كتاب الصوت ١.mp3"_s,                // right-to-left with Arabic-Indic digit
+        u"كتاب الصوت ١.mp3"_s, // right-to-left with Arabic-Indic digit
         u"Line\nbreak \"double\" 'single'.mp3"_s,
-        u"http:not-a-url #1 ?x=%20.mp3"_s,    // a protocol-like prefix and URL characters
+        u"http:not-a-url #1 ?x=%20.mp3"_s, // a protocol-like prefix and URL characters
         u"-starts with a dash.mp3"_s,
     };
     for (const QString &name : names) {

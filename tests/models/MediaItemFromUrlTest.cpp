@@ -7,8 +7,8 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -78,9 +78,9 @@ TEST(FromUrlWithAsset, MetadataWalkKeepsTheLastUsableEntryPerKey)
 {
     FakeAsset asset;
     asset.metadata = QList<Entry>{
-        text(Key::Title, u"First"_s),  text(Key::Title, u"Second"_s),
-        text(Key::Title, u""_s),       text(Key::Title, std::nullopt),
-        text(Key::Artist, u"Band"_s),  text(Key::Artist, u""_s),
+        text(Key::Title, u"First"_s),    text(Key::Title, u"Second"_s),
+        text(Key::Title, u""_s),         text(Key::Title, std::nullopt),
+        text(Key::Artist, u"Band"_s),    text(Key::Artist, u""_s),
         text(Key::AlbumName, u"Kept"_s), text(Key::AlbumName, std::nullopt),
     };
     const MediaItem item = MediaItem::fromURL(bookUrl, 7, asset);
@@ -106,8 +106,9 @@ TEST(FromUrlWithAsset, ArtworkIsTheLastEntryThatDecodes)
     const QByteArray wide = pngOfWidth(9);
     const QByteArray narrow = pngOfWidth(3);
     FakeAsset asset;
-    asset.metadata = QList<Entry>{picture(wide), picture(narrow), picture(QByteArray("not a picture")),
-                                  picture(std::nullopt), picture(QByteArray())};
+    asset.metadata =
+        QList<Entry>{picture(wide), picture(narrow), picture(QByteArray("not a picture")),
+                     picture(std::nullopt), picture(QByteArray())};
     const MediaItem item = MediaItem::fromURL(bookUrl, 0, asset);
     EXPECT_EQ(item.artwork, narrow);
 

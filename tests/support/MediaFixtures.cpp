@@ -9,8 +9,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
-#include <QPainter>
 #include <QLinearGradient>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -52,9 +52,9 @@ bool runFfmpeg(const QStringList &arguments)
         return fail(u"ffmpeg not found on PATH"_s);
     QProcess process;
     process.setProgram(ffmpegPath());
-    process.setArguments(QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-nostdin"_s,
-                                     u"-y"_s}
-                         + arguments);
+    process.setArguments(
+        QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-nostdin"_s, u"-y"_s} +
+        arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start();
     if (!process.waitForFinished(120000)) {
@@ -63,9 +63,9 @@ bool runFfmpeg(const QStringList &arguments)
         return fail(u"ffmpeg did not finish: "_s + arguments.join(u' '));
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return fail(u"ffmpeg failed (%1): %2\n%3"_s.arg(process.exitCode())
-                        .arg(arguments.join(u' '),
-                             QString::fromLocal8Bit(process.readAllStandardError())));
+        return fail(
+            u"ffmpeg failed (%1): %2\n%3"_s.arg(process.exitCode())
+                .arg(arguments.join(u' '), QString::fromLocal8Bit(process.readAllStandardError())));
     return true;
 }
 
@@ -223,8 +223,8 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
         if (coverBytes.isEmpty())
             return fail(u"cannot encode the cover picture"_s);
         if (pictureComment)
-            metadata += u"METADATA_BLOCK_PICTURE="_s
-                        + QString::fromLatin1(flacPictureComment(*spec.cover, coverBytes)) + u'\n';
+            metadata += u"METADATA_BLOCK_PICTURE="_s +
+                        QString::fromLatin1(flacPictureComment(*spec.cover, coverBytes)) + u'\n';
     }
 
     for (qsizetype i = 0; i < spec.chapters.size(); ++i) {
@@ -247,9 +247,11 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
     if (!writeBytes(metadataPath, metadata.toUtf8()))
         return false;
 
-    QStringList arguments{u"-f"_s, u"lavfi"_s, u"-i"_s,
-                          u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(spec.seconds),
-                          u"-f"_s, u"ffmetadata"_s, u"-i"_s, fileArgument(metadataPath)};
+    QStringList arguments{
+        u"-f"_s, u"lavfi"_s,
+        u"-i"_s, u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(spec.seconds),
+        u"-f"_s, u"ffmetadata"_s,
+        u"-i"_s, fileArgument(metadataPath)};
     const bool png = spec.cover && spec.cover->format == PictureFormat::Png;
     const QString coverPath = work.filePath(png ? u"cover.png"_s : u"cover.jpg"_s);
     if (spec.cover && !pictureComment && !writeBytes(coverPath, coverBytes))
@@ -276,11 +278,11 @@ bool writeVideo(const QString &path, QSize size, double seconds)
     const QString extension = extensionOf(path);
     QStringList codec;
     if (extension == u"mp4" || extension == u"mkv")
-        codec = {u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
-                 u"yuv420p"_s, u"-c:a"_s, u"aac"_s, u"-b:a"_s, u"32k"_s};
+        codec = {u"-c:v"_s,    u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                 u"yuv420p"_s, u"-c:a"_s,    u"aac"_s,     u"-b:a"_s,      u"32k"_s};
     else if (extension == u"webm")
-        codec = {u"-c:v"_s, u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s,
-                 u"8"_s, u"-b:v"_s, u"100k"_s, u"-c:a"_s, u"libopus"_s, u"-b:a"_s, u"16k"_s};
+        codec = {u"-c:v"_s, u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s,
+                 u"-b:v"_s, u"100k"_s,   u"-c:a"_s,      u"libopus"_s,  u"-b:a"_s,      u"16k"_s};
     else
         return fail(u"no video container for "_s + path);
     const QString pattern = u"testsrc2=size=%1x%2:rate=10:duration=%3"_s.arg(size.width())
@@ -288,8 +290,8 @@ bool writeVideo(const QString &path, QSize size, double seconds)
                                 .arg(seconds);
     const QString tone = u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(seconds);
     return runFfmpeg(QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s, pattern, u"-f"_s, u"lavfi"_s,
-                                 u"-i"_s, tone, u"-ac"_s, u"1"_s}
-                     + codec + QStringList{fileArgument(path)});
+                                 u"-i"_s, tone, u"-ac"_s, u"1"_s} +
+                     codec + QStringList{fileArgument(path)});
 }
 
 QByteArray pictureBytes(const Picture &picture)
@@ -357,7 +359,8 @@ QStringList writeMp3Corpus(const QString &directory, int count, const QString &p
     QStringList paths;
     paths.reserve(count);
     for (int i = 1; i <= count; ++i) {
-        const QString path = QDir(directory).filePath(u"%1%2.mp3"_s.arg(prefix).arg(i, width, 10, QLatin1Char('0')));
+        const QString path =
+            QDir(directory).filePath(u"%1%2.mp3"_s.arg(prefix).arg(i, width, 10, QLatin1Char('0')));
         QFile::remove(path);
         if (!QFile::copy(source, path)) {
             fail(u"cannot copy to "_s + path);
