@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using MediaFixtures::AudioSpec;
+using MediaFixtures::AudioOptions;
 using MediaFixtures::Picture;
 using MediaFixtures::PictureFormat;
 
@@ -63,25 +63,25 @@ constexpr double kSeconds = 3.0;
 
 // Tags, a cover and three chapters (the middle one untitled where the container can
 // say so).
-AudioSpec fullSpec(PictureFormat coverFormat, bool untitledMiddle = false)
+AudioOptions fullOptions(PictureFormat coverFormat, bool untitledMiddle = false)
 {
-    AudioSpec spec;
-    spec.seconds = kSeconds;
-    spec.title = kTitle;
-    spec.artist = kArtist;
-    spec.album = kAlbum;
-    spec.cover = Picture{QSize(48, 32), coverFormat};
-    spec.chapters = {{u"Opening"_s, 0, 1},
-                     {untitledMiddle ? std::nullopt : std::optional(u"Middle"_s), 1, 2},
-                     {kLastChapter, 2, kSeconds}};
-    return spec;
+    AudioOptions options;
+    options.seconds = kSeconds;
+    options.title = kTitle;
+    options.artist = kArtist;
+    options.album = kAlbum;
+    options.cover = Picture{QSize(48, 32), coverFormat};
+    options.chapters = {{u"Opening"_s, 0, 1},
+                        {untitledMiddle ? std::nullopt : std::optional(u"Middle"_s), 1, 2},
+                        {kLastChapter, 2, kSeconds}};
+    return options;
 }
 
-AudioSpec plainSpec(double seconds)
+AudioOptions plainOptions(double seconds)
 {
-    AudioSpec spec;
-    spec.seconds = seconds;
-    return spec;
+    AudioOptions options;
+    options.seconds = seconds;
+    return options;
 }
 
 struct ContainerCase
@@ -110,7 +110,7 @@ TEST_P(TaggedAudio, TagsCoverAndChaptersReachTheRecord)
     const ContainerCase param = GetParam();
     const QString path =
         MediaFixtures::cachedAudio(u"Tagged."_s + QLatin1String(param.extension),
-                                   fullSpec(param.cover, param.keepsUntitledChapters));
+                                   fullOptions(param.cover, param.keepsUntitledChapters));
     ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
 
     const Inspection result = inspect(path);
@@ -157,18 +157,18 @@ INSTANTIATE_TEST_SUITE_P(Containers, TaggedAudio,
 
 TEST(AudioWithoutChapters, GetsOneChapterNamedAfterTheFile)
 {
-    AudioSpec tagged = plainSpec(1.5);
+    AudioOptions tagged = plainOptions(1.5);
     tagged.title = u"Tagged Wave"_s;
     tagged.artist = u"Someone"_s;
-    for (const auto &[name, spec] :
-         {std::pair{u"Track 01.flac"_s, plainSpec(1.5)}, std::pair{u"Book.Part.2.wav"_s, tagged}}) {
+    for (const auto &[name, options] : {std::pair{u"Track 01.flac"_s, plainOptions(1.5)},
+                                        std::pair{u"Book.Part.2.wav"_s, tagged}}) {
         SCOPED_TRACE(name.toStdString());
-        const QString path = MediaFixtures::cachedAudio(name, spec);
+        const QString path = MediaFixtures::cachedAudio(name, options);
         ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
         const MediaItem item = inspect(path).item;
         const QString fileTitle = QFileInfo(name).completeBaseName();
-        EXPECT_EQ(item.title, spec.title.value_or(fileTitle));
-        EXPECT_EQ(item.artist, spec.artist.value_or(QString()));
+        EXPECT_EQ(item.title, options.title.value_or(fileTitle));
+        EXPECT_EQ(item.artist, options.artist.value_or(QString()));
         EXPECT_EQ(item.album, u""_s);
         EXPECT_FALSE(item.hasArtwork());
         ASSERT_EQ(item.chapters.size(), 1);
@@ -181,13 +181,13 @@ TEST(AudioWithoutChapters, GetsOneChapterNamedAfterTheFile)
 
 TEST(TagNames, AlbumArtistIsNotTheArtistButAPerformerIs)
 {
-    AudioSpec albumArtistOnly = plainSpec(1);
+    AudioOptions albumArtistOnly = plainOptions(1);
     albumArtistOnly.extraTags = {{u"album_artist"_s, u"Various"_s}};
     const QString mp3 = MediaFixtures::cachedAudio(u"AlbumArtist.mp3"_s, albumArtistOnly);
     ASSERT_FALSE(mp3.isEmpty()) << qPrintable(MediaFixtures::lastError());
     EXPECT_EQ(inspect(mp3).item.artist, u""_s);
 
-    AudioSpec performer = plainSpec(1);
+    AudioOptions performer = plainOptions(1);
     performer.extraTags = {{u"PERFORMER"_s, u"Soloist"_s}};
     const QString flac = MediaFixtures::cachedAudio(u"Performer.flac"_s, performer);
     ASSERT_FALSE(flac.isEmpty()) << qPrintable(MediaFixtures::lastError());
@@ -210,17 +210,17 @@ TEST(VideoTracks, OnlyMovingPicturesCount)
 
     // A cover some tools write into Matroska as a one-picture video track.
     for (PictureFormat format : {PictureFormat::Png, PictureFormat::Jpeg}) {
-        AudioSpec spec = plainSpec(2);
-        spec.cover = Picture{QSize(32, 32), format};
-        spec.coverAsTrack = true;
-        const QString path = MediaFixtures::cachedAudio(u"CoverTrack.mka"_s, spec);
+        AudioOptions options = plainOptions(2);
+        options.cover = Picture{QSize(32, 32), format};
+        options.coverAsTrack = true;
+        const QString path = MediaFixtures::cachedAudio(u"CoverTrack.mka"_s, options);
         ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
         EXPECT_FALSE(AvMediaAsset::open(path)->hasVideoTrack()) << int(format);
     }
 
     // An mp4-family audio file with chapters holds a chapter text stream besides the
     // audio, and nothing else.
-    AudioSpec chaptersOnly = plainSpec(2);
+    AudioOptions chaptersOnly = plainOptions(2);
     chaptersOnly.chapters = {{u"A"_s, 0, 1}, {u"B"_s, 1, 2}};
     const QString m4b = MediaFixtures::cachedAudio(u"Chapters.m4b"_s, chaptersOnly);
     ASSERT_FALSE(m4b.isEmpty()) << qPrintable(MediaFixtures::lastError());
@@ -267,7 +267,7 @@ TEST(BadFiles, DegradeToAFileNameRecord)
 {
     const QString dir = freshDirectory(u"bad-files"_s);
     const QString tagged =
-        MediaFixtures::cachedAudio(u"Tagged.m4b"_s, fullSpec(PictureFormat::Jpeg));
+        MediaFixtures::cachedAudio(u"Tagged.m4b"_s, fullOptions(PictureFormat::Jpeg));
     ASSERT_FALSE(tagged.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const auto at = [&](const char *name) { return dir + u'/' + QLatin1String(name); };
 
@@ -316,7 +316,8 @@ TEST(BadFiles, DegradeToAFileNameRecord)
 
 TEST(BadFiles, TruncatedMp3KeepsWhatItStillHolds)
 {
-    const QString full = MediaFixtures::cachedAudio(u"Tagged.mp3"_s, fullSpec(PictureFormat::Jpeg));
+    const QString full =
+        MediaFixtures::cachedAudio(u"Tagged.mp3"_s, fullOptions(PictureFormat::Jpeg));
     ASSERT_FALSE(full.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const QString cut = freshDirectory(u"truncated-mp3"_s) + u"/Cut.mp3"_s;
     ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(full, cut, QFileInfo(full).size() * 2 / 3));
@@ -331,7 +332,8 @@ TEST(BadFiles, TruncatedMp3KeepsWhatItStillHolds)
 
 TEST(BadFiles, TimeLimitStopsTheRead)
 {
-    const QString path = MediaFixtures::cachedAudio(u"Tagged.mp3"_s, fullSpec(PictureFormat::Jpeg));
+    const QString path =
+        MediaFixtures::cachedAudio(u"Tagged.mp3"_s, fullOptions(PictureFormat::Jpeg));
     ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
     EXPECT_FALSE(AvMediaAsset::open(path, std::chrono::milliseconds(0))->isReadable());
     EXPECT_TRUE(AvMediaAsset::open(path)->isReadable());
@@ -339,7 +341,7 @@ TEST(BadFiles, TimeLimitStopsTheRead)
 
 TEST(Paths, OddFileNamesOpenAndTitleTheRecord)
 {
-    const QString source = MediaFixtures::cachedAudio(u"Plain.mp3"_s, plainSpec(1));
+    const QString source = MediaFixtures::cachedAudio(u"Plain.mp3"_s, plainOptions(1));
     ASSERT_FALSE(source.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const QString dir = freshDirectory(u"odd-names"_s);
     const QStringList names{
@@ -365,7 +367,7 @@ TEST(Paths, OddFileNamesOpenAndTitleTheRecord)
 // replacement characters and names no file: the record still comes out whole.
 TEST(Paths, NameBytesThatAreNotUtf8)
 {
-    const QString source = MediaFixtures::cachedAudio(u"Plain.mp3"_s, plainSpec(1));
+    const QString source = MediaFixtures::cachedAudio(u"Plain.mp3"_s, plainOptions(1));
     ASSERT_FALSE(source.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const QByteArray dir = QFile::encodeName(freshDirectory(u"latin1-name"_s));
     const QByteArray rawPath = dir + "/caf\xe9.mp3";

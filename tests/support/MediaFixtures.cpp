@@ -129,19 +129,19 @@ QString extensionOf(const QString &path)
     return QFileInfo(path).suffix().toLower();
 }
 
-QString describe(const AudioSpec &spec)
+QString describe(const AudioOptions &options)
 {
-    QString text = u"%1|%2|%3|%4|"_s.arg(spec.seconds)
-                       .arg(spec.title.value_or(u"\x1"_s), spec.artist.value_or(u"\x1"_s),
-                            spec.album.value_or(u"\x1"_s));
-    for (const auto &[key, value] : spec.extraTags)
+    QString text = u"%1|%2|%3|%4|"_s.arg(options.seconds)
+                       .arg(options.title.value_or(u"\x1"_s), options.artist.value_or(u"\x1"_s),
+                            options.album.value_or(u"\x1"_s));
+    for (const auto &[key, value] : options.extraTags)
         text += key + u'=' + value + u'|';
-    if (spec.cover)
-        text += u"cover %1x%2 %3 %4|"_s.arg(spec.cover->size.width())
-                    .arg(spec.cover->size.height())
-                    .arg(int(spec.cover->format))
-                    .arg(spec.coverAsTrack);
-    for (const ChapterMark &mark : spec.chapters)
+    if (options.cover)
+        text += u"cover %1x%2 %3 %4|"_s.arg(options.cover->size.width())
+                    .arg(options.cover->size.height())
+                    .arg(int(options.cover->format))
+                    .arg(options.coverAsTrack);
+    for (const ChapterMark &mark : options.chapters)
         text += u"%1 %2 %3|"_s.arg(mark.start).arg(mark.end).arg(mark.title.value_or(u"\x1"_s));
     return text;
 }
@@ -178,7 +178,7 @@ QStringList audioExtensions()
     return {u"mp3"_s, u"m4a"_s, u"m4b"_s, u"flac"_s, u"ogg"_s, u"opus"_s, u"wav"_s, u"mka"_s};
 }
 
-bool writeAudio(const QString &path, const AudioSpec &spec)
+bool writeAudio(const QString &path, const AudioOptions &options)
 {
     const QString extension = extensionOf(path);
     QStringList codec;
@@ -199,7 +199,7 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
 
     const bool vorbisComments = extension == u"flac" || extension == u"ogg" || extension == u"opus";
     const bool pictureComment = extension == u"ogg" || extension == u"opus";
-    if (extension == u"wav" && (spec.cover || !spec.chapters.isEmpty()))
+    if (extension == u"wav" && (options.cover || !options.chapters.isEmpty()))
         return fail(u"wav holds neither covers nor chapters"_s);
 
     QTemporaryDir work(fixtureDirectory() + u"/work-XXXXXX"_s);
@@ -211,24 +211,24 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
         if (value)
             metadata += QLatin1String(key) + u'=' + escapeMetadata(*value) + u'\n';
     };
-    addTag("title", spec.title);
-    addTag("artist", spec.artist);
-    addTag("album", spec.album);
-    for (const auto &[key, value] : spec.extraTags)
+    addTag("title", options.title);
+    addTag("artist", options.artist);
+    addTag("album", options.album);
+    for (const auto &[key, value] : options.extraTags)
         metadata += escapeMetadata(key) + u'=' + escapeMetadata(value) + u'\n';
 
     QByteArray coverBytes;
-    if (spec.cover) {
-        coverBytes = pictureBytes(*spec.cover);
+    if (options.cover) {
+        coverBytes = pictureBytes(*options.cover);
         if (coverBytes.isEmpty())
             return fail(u"cannot encode the cover picture"_s);
         if (pictureComment)
             metadata += u"METADATA_BLOCK_PICTURE="_s +
-                        QString::fromLatin1(flacPictureComment(*spec.cover, coverBytes)) + u'\n';
+                        QString::fromLatin1(flacPictureComment(*options.cover, coverBytes)) + u'\n';
     }
 
-    for (qsizetype i = 0; i < spec.chapters.size(); ++i) {
-        const ChapterMark &mark = spec.chapters[i];
+    for (qsizetype i = 0; i < options.chapters.size(); ++i) {
+        const ChapterMark &mark = options.chapters[i];
         if (vorbisComments) {
             const QString key = u"CHAPTER%1"_s.arg(i + 1, 3, 10, QLatin1Char('0'));
             metadata += key + u'=' + commentTime(mark.start) + u'\n';
@@ -249,15 +249,15 @@ bool writeAudio(const QString &path, const AudioSpec &spec)
 
     QStringList arguments{
         u"-f"_s, u"lavfi"_s,
-        u"-i"_s, u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(spec.seconds),
+        u"-i"_s, u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(options.seconds),
         u"-f"_s, u"ffmetadata"_s,
         u"-i"_s, fileArgument(metadataPath)};
-    const bool png = spec.cover && spec.cover->format == PictureFormat::Png;
+    const bool png = options.cover && options.cover->format == PictureFormat::Png;
     const QString coverPath = work.filePath(png ? u"cover.png"_s : u"cover.jpg"_s);
-    if (spec.cover && !pictureComment && !writeBytes(coverPath, coverBytes))
+    if (options.cover && !pictureComment && !writeBytes(coverPath, coverBytes))
         return false;
-    const bool attachment = spec.cover && extension == u"mka" && !spec.coverAsTrack;
-    const bool coverStream = spec.cover && !pictureComment && !attachment;
+    const bool attachment = options.cover && extension == u"mka" && !options.coverAsTrack;
+    const bool coverStream = options.cover && !pictureComment && !attachment;
     if (coverStream)
         arguments << u"-i"_s << fileArgument(coverPath);
     if (attachment)
@@ -345,14 +345,14 @@ bool writeRandomBytes(const QString &path, qint64 size, quint32 seed)
 
 QStringList writeMp3Corpus(const QString &directory, int count, const QString &prefix)
 {
-    AudioSpec spec;
-    spec.seconds = 1;
-    spec.title = u"Corpus Track"_s;
-    spec.artist = u"Corpus Artist"_s;
-    spec.album = u"Corpus Album"_s;
-    spec.cover = Picture{};
-    spec.chapters = {{u"Opening"_s, 0, 0.5}, {u"Closing"_s, 0.5, 1}};
-    const QString source = cachedAudio(u"corpus.mp3"_s, spec);
+    AudioOptions options;
+    options.seconds = 1;
+    options.title = u"Corpus Track"_s;
+    options.artist = u"Corpus Artist"_s;
+    options.album = u"Corpus Album"_s;
+    options.cover = Picture{};
+    options.chapters = {{u"Opening"_s, 0, 0.5}, {u"Closing"_s, 0.5, 1}};
+    const QString source = cachedAudio(u"corpus.mp3"_s, options);
     if (source.isEmpty() || !QDir().mkpath(directory))
         return {};
     const int width = std::max(5, int(QString::number(count).size()));
@@ -371,10 +371,10 @@ QStringList writeMp3Corpus(const QString &directory, int count, const QString &p
     return paths;
 }
 
-QString cachedAudio(const QString &fileName, const AudioSpec &spec)
+QString cachedAudio(const QString &fileName, const AudioOptions &options)
 {
-    return cached(fileName, u"audio|"_s + describe(spec),
-                  [&spec](const QString &path) { return writeAudio(path, spec); });
+    return cached(fileName, u"audio|"_s + describe(options),
+                  [&options](const QString &path) { return writeAudio(path, options); });
 }
 
 QString cachedVideo(const QString &fileName, QSize size, double seconds)

@@ -38,7 +38,7 @@ struct ChapterMark
     double end = 0;               // seconds; Ogg/FLAC chapters end where the next begins
 };
 
-struct AudioSpec
+struct AudioOptions
 {
     double seconds = 2.0; // length of the tone
     std::optional<QString> title;
@@ -63,7 +63,7 @@ QStringList audioExtensions();
 // Writes a tagged tone. The extension of `path` picks the container and codec: mp3,
 // m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM, tags only), mka (Opus).
 // Asking for something the container cannot hold (a wav cover) is a failure.
-bool writeAudio(const QString &path, const AudioSpec &spec);
+bool writeAudio(const QString &path, const AudioOptions &options);
 
 // Writes a test-pattern video with a tone: mp4 and mkv (H.264 + AAC), webm (VP8 +
 // Opus), at 10 frames per second.
@@ -86,7 +86,7 @@ QStringList writeMp3Corpus(const QString &directory, int count,
                            const QString &prefix = QStringLiteral("Track "));
 
 // Once-per-process fixtures (see the top of this file).
-QString cachedAudio(const QString &fileName, const AudioSpec &spec);
+QString cachedAudio(const QString &fileName, const AudioOptions &options);
 QString cachedVideo(const QString &fileName, QSize size = QSize(160, 120), double seconds = 2.0);
 
 // The private directory that holds the cached files; tests may put their own files
