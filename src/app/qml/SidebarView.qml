@@ -138,6 +138,7 @@ Rectangle {
                     delegate: ItemDelegate {
                         id: playlistRow
                         required property string name
+                        objectName: "playlistRow_" + name
                         required property bool isAudiobook
                         width: rows.width
                         height: 26
@@ -150,6 +151,7 @@ Rectangle {
                         contentItem: RowLayout {
                             spacing: 6
                             SymbolIcon {
+                                objectName: "playlistIcon"
                                 symbol: playlistRow.isAudiobook ? "book.fill" : "music.note.list"
                                 color: Theme.secondary
                                 size: 11
