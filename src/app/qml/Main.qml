@@ -12,6 +12,7 @@ ApplicationWindow {
     required property var downloadManager
 
     title: "Lyrabox"
+    visible: true
     width: 1180
     height: 760
     minimumWidth: 900

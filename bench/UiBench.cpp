@@ -1,0 +1,155 @@
+// User-interface figures, each beside a baseline measured in the same run:
+//  - first-frame-ms: process start to the first frame of the main window, against a
+//    bare Qt Quick window (median of five starts each);
+//  - ui-playing-cpu-ratio: CPU time of the app playing an mp3 with its window shown,
+//    against `mpv --no-video` playing the same file, over the same stretch of
+//    playback (after start-up).
+// Usage: bench_ui BUILD_DIR   (needs a display: bench/ui.sh runs it under Xvfb)
+#include "MediaFixtures.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Milliseconds from starting `program` to its "first-frame" line; -1 on failure.
+double firstFrameMs(const QString &program, const QProcessEnvironment &env)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    if (!process.waitForStarted(10000))
+        return -1;
+    while (process.state() == QProcess::Running && timer.elapsed() < 30000) {
+        if (process.waitForReadyRead(100) || process.canReadLine()) {
+            while (process.canReadLine()) {
+                if (process.readLine().trimmed() == "first-frame") {
+                    const double ms = timer.nsecsElapsed() / 1e6;
+                    process.waitForFinished(10000);
+                    return ms;
+                }
+            }
+        }
+    }
+    process.kill();
+    process.waitForFinished();
+    return -1;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? -1 : values.at(values.size() / 2);
+}
+
+// User + system CPU seconds of a running process, from /proc.
+double cpuSeconds(qint64 pid)
+{
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name, which is in parentheses and may hold spaces.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks / double(sysconf(_SC_CLK_TCK));
+}
+
+// CPU seconds `program` spends between `warmup` and `warmup + window` seconds after it
+// starts.
+double cpuOver(const QString &program, const QStringList &args, const QProcessEnvironment &env,
+               double warmup, double window)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, args);
+    if (!process.waitForStarted(10000))
+        return -1;
+    QThread::msleep(qint64(warmup * 1000));
+    const double before = cpuSeconds(process.processId());
+    QThread::msleep(qint64(window * 1000));
+    const double after = cpuSeconds(process.processId());
+    const bool ranThrough = process.state() == QProcess::Running;
+    process.kill();
+    process.waitForFinished();
+    return ranThrough && before >= 0 && after >= 0 ? after - before : -1;
+}
+
+void printLine(const char *name, double value, const char *unit, double baseline)
+{
+    std::printf("BENCH %s value=%.3f unit=%s baseline=%.3f ratio=%.3f\n", name, value, unit,
+                baseline, baseline > 0 ? value / baseline : 0.0);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_ui BUILD_DIR\n");
+        return 2;
+    }
+    const QString build = QString::fromLocal8Bit(argv[1]);
+    const QString lyrabox = build + u"/src/app/lyrabox"_s;
+    const QString bare = build + u"/bench/bench_bare_quick"_s;
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"LYRABOX_AUDIO_OUTPUT"_s, u"null"_s);
+    env.remove(u"QT_QPA_PLATFORM"_s);
+
+    QProcessEnvironment frameEnv = env;
+    frameEnv.insert(u"LYRABOX_BENCH_FIRST_FRAME"_s, u"1"_s);
+    QList<double> appRuns;
+    QList<double> bareRuns;
+    firstFrameMs(bare, frameEnv); // warm the file cache and the shader cache
+    firstFrameMs(lyrabox, frameEnv);
+    for (int i = 0; i < 5; ++i) {
+        bareRuns.append(firstFrameMs(bare, frameEnv));
+        appRuns.append(firstFrameMs(lyrabox, frameEnv));
+    }
+    if (appRuns.contains(-1) || bareRuns.contains(-1)) {
+        std::fprintf(stderr, "a window never showed its first frame\n");
+        return 1;
+    }
+    printLine("first-frame-ms", median(appRuns), "ms", median(bareRuns));
+
+    MediaFixtures::AudioOptions options;
+    options.seconds = 60;
+    options.title = u"Bench tone"_s;
+    const QString mp3 = MediaFixtures::cachedAudio(u"ui-bench.mp3"_s, options);
+    if (mp3.isEmpty()) {
+        std::fprintf(stderr, "could not make the mp3: %s\n", qPrintable(MediaFixtures::lastError()));
+        return 1;
+    }
+    const double warmup = 4;
+    const double window = 10;
+    QProcessEnvironment playEnv = env;
+    playEnv.insert(u"LYRABOX_BENCH_PLAY"_s, mp3);
+    playEnv.insert(u"LYRABOX_BENCH_QUIT_AFTER"_s, QString::number(warmup + window + 10));
+    const double appCpu = cpuOver(lyrabox, {}, playEnv, warmup, window);
+    const double mpvCpu = cpuOver(u"mpv"_s, {u"--no-video"_s, u"--ao=null"_s, u"--no-config"_s, mp3},
+                                  env, warmup, window);
+    if (appCpu < 0 || mpvCpu < 0) {
+        std::fprintf(stderr, "a player did not run through the measurement\n");
+        return 1;
+    }
+    // CPU share of one core over the window, as percentages.
+    printLine("ui-playing-cpu-ratio", 100 * appCpu / window, "percent-of-core",
+              100 * mpvCpu / window);
+    return 0;
+}

@@ -1,0 +1,42 @@
+// Qt Quick Test runner for the views, with real managers from UiFixture.
+#include "ArtworkCache.h"
+#include "ArtworkImageProvider.h"
+#include "SymbolImageProvider.h"
+#include "UiFixture.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest>
+#include <clocale>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void applicationAvailable()
+    {
+        std::setlocale(LC_NUMERIC, "C");
+        m_fixture = std::make_unique<UiFixture>();
+    }
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
+        engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
+        // A test harness object, not one of the app's managers.
+        engine->rootContext()->setContextProperty(u"fixture"_s, m_fixture.get());
+    }
+
+private:
+    std::unique_ptr<UiFixture> m_fixture;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(ui, Setup)
+
+#include "QuickTestMain.moc"

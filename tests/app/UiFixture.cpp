@@ -1,0 +1,111 @@
+#include "UiFixture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+UiFixture::UiFixture(QObject *parent) : QObject(parent)
+{
+    reset();
+}
+
+UiFixture::~UiFixture() = default;
+
+QObject *UiFixture::player() const
+{
+    return m_player.get();
+}
+
+QObject *UiFixture::library() const
+{
+    return m_library.get();
+}
+
+void UiFixture::reset()
+{
+    if (m_player)
+        m_retired.push_back(std::move(m_player));
+    if (m_library)
+        m_retired.push_back(std::move(m_library));
+    m_state = {};
+    m_backend = nullptr;
+    m_library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
+        MediaItem item;
+        item.url = url;
+        item.title = MediaItem::titleFromURL(url);
+        item.sortIndex = sortIndex;
+        item.isVideo = MediaItem::isVideoExtension(url.fileName());
+        return item;
+    });
+    m_player = std::make_unique<MediaPlayerManager>([this] {
+        auto backend = std::make_unique<FakePlayerBackend>(m_state);
+        m_backend = backend.get();
+        return backend;
+    });
+    Q_EMIT managersChanged();
+}
+
+void UiFixture::play(const QVariantList &specs, int start)
+{
+    QList<MediaItem> items;
+    for (const QVariant &value : specs) {
+        const QVariantMap spec = value.toMap();
+        MediaItem item;
+        item.title = spec.value(u"title"_s).toString();
+        item.artist = spec.value(u"artist"_s).toString();
+        item.album = spec.value(u"album"_s).toString();
+        item.duration = spec.value(u"duration"_s, 100.0).toDouble();
+        item.isVideo = spec.value(u"video"_s).toBool();
+        item.url = QUrl::fromLocalFile(u"/media/"_s + item.title);
+        const int chapters = spec.value(u"chapters"_s).toInt();
+        for (int i = 0; i < chapters; ++i) {
+            const double length = item.duration / chapters;
+            item.chapters.append(Chapter(u"Chapter "_s + QString::number(i + 1), i * length,
+                                         (i + 1) * length, i));
+        }
+        items.append(item);
+    }
+    m_player->play(items, start);
+    if (m_backend && !items.isEmpty()) {
+        const MediaItem &current = items.at(std::clamp(start, 0, int(items.size()) - 1));
+        m_backend->completeDuration(current.duration);
+        QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};
+        if (current.isVideo)
+            tracks.append(PlayerBackend::TrackType::Video);
+        m_backend->completeTracks(tracks);
+        m_backend->reportTime(0);
+    }
+}
+
+void UiFixture::reportTime(double seconds)
+{
+    if (m_backend)
+        m_backend->reportTime(seconds);
+}
+
+int UiFixture::seekCount() const
+{
+    return int(m_state.seeks.size());
+}
+
+void UiFixture::importFiles(const QStringList &names)
+{
+    QList<QUrl> urls;
+    for (const QString &name : names) {
+        QFile file(m_dir.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            urls.append(QUrl::fromLocalFile(file.fileName()));
+    }
+    m_library->addFiles(urls);
+}
+
+bool UiFixture::importsIdle() const
+{
+    return m_library->runningImports() == 0;
+}
+
+void UiFixture::createPlaylist(const QString &name, bool isAudiobook)
+{
+    m_library->createPlaylist(name, {}, isAudiobook);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "FakePlayerBackend.h"
+#include "core/LibraryManager.h"
+#include "core/MediaPlayerManager.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <QVariantList>
+#include <memory>
+
+// Real managers for the Qt Quick tests of the views: a library whose records come
+// from file names, and a player over a scripted back end that the tests drive.
+class UiFixture : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QObject *player READ player NOTIFY managersChanged)
+    Q_PROPERTY(QObject *library READ library NOTIFY managersChanged)
+
+public:
+    explicit UiFixture(QObject *parent = nullptr);
+    ~UiFixture() override;
+
+    QObject *player() const;
+    QObject *library() const;
+
+    // Fresh managers (views made before keep the old ones).
+    Q_INVOKABLE void reset();
+    // Replaces the queue with items described by `specs` ({title, artist, album,
+    // duration, chapters: count, video: bool}) and plays the one at `start`; the
+    // length and track loads complete at once.
+    Q_INVOKABLE void play(const QVariantList &specs, int start);
+    // The back end reports the playing position.
+    Q_INVOKABLE void reportTime(double seconds);
+    // Seeks the back end was asked for so far.
+    Q_INVOKABLE int seekCount() const;
+    // Imports empty files with these names (records from the names; ".mp4" is video).
+    Q_INVOKABLE void importFiles(const QStringList &names);
+    Q_INVOKABLE bool importsIdle() const;
+    Q_INVOKABLE void createPlaylist(const QString &name, bool isAudiobook);
+
+Q_SIGNALS:
+    void managersChanged();
+
+private:
+    QTemporaryDir m_dir;
+    FakePlayerBackend::State m_state;
+    FakePlayerBackend *m_backend = nullptr;
+    std::unique_ptr<LibraryManager> m_library;
+    std::unique_ptr<MediaPlayerManager> m_player;
+    // Managers replaced by reset() stay alive until the fixture goes: views of earlier
+    // tests may still be bound to them.
+    std::vector<std::unique_ptr<QObject>> m_retired;
+};
