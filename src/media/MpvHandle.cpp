@@ -1,0 +1,50 @@
+#include "MpvHandle.h"
+
+#include <QtGlobal>
+#include <clocale>
+#include <mpv/client.h>
+
+namespace Mpv {
+
+MpvHandle createCore(const OptionList &options)
+{
+    // mpv refuses to start when the decimal separator is not '.', as under many
+    // European locales that the application object takes from the environment.
+    std::setlocale(LC_NUMERIC, "C");
+
+    MpvHandle core(mpv_create(), [](mpv_handle *handle) {
+        if (handle)
+            mpv_terminate_destroy(handle);
+    });
+    if (!core)
+        return {};
+
+    const OptionList defaults = {
+        {"config", "no"},
+        {"load-scripts", "no"},
+        {"ytdl", "no"},
+        {"terminal", "no"},
+        {"input-default-bindings", "no"},
+        {"input-vo-keyboard", "no"},
+        {"input-cursor", "no"},
+        {"osc", "no"},
+        {"osd-level", "0"},
+        {"idle", "yes"},
+        {"keep-open", "no"},
+        {"audio-pitch-correction", "yes"},
+        {"gpu-hwdec-interop", "no"},
+        {"audio-display", "no"},
+        {"audio-client-name", "Lyrabox"},
+    };
+    for (const auto &list : {defaults, options}) {
+        for (const auto &[name, value] : list) {
+            if (mpv_set_option_string(core.get(), name.constData(), value.constData()) < 0)
+                qWarning("mpv: option %s=%s refused", name.constData(), value.constData());
+        }
+    }
+    if (mpv_initialize(core.get()) < 0)
+        return {};
+    return core;
+}
+
+} // namespace Mpv
