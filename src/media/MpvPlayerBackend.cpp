@@ -144,6 +144,7 @@ PlayerBackend::ItemHandle MpvPlayerBackend::replaceCurrentItem(const QUrl &url)
     if (m_item.entryId < 0)
         m_item.state = ItemState::Failed;
     m_lastPosition = 0;
+    m_heldPosition.reset();
     setProperty("pause", m_wantPlaying ? "no" : "yes");
     updateTicking();
     return m_item.handle;
@@ -161,6 +162,7 @@ void MpvPlayerBackend::reopenEndedItem(double start)
 void MpvPlayerBackend::play()
 {
     m_wantPlaying = true;
+    m_heldPosition.reset();
     setProperty("pause", "no");
     // A finished item plays again from its start.
     if (m_item.handle && m_item.state == ItemState::Ended)
@@ -213,6 +215,8 @@ void MpvPlayerBackend::seekExact(MediaTime time)
         break;
     }
     m_lastPosition = seconds;
+    if (!m_wantPlaying)
+        m_heldPosition = seconds;
 }
 
 PlayerBackend::ObserverToken
@@ -404,6 +408,8 @@ void MpvPlayerBackend::deliverLoads()
 
 double MpvPlayerBackend::position()
 {
+    if (m_heldPosition)
+        return *m_heldPosition;
     if (m_core && m_item.state == ItemState::Loaded) {
         double seconds = 0;
         if (mpv_get_property(m_core.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0

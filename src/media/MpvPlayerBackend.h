@@ -99,6 +99,9 @@ private:
     bool m_wantPlaying = true;
     double m_lastPosition = 0;
     double m_startPosition = 0;
+    // While paused after a seek, mpv's time-pos reads up to an audio buffer short of the
+    // target until playback resumes; the target is the position meanwhile.
+    std::optional<double> m_heldPosition;
     int m_startPolls = 0;
 
     ObserverToken m_lastToken = 0;
