@@ -28,6 +28,9 @@ MpvHandle createCore(const OptionList &options)
         {"input-vo-keyboard", "no"},
         {"input-cursor", "no"},
         {"osc", "no"},
+        {"load-stats-overlay", "no"},
+        {"load-osd-console", "no"},
+        {"load-auto-profiles", "no"},
         {"osd-level", "0"},
         {"idle", "yes"},
         {"keep-open", "no"},
@@ -36,7 +39,11 @@ MpvHandle createCore(const OptionList &options)
         {"audio-display", "no"},
         {"audio-client-name", "Lyrabox"},
     };
-    for (const auto &list : {defaults, options}) {
+    OptionList diagnostics;
+    // A path in LYRABOX_MPV_LOG makes mpv write its verbose log there.
+    if (const QByteArray log = qgetenv("LYRABOX_MPV_LOG"); !log.isEmpty())
+        diagnostics = {{"log-file", log}, {"msg-level", "all=v"}};
+    for (const auto &list : {defaults, options, diagnostics}) {
         for (const auto &[name, value] : list) {
             if (mpv_set_option_string(core.get(), name.constData(), value.constData()) < 0)
                 qWarning("mpv: option %s=%s refused", name.constData(), value.constData());

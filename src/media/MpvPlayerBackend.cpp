@@ -58,7 +58,13 @@ MpvPlayerBackend::MpvPlayerBackend(QObject *parent) : MpvPlayerBackend(Options()
 MpvPlayerBackend::MpvPlayerBackend(const Options &options, QObject *parent)
     : QObject(parent)
 {
-    m_core = Mpv::createCore({{"ao", options.audioOutput}, {"vo", options.videoOutput}});
+    Mpv::OptionList outputs{{"ao", options.audioOutput}, {"vo", options.videoOutput}};
+    // Drawing through the render API needs a render context, which only a view makes:
+    // a file whose video starts without one fails to play at all. The video track is
+    // therefore chosen only while a view shows the picture (see MpvVideoSurface).
+    if (options.videoOutput == "libmpv")
+        outputs.append(qMakePair(QByteArray("vid"), QByteArray("no")));
+    m_core = Mpv::createCore(outputs);
     m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &MpvPlayerBackend::reportTime);
     m_startPoll.setInterval(startPollMs);

@@ -15,9 +15,11 @@ public:
 
     const MpvHandle &core() const { return m_core; }
 
-    // To call on the main thread once a render context exists. A video that was
-    // started while no context existed has no picture output; this opens one for it.
+    // Main thread. The player chooses a video track only while a render context exists
+    // (mpv cannot play a file whose picture output has nowhere to go): call this once a
+    // context exists, and renderContextDetaching() before it is freed.
     void renderContextAttached();
+    void renderContextDetaching();
 
 private:
     MpvHandle m_core;

@@ -81,6 +81,7 @@ MpvRenderer::~MpvRenderer()
 {
     // Context first, then (member order) the share of the core.
     m_context.reset();
+    m_sink->attached = false;
 }
 
 void MpvRenderer::synchronize(QQuickFramebufferObject *item)
@@ -94,6 +95,7 @@ void MpvRenderer::attach()
 {
     if (m_wanted != m_core) {
         m_context.reset();
+        m_sink->attached = false;
         m_core = m_wanted;
     }
     if (m_context || !m_core)
@@ -112,6 +114,7 @@ void MpvRenderer::attach()
     }
     m_context.reset(context);
     mpv_render_context_set_update_callback(context, onMpvUpdate, m_sink.get());
+    m_sink->attached = true;
     m_sink->contextAttached();
 }
 

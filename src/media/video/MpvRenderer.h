@@ -3,6 +3,7 @@
 #include "media/MpvHandle.h"
 
 #include <QQuickFramebufferObject>
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -23,6 +24,9 @@ public:
     // Render thread: the render context exists / could not be made.
     void contextAttached();
     void contextFailed();
+
+    // Whether a render context exists for the item (read on the main thread).
+    std::atomic<bool> attached{false};
 
 private:
     std::mutex m_mutex;

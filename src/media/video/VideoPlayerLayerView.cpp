@@ -16,6 +16,12 @@ VideoPlayerLayerView::VideoPlayerLayerView(QQuickItem *parent)
 VideoPlayerLayerView::~VideoPlayerLayerView()
 {
     m_sink->detach();
+    // The renderer frees the context later, on the render thread; the player lets go of
+    // the picture output first so that playback goes on without it.
+    if (m_sink->attached) {
+        if (auto *surface = qobject_cast<MpvVideoSurface *>(m_surface.data()))
+            surface->renderContextDetaching();
+    }
 }
 
 void VideoPlayerLayerView::selectGraphicsApi()
