@@ -11,7 +11,7 @@ PACKAGES=(
   qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript qml6-module-qttest
   libmpv-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri libegl1 ffmpeg yt-dlp mpv
+  xvfb xauth libgl1-mesa-dri libegl1 ffmpeg yt-dlp mpv locales
   fonts-noto-core fonts-dejavu-core python3 bc
 )
 

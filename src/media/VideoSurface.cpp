@@ -1,0 +1,3 @@
+#include "VideoSurface.h"
+
+VideoSurface::~VideoSurface() = default;
