@@ -7,6 +7,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class MediaPlayerManager;
+Q_MOC_INCLUDE("core/MediaPlayerManager.h")
 
 // The chapters of the loaded item, with the current chapter marked.
 class ChapterModel : public IdListModel

@@ -6,6 +6,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class LibraryManager;
+Q_MOC_INCLUDE("core/LibraryManager.h")
 
 // The numbers the sidebar's badges show: every item, the video items among the
 // search results, the playlists. Recounted once per turn of the event loop however

@@ -6,6 +6,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class LibraryManager;
+Q_MOC_INCLUDE("core/LibraryManager.h")
 
 // The library's items (allItems) as a list model. An import's records arrive as
 // single appended rows; a re-sort or a removal is one reset or one removed row. Reads

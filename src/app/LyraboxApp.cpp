@@ -43,6 +43,8 @@ LyraboxApp::LyraboxApp(const Options &options, QObject *parent) : QObject(parent
     });
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
+    // The app's QML modules live in its resources under their URI paths.
+    m_engine->addImportPath(u"qrc:/"_s);
     m_engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
     m_engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
     m_engine->setInitialProperties({

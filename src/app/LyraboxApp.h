@@ -2,10 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QQuickWindow>
 #include <memory>
 
 class QQmlApplicationEngine;
-class QQuickWindow;
 class MediaPlayerManager;
 class LibraryManager;
 class YouTubeService;

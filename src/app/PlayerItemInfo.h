@@ -6,6 +6,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class MediaPlayerManager;
+Q_MOC_INCLUDE("core/MediaPlayerManager.h")
 
 // The fields of the player's current item and current chapter that the player views
 // show, as plain properties (the records themselves are not QML types).

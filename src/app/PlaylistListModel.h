@@ -7,6 +7,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class LibraryManager;
+Q_MOC_INCLUDE("core/LibraryManager.h")
 
 // The library's playlists, in the library's order, for the sidebar.
 class PlaylistListModel : public IdListModel

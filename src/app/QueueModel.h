@@ -7,6 +7,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class MediaPlayerManager;
+Q_MOC_INCLUDE("core/MediaPlayerManager.h")
 
 // The player's queue for the now playing view, with the entry at currentIndex marked.
 // Rows are positions: a row dragged elsewhere keeps the mark on its position.

@@ -3,6 +3,8 @@
 #include "models/TimeText.h"
 #include "util/RTLSupport.h"
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 bool ViewText::isRTL(const QString &text)
@@ -17,5 +19,9 @@ QString ViewText::formatTime(double seconds)
 
 QString ViewText::speedLabel(float rate)
 {
-    return QString::asprintf("%.2g", double(rate)) + u"x"_s;
+    // The C library's printf rounds the exact binary value half to even (1.25 gives
+    // "1.2"); QString::asprintf has its own rounding and gives "1.3".
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2g", double(rate));
+    return QString::fromLatin1(text) + u"x"_s;
 }

@@ -7,7 +7,10 @@
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
 using namespace Qt::StringLiterals;
 

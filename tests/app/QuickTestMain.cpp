@@ -27,6 +27,7 @@ public Q_SLOTS:
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {
+        engine->addImportPath(u"qrc:/"_s);
         engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
         engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
         // A test harness object, not one of the app's managers.

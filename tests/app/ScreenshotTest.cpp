@@ -42,7 +42,9 @@ protected:
 
     QQuickItem *item(LyraboxApp &app, const char *name)
     {
-        return app.window()->contentItem()->findChild<QQuickItem *>(QString::fromLatin1(name));
+        QQuickItem *found = app.window()->findChild<QQuickItem *>(QString::fromLatin1(name));
+        EXPECT_TRUE(found) << name;
+        return found;
     }
 
     QImage shoot(LyraboxApp &app, const QString &name)
@@ -131,6 +133,7 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersAndVideo)
     ASSERT_EQ(items[bookIndex].chapters.size(), 3);
 
     // The audiobook, past the first chapter mark: mini player over the library section.
+    ASSERT_TRUE(item(app, "miniPlayer"));
     EXPECT_FALSE(item(app, "miniPlayer")->isVisible());
     player.play(items, bookIndex);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return player.duration() > 0 && player.currentTime() > 0.2; }));

@@ -1,10 +1,9 @@
 import QtQuick
-import QtQuick.Window
 import Lyrabox
 
 // The icon of a symbol name ("play.fill", "repeat.1", ...) drawn in one colour. Every
 // name maps to an SVG of the app's resources (see SymbolCatalog).
-Image {
+Item {
     id: root
 
     property string symbol
@@ -13,10 +12,14 @@ Image {
 
     implicitWidth: size
     implicitHeight: size
-    fillMode: Image.PreserveAspectFit
-    smooth: true
-    sourceSize: Qt.size(Math.ceil(size * Screen.devicePixelRatio),
-                        Math.ceil(size * Screen.devicePixelRatio))
-    source: symbol.length > 0
-            ? "image://symbol/" + symbol + "/" + color.toString().substring(1) : ""
+
+    Image {
+        anchors.fill: parent
+        fillMode: Image.PreserveAspectFit
+        smooth: true
+        sourceSize: Qt.size(Math.ceil(root.size * Screen.devicePixelRatio),
+                            Math.ceil(root.size * Screen.devicePixelRatio))
+        source: root.symbol.length > 0
+                ? "image://symbol/" + root.symbol + "/" + root.color.toString().substring(1) : ""
+    }
 }

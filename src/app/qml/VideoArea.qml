@@ -8,4 +8,10 @@ Rectangle {
     property var playerLayer: null
 
     color: "black"
+
+    VideoHost {
+        anchors.fill: parent
+        visible: root.playerLayer !== null
+        playerLayer: root.playerLayer
+    }
 }
