@@ -21,6 +21,15 @@ bool isRTLScalar(char32_t c)
 
 bool isRTL(QStringView text)
 {
+    // Only code points outside ASCII can count as right-to-left, so a text made of
+    // ASCII alone (most titles and file names) is left-to-right without looking up a
+    // single property. One branch-free pass the compiler vectorises.
+    char16_t any = 0;
+    for (QChar c : text)
+        any |= c.unicode();
+    if (any < 0x80)
+        return false;
+
     qsizetype rtl = 0;
     qsizetype ltr = 0;
     const qsizetype n = text.size();
