@@ -4,6 +4,7 @@
 #include "RTLSupport.h"
 
 #include <QThread>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -51,13 +52,17 @@ NaturalSortKeys::NaturalSortKeys(const std::vector<QStringView> &texts)
     const size_t split = (qsizetype(n) >= kParallelThreshold && QThread::idealThreadCount() > 1)
                              ? n / 2
                              : n;
+    std::thread helper;
     if (split < n) {
-        std::thread helper(computeKeys, texts.data() + split, n - split, std::ref(second));
-        computeKeys(texts.data(), split, first);
-        helper.join();
-    } else {
-        computeKeys(texts.data(), n, first);
+        try {
+            helper = std::thread(computeKeys, texts.data() + split, n - split, std::ref(second));
+        } catch (const std::system_error &) {
+            // No thread to be had: do all the work here.
+        }
     }
+    computeKeys(texts.data(), helper.joinable() ? split : n, first);
+    if (helper.joinable())
+        helper.join();
 
     m_heads = std::move(first.heads);
     m_heads.insert(m_heads.end(), second.heads.begin(), second.heads.end());
