@@ -166,22 +166,48 @@ QStringView NaturalCollator::collationText(QStringView text, QString &storage)
 {
     if (!needsRewrite(text))
         return text;
-    storage.resize(0); // keeps the capacity for the next text
+    // Digits become one ASCII unit each, everything else is copied, so the result is
+    // never longer than the text unless a long number is spelled out below.
+    storage.resize(text.size()); // keeps the capacity between texts
+    char16_t *out = reinterpret_cast<char16_t *>(storage.data());
+    qsizetype length = 0;
     qsizetype runStart = -1;
+    bool longRun = false;
     for (qsizetype i = 0, width = 1; i < text.size(); i += width) {
         const char32_t c = codePointAt(text, i, width);
         const int value = digitValue(c);
         if (value >= 0) {
             if (runStart < 0)
-                runStart = storage.size();
-            storage.append(QChar(char16_t(u'0' + value)));
+                runStart = length;
+            out[length++] = char16_t(u'0' + value);
             continue;
         }
-        if (runStart >= 0) {
+        if (runStart >= 0 && length - runStart >= kMaxPiece)
+            longRun = true;
+        runStart = -1;
+        out[length++] = text[i].unicode();
+        if (width == 2)
+            out[length++] = text[i + 1].unicode();
+    }
+    if (runStart >= 0 && length - runStart >= kMaxPiece)
+        longRun = true;
+    storage.truncate(length);
+    if (!longRun)
+        return storage;
+
+    // Spell out the numbers of kMaxPiece significant digits and more.
+    const QString digitsOnly = storage;
+    storage.resize(0);
+    runStart = -1;
+    for (QChar ch : digitsOnly) {
+        if (ch.unicode() >= u'0' && ch.unicode() <= u'9') {
+            if (runStart < 0)
+                runStart = storage.size();
+        } else if (runStart >= 0) {
             finishRun(storage, runStart);
             runStart = -1;
         }
-        storage.append(text.mid(i, width));
+        storage.append(ch);
     }
     if (runStart >= 0)
         finishRun(storage, runStart);
