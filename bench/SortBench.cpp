@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qsizetype kItems = 100000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 7;
 
 template <typename Sort>
 double timeMs(const QList<MediaItem> &items, Sort sort, QList<MediaItem> &result)
@@ -67,7 +67,9 @@ int main(int argc, char **argv)
             fastResult);
         const double p = timeMs(
             items,
-            [](QList<MediaItem> &&in) { return SmartSorter::Pairwise::sortMediaItems(std::move(in)); },
+            [](QList<MediaItem> &&in) {
+                return SmartSorter::Pairwise::sortMediaItems(std::move(in));
+            },
             pairwiseResult);
         if (!sameOrder(fastResult, pairwiseResult)) {
             std::fprintf(stderr, "FAIL: sortMediaItems and the pairwise sort disagree\n");
@@ -88,7 +90,7 @@ int main(int argc, char **argv)
 
     const double value = median(fast);
     const double baseline = median(pairwise);
-    std::printf("BENCH sort-100k-ms value=%.1f unit=ms baseline=%.1f ratio=%.2f\n", value,
-                baseline, baseline / value);
+    std::printf("BENCH sort-100k-ms value=%.1f unit=ms baseline=%.1f ratio=%.2f\n", value, baseline,
+                baseline / value);
     return 0;
 }

@@ -55,10 +55,10 @@ private:
     QString word()
     {
         static const char16_t *const words[] = {
-            u"night", u"River", u"SONG", u"light", u"Ocean", u"dream", u"Home", u"away",
-            u"Über", u"café", u"Zebra", u"apple", u"Blue", u"the", u"Of", u"storm",
-            u"كتاب", u"الفصل", u"مرحبا", u"سلام", u"القمر", u"بَيْت", u"نور", u"قلب",
-            u"שלום", u"ספר", u"אור", u"לילה", u"ים", u"שיר"};
+            u"night", u"River", u"SONG",  u"light", u"Ocean", u"dream", u"Home", u"away",
+            u"Über",  u"café",  u"Zebra", u"apple", u"Blue",  u"the",   u"Of",   u"storm",
+            u"كتاب",  u"الفصل", u"مرحبا", u"سلام",  u"القمر", u"بَيْت",   u"نور",  u"قلب",
+            u"שלום",  u"ספר",   u"אור",   u"לילה",  u"ים",    u"שיר"};
         return QString::fromUtf16(words[pick(std::size(words))]);
     }
 
@@ -78,8 +78,7 @@ private:
 
     void addBook(QList<MediaItem> &items, int chapters)
     {
-        static const char16_t *const stems[] = {u"Chapter ", u"الفصل ", u"פרק ", u"Part ",
-                                                u"فصل "};
+        static const char16_t *const stems[] = {u"Chapter ", u"الفصل ", u"פרק ", u"Part ", u"فصل "};
         const QString stem = QString::fromUtf16(stems[pick(std::size(stems))]);
         const char32_t zeros[] = {U'0', U'\u0660', U'\u06F0'};
         const char32_t zero = zeros[pick(3)];

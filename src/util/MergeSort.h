@@ -16,8 +16,7 @@ namespace MergeSort {
 namespace detail {
 
 // Sorts from[lo, hi) into to[lo, hi); both ranges start with the same elements.
-template <typename T, typename Less>
-void sortInto(T *from, T *to, size_t lo, size_t hi, Less &less)
+template <typename T, typename Less> void sortInto(T *from, T *to, size_t lo, size_t hi, Less &less)
 {
     if (hi - lo < 2)
         return;
@@ -39,8 +38,7 @@ void sortInto(T *from, T *to, size_t lo, size_t hi, Less &less)
 
 } // namespace detail
 
-template <typename T, typename Less>
-void sort(std::vector<T> &values, Less less)
+template <typename T, typename Less> void sort(std::vector<T> &values, Less less)
 {
     std::vector<T> scratch(values);
     detail::sortInto(scratch.data(), values.data(), 0, values.size(), less);

@@ -224,10 +224,9 @@ icu::Locale NaturalCollator::ltrLocaleFor(const icu::Locale &defaultLocale)
 }
 
 NaturalCollator::NaturalCollator()
-    : m_ltr(makeCollator(ltrLocaleFor(icu::Locale::getDefault()), icu::Collator::SECONDARY))
-    , m_rtl(makeCollator(icu::Locale("ar"), icu::Collator::PRIMARY))
-{
-}
+    : m_ltr(makeCollator(ltrLocaleFor(icu::Locale::getDefault()), icu::Collator::SECONDARY)),
+      m_rtl(makeCollator(icu::Locale("ar"), icu::Collator::PRIMARY))
+{}
 
 NaturalCollator &NaturalCollator::forThisThread()
 {
@@ -241,8 +240,7 @@ bool NaturalCollator::less(QStringView a, QStringView b, bool rtl)
     const QStringView cb = collationText(b, m_scratchB);
     UErrorCode status = U_ZERO_ERROR;
     return collator(rtl).compare(utf16(ca), int32_t(ca.size()), utf16(cb), int32_t(cb.size()),
-                                 status)
-           == UCOL_LESS;
+                                 status) == UCOL_LESS;
 }
 
 uint32_t NaturalCollator::appendSortKey(QStringView text, bool rtl, std::vector<uint8_t> &out)

@@ -49,9 +49,8 @@ NaturalSortKeys::NaturalSortKeys(const std::vector<QStringView> &texts)
     const size_t n = texts.size();
     KeyBlock first;
     KeyBlock second;
-    const size_t split = (qsizetype(n) >= kParallelThreshold && QThread::idealThreadCount() > 1)
-                             ? n / 2
-                             : n;
+    const size_t split =
+        (qsizetype(n) >= kParallelThreshold && QThread::idealThreadCount() > 1) ? n / 2 : n;
     std::thread helper;
     if (split < n) {
         try {

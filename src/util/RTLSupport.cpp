@@ -12,9 +12,9 @@ namespace {
 // presentation forms are deliberately not in it.
 bool isRTLScalar(char32_t c)
 {
-    return (c >= 0x0600 && c <= 0x06FF) || (c >= 0x0750 && c <= 0x077F)
-           || (c >= 0x08A0 && c <= 0x08FF) || (c >= 0xFB50 && c <= 0xFDFF)
-           || (c >= 0xFE70 && c <= 0xFEFF) || (c >= 0x0590 && c <= 0x05FF);
+    return (c >= 0x0600 && c <= 0x06FF) || (c >= 0x0750 && c <= 0x077F) ||
+           (c >= 0x08A0 && c <= 0x08FF) || (c >= 0xFB50 && c <= 0xFDFF) ||
+           (c >= 0xFE70 && c <= 0xFEFF) || (c >= 0x0590 && c <= 0x05FF);
 }
 
 } // namespace

@@ -33,8 +33,7 @@ bool sameNonEmptyAlbum(const MediaItem &x, const MediaItem &y)
     return !x.album.isEmpty() && x.album == y.album;
 }
 
-template <typename T>
-QList<T> copiedInOrder(const QList<T> &list, const Order &order)
+template <typename T> QList<T> copiedInOrder(const QList<T> &list, const Order &order)
 {
     QList<T> result;
     result.reserve(list.size());
@@ -46,8 +45,7 @@ QList<T> copiedInOrder(const QList<T> &list, const Order &order)
 // Moves the elements of `list` into a new list in `order`: no element is copied, so no
 // shared text or picture is touched. The reads jump around the list, so upcoming
 // elements are prefetched; the writes run straight through the new list.
-template <typename T>
-QList<T> movedInOrder(QList<T> &&list, const Order &order)
+template <typename T> QList<T> movedInOrder(QList<T> &&list, const Order &order)
 {
     constexpr size_t kAhead = 8;
     T *data = list.data(); // detaches a shared list, which then copies once
@@ -93,9 +91,8 @@ Order textOrder(const std::vector<QStringView> &texts)
     std::vector<NaturalSortKeys::Ref> refs(texts.size());
     for (size_t i = 0; i < refs.size(); ++i)
         refs[i] = keys.ref(qsizetype(i));
-    MergeSort::sort(refs, [](const NaturalSortKeys::Ref &x, const NaturalSortKeys::Ref &y) {
-        return x < y;
-    });
+    MergeSort::sort(
+        refs, [](const NaturalSortKeys::Ref &x, const NaturalSortKeys::Ref &y) { return x < y; });
     Order order(refs.size());
     for (size_t i = 0; i < refs.size(); ++i)
         order[i] = refs[i].index;
@@ -152,7 +149,8 @@ Order pairwiseItemOrder(const QList<MediaItem> &items)
         const MediaItem &x = items[xi];
         const MediaItem &y = items[yi];
         bool result;
-        if (batchRule(x.sortIndex, y.sortIndex, [&] { return sameNonEmptyAlbum(x, y); }, result))
+        if (batchRule(
+                x.sortIndex, y.sortIndex, [&] { return sameNonEmptyAlbum(x, y); }, result))
             return result;
         return naturalLessThan(x.title, y.title);
     });
@@ -215,7 +213,8 @@ QList<QUrl> sortURLs(const QList<QUrl> &urls)
 {
     const QList<QString> names = fileNames(urls);
     Order order = identity(urls.size());
-    MergeSort::sort(order, [&](uint32_t x, uint32_t y) { return naturalLessThan(names[x], names[y]); });
+    MergeSort::sort(order,
+                    [&](uint32_t x, uint32_t y) { return naturalLessThan(names[x], names[y]); });
     return copiedInOrder(urls, order);
 }
 

@@ -1,8 +1,8 @@
-#include "SortTestSupport.h"
 #include "util/RTLSupport.h"
 
-#include <QString>
+#include "SortTestSupport.h"
 
+#include <QString>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;

@@ -29,8 +29,8 @@ int compareByValue(const QString &a, const QString &b)
 
 QString RandomTexts::number()
 {
-    static const char32_t zeros[] = {U'0', U'0', U'\u0660', U'\u06F0', U'\u0966', U'\uFF10',
-                                     U'\U0001D7CE'};
+    static const char32_t zeros[] = {U'0',      U'0',      U'\u0660',    U'\u06F0',
+                                     U'\u0966', U'\uFF10', U'\U0001D7CE'};
     static const int lengths[][2] = {{1, 3}, {1, 3}, {1, 3}, {20, 60}, {250, 262}};
     const auto &range = lengths[pick(std::size(lengths))];
     const int length = range[0] + pick(range[1] - range[0] + 1);
@@ -43,11 +43,11 @@ QString RandomTexts::number()
 QString RandomTexts::next()
 {
     static const char16_t *const words[] = {
-        u"apple", u"Apple", u"APPLE", u"Äpfel", u"café", u"cafe", u"Chapter", u"chapter",
-        u"zebra", u"Part", u"كتاب", u"كِتَاب", u"الفصل", u"مرحبا", u"سلام", u"פרק", u"שלום",
-        u"ספר", u"ܫܠܡܐ", u"नमस्ते", u"ß", u"ss"};
-    static const char16_t *const marks[] = {u" ", u" ", u"-", u"_", u".", u"\u0301",
-                                            u"\U0001F600", u"\xD800", u""};
+        u"apple", u"Apple", u"APPLE", u"Äpfel", u"café",  u"cafe",  u"Chapter", u"chapter",
+        u"zebra", u"Part",  u"كتاب",  u"كِتَاب",  u"الفصل", u"مرحبا", u"سلام",    u"פרק",
+        u"שלום",  u"ספר",   u"ܫܠܡܐ",  u"नमस्ते",  u"ß",     u"ss"};
+    static const char16_t *const marks[] = {u" ",      u" ",          u"-",      u"_", u".",
+                                            u"\u0301", u"\U0001F600", u"\xD800", u""};
     if (!m_seen.isEmpty() && pick(8) == 0)
         return m_seen[pick(int(m_seen.size()))];
     QString text;
