@@ -78,7 +78,7 @@ private:
 
     void addBook(QList<MediaItem> &items, int chapters)
     {
-        static const char16_t *const stems[] = {u"Chapter ", u"الفصل ", u"פרק ", u"Part ", u"فصل "};
+        static const char16_t *const stems[] = {u"Chapter ", u"الفصل ", u"פרק ", u"Side ", u"فصل "};
         const QString stem = QString::fromUtf16(stems[pick(std::size(stems))]);
         const char32_t zeros[] = {U'0', U'\u0660', U'\u06F0'};
         const char32_t zero = zeros[pick(3)];

@@ -9,21 +9,23 @@
 namespace {
 
 // What ICU 72's numeric collation gets wrong, and how the text handed to it avoids it.
-// Everything else (leading zeros, numbers up to 253 digits, digits touching letters,
-// texts of digits only, the digit scripts of the table below) it gets right and is left
-// to it.
+// Everything else it gets right and is left to it: leading zeros, numbers up to 253
+// digits (30 to 60 digits included), digits touching letters, texts of digits only, and
+// runs in any decimal digit script (Arabic-Indic, Persian, Devanagari, Thai, Myanmar,
+// N'Ko, Osmanya, fullwidth and mathematical digits were checked), mixed scripts in one
+// run being read as one number.
 //
 // 1. Digits other than ASCII after a common prefix. Collator::compare skips the prefix
 //    two texts share and, when that prefix ends inside a digit run, backs up to the
 //    start of the run, but it recognises only digits the locale's own tailoring marks
-//    as digits. In every tailored locale ("ar" included) that is ASCII alone, and in the
-//    root locale it misses astral digits such as U+1D7CE. So compare("פרק ١٧",
-//    "פרק ١٠٠") compares 7 with 00 and answers "greater", while the sort keys, which
-//    never skip a prefix, say "less". Every decimal digit (general category Nd, the set
-//    ICU's numeric collation treats as digits) is therefore handed to ICU as the ASCII
-//    digit of the same value. Nothing is lost: with numeric ordering on, a digit run
-//    becomes collation elements made from its value alone, with common secondary and
-//    tertiary weights, so the digit script never counted at any level.
+//    as digits. In the tailored locales checked ("ar", "fa", "ur", "hi", "th") that is
+//    ASCII alone, and in the root locale it misses astral digits such as U+1D7CE.
+//    So compare("פרק ١٧", "פרק ١٠٠") compares 7 with 00 and says "greater",
+//    while the sort keys, which never skip a prefix, say "less". Every decimal digit (general
+//    category Nd, the set ICU's numeric collation treats as digits) is therefore handed
+//    to ICU as the ASCII digit of the same value. Nothing is lost: with numeric ordering
+//    on, a digit run becomes collation elements made from its value alone, with common
+//    secondary and tertiary weights, so the digit script never counted at any level.
 //
 // 2. Numbers of 255 digits and more. A digit run becomes one collation element per
 //    piece of at most 254 digits (the digit count is stored in one byte), the pieces

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         // digits other than ASCII after it.
         OrderCase{"SharedLeadingArabicIndicDigit", {u"פרק ١٧"_s, u"פרק ١٠٠"_s}},
         OrderCase{"SharedLeadingPersianDigit", {u"الفصل ۱۷"_s, u"الفصل ۱۰۰"_s}},
-        OrderCase{"SharedLeadingDevanagariDigit", {u"Part १७"_s, u"Part १००"_s}},
+        OrderCase{"SharedLeadingDevanagariDigit", {u"Side १७"_s, u"Side १००"_s}},
         OrderCase{"SharedLeadingAstralDigit", {u"Chapter 𝟏𝟕"_s, u"Chapter 𝟏𝟎𝟎"_s}},
         OrderCase{"SeveralNumbers", {u"a1b2"_s, u"a1b10"_s, u"a2b1"_s}}),
     SortTestSupport::CaseName());

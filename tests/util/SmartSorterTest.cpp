@@ -87,12 +87,12 @@ TEST(SmartSorterStability, EqualTextsKeepTheirInputOrder)
 
 TEST(SortURLs, OrdersByFileNameWithoutExtensionIgnoringFolders)
 {
-    const QUrl part1 = QUrl::fromLocalFile(u"/c/Part 1.flac"_s);
-    const QUrl part2 = QUrl::fromLocalFile(u"/a/Part 2.mp3"_s);
-    const QUrl part10 = QUrl::fromLocalFile(u"/b/Part 10.mp3"_s);
+    const QUrl side1 = QUrl::fromLocalFile(u"/c/Side 1.flac"_s);
+    const QUrl side2 = QUrl::fromLocalFile(u"/a/Side 2.mp3"_s);
+    const QUrl side10 = QUrl::fromLocalFile(u"/b/Side 10.mp3"_s);
     const QUrl arabic = QUrl::fromLocalFile(u"/z/الفصل ٣.m4b"_s);
-    EXPECT_EQ(SmartSorter::sortURLs({part10, part2, arabic, part1}),
-              (QList<QUrl>{arabic, part1, part2, part10}));
+    EXPECT_EQ(SmartSorter::sortURLs({side10, side2, arabic, side1}),
+              (QList<QUrl>{arabic, side1, side2, side10}));
     EXPECT_TRUE(SmartSorter::sortURLs({}).isEmpty());
 }
 

@@ -44,7 +44,7 @@ QString RandomTexts::next()
 {
     static const char16_t *const words[] = {
         u"apple", u"Apple", u"APPLE", u"Äpfel", u"café",  u"cafe",  u"Chapter", u"chapter",
-        u"zebra", u"Part",  u"كتاب",  u"كِتَاب",  u"الفصل", u"مرحبا", u"سلام",    u"פרק",
+        u"zebra", u"Side",  u"كتاب",  u"كِتَاب",  u"الفصل", u"مرحبا", u"سلام",    u"פרק",
         u"שלום",  u"ספר",   u"ܫܠܡܐ",  u"नमस्ते",  u"ß",     u"ss"};
     static const char16_t *const marks[] = {u" ",      u" ",          u"-",      u"_", u".",
                                             u"\u0301", u"\U0001F600", u"\xD800", u""};
