@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
 #include <QUuid>
 #include <algorithm>
 #include <cmath>
@@ -68,13 +67,7 @@ QString YouTubeVideoInfo::formattedDuration() const
 YouTubeResult<YouTubeVideoInfo> YouTubeVideoInfo::fromJson(const QByteArray &output,
                                                            const QString &url)
 {
-    QByteArray bytes = output;
-    {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)decoder.decode(output);
-        if (decoder.hasError())
-            bytes.clear();
-    }
+    const QByteArray bytes = output.isValidUtf8() ? output : QByteArray();
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);

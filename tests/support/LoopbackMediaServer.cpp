@@ -6,6 +6,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 using namespace Qt::StringLiterals;
 
 LoopbackMediaServer::LoopbackMediaServer(QString root) : m_root(std::move(root))
@@ -28,6 +31,8 @@ bool LoopbackMediaServer::start(QString *error)
     m_server->setArguments({u"-u"_s, u"-m"_s, u"http.server"_s, u"--bind"_s, u"127.0.0.1"_s,
                             u"--directory"_s, m_root, u"0"_s});
     m_server->setStandardErrorFile(QProcess::nullDevice());
+    // The server goes with this process even when it is killed before cleaning up.
+    m_server->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_server->start();
     static const QRegularExpression portPattern(u"port (\\d+)"_s);
     QByteArray banner;
