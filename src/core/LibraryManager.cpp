@@ -165,13 +165,13 @@ QList<MediaItem> LibraryManager::sortedItems(SortOrder order) const
     QList<MediaItem> items = filteredItems();
     switch (order) {
     case SortOrder::Natural:
-        return SmartSorter::sortMediaItems(items);
+        return SmartSorter::sortMediaItems(std::move(items));
     case SortOrder::Title:
-        return SmartSorter::sortMediaItemsByText(items, &MediaItem::title);
+        return SmartSorter::sortMediaItemsByText(std::move(items), &MediaItem::title);
     case SortOrder::Artist:
-        return SmartSorter::sortMediaItemsByText(items, &MediaItem::artist);
+        return SmartSorter::sortMediaItemsByText(std::move(items), &MediaItem::artist);
     case SortOrder::Album:
-        return SmartSorter::sortMediaItemsByText(items, &MediaItem::album);
+        return SmartSorter::sortMediaItemsByText(std::move(items), &MediaItem::album);
     case SortOrder::Duration:
         std::stable_sort(items.begin(), items.end(), [](const MediaItem &a, const MediaItem &b) {
             return a.duration < b.duration;
@@ -430,7 +430,7 @@ void LibraryManager::finishImport(const Batch &batch)
 
 void LibraryManager::resortAll()
 {
-    m_allItems = SmartSorter::sortMediaItems(m_allItems);
+    m_allItems = SmartSorter::sortMediaItems(std::move(m_allItems));
     itemsChanged();
     Q_EMIT allItemsChanged();
 }

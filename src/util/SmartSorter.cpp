@@ -1,105 +1,169 @@
 #include "SmartSorter.h"
 
+#include "MergeSort.h"
+#include "NaturalCollator.h"
+#include "NaturalSortKeys.h"
 #include "RTLSupport.h"
 
-#include <QFileInfo>
-#include <memory>
-#include <unicode/coll.h>
-#include <unicode/locid.h>
 #include <vector>
 
 namespace {
 
-// Collators are not shared between threads: each thread gets its own pair.
-struct Collators
+// A sorted order: result position k holds the element at position order[k] of the input.
+using Order = std::vector<uint32_t>;
+
+// The batch rules of the item order, tried before the titles: two different non-zero
+// sort indexes, or one index 0 and the other not within the same non-empty album,
+// order by index. Returns true and sets `result` when they decide the pair. The album
+// test runs only when it matters (the indexes differ and one of them is 0).
+template <typename SameAlbum>
+inline bool batchRule(qint64 x, qint64 y, SameAlbum sameAlbum, bool &result)
 {
-    std::unique_ptr<icu::Collator> ltr; // user's locale, secondary strength, numeric
-    std::unique_ptr<icu::Collator> rtl; // "ar", primary strength, numeric
-
-    Collators()
-    {
-        UErrorCode status = U_ZERO_ERROR;
-        ltr.reset(icu::Collator::createInstance(icu::Locale::getDefault(), status));
-        if (U_FAILURE(status) || !ltr) {
-            status = U_ZERO_ERROR;
-            ltr.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
-        }
-        ltr->setStrength(icu::Collator::SECONDARY);
-        ltr->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
-
-        status = U_ZERO_ERROR;
-        rtl.reset(icu::Collator::createInstance(icu::Locale("ar"), status));
-        rtl->setStrength(icu::Collator::PRIMARY);
-        rtl->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+    if (x == y)
+        return false;
+    if ((x != 0 && y != 0) || sameAlbum()) {
+        result = x < y;
+        return true;
     }
-};
-
-Collators &collators()
-{
-    thread_local Collators instance;
-    return instance;
+    return false;
 }
 
-bool collatedLess(icu::Collator &collator, QStringView a, QStringView b)
+bool sameNonEmptyAlbum(const MediaItem &x, const MediaItem &y)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    return collator.compare(reinterpret_cast<const char16_t *>(a.utf16()), int32_t(a.size()),
-                            reinterpret_cast<const char16_t *>(b.utf16()), int32_t(b.size()),
-                            status)
-           == UCOL_LESS;
+    return !x.album.isEmpty() && x.album == y.album;
 }
 
-// Top-down stable merge sort of positions. Written out rather than std::stable_sort
-// so that the order it yields for predicates that are not strict weak orderings is
-// fixed by this code, not by the standard library's implementation.
-template <typename Less>
-void mergeSort(std::vector<qsizetype> &v, std::vector<qsizetype> &tmp, size_t lo, size_t hi,
-               Less &less)
-{
-    if (hi - lo < 2)
-        return;
-    const size_t mid = lo + (hi - lo) / 2;
-    mergeSort(v, tmp, lo, mid, less);
-    mergeSort(v, tmp, mid, hi, less);
-    size_t i = lo, j = mid, k = lo;
-    while (i < mid && j < hi) {
-        // Take from the right only when it is strictly less: keeps equal items in order.
-        if (less(v[j], v[i]))
-            tmp[k++] = v[j++];
-        else
-            tmp[k++] = v[i++];
-    }
-    while (i < mid)
-        tmp[k++] = v[i++];
-    while (j < hi)
-        tmp[k++] = v[j++];
-    std::copy(tmp.begin() + lo, tmp.begin() + hi, v.begin() + lo);
-}
-
-template <typename Less>
-std::vector<qsizetype> sortedPositions(qsizetype count, Less less)
-{
-    std::vector<qsizetype> order(count);
-    for (qsizetype i = 0; i < count; ++i)
-        order[i] = i;
-    std::vector<qsizetype> tmp(count);
-    mergeSort(order, tmp, 0, order.size(), less);
-    return order;
-}
-
-template <typename T>
-QList<T> permuted(const QList<T> &list, const std::vector<qsizetype> &order)
+template <typename T> QList<T> copiedInOrder(const QList<T> &list, const Order &order)
 {
     QList<T> result;
     result.reserve(list.size());
-    for (qsizetype i : order)
+    for (uint32_t i : order)
         result.append(list[i]);
     return result;
 }
 
-QString baseName(const QUrl &url)
+// Moves the elements of `list` into a new list in `order`: no element is copied, so no
+// shared text or picture is touched. The reads jump around the list, so upcoming
+// elements are prefetched; the writes run straight through the new list.
+template <typename T> QList<T> movedInOrder(QList<T> &&list, const Order &order)
 {
-    return MediaItem::titleFromURL(url);
+    constexpr size_t kAhead = 8;
+    T *data = list.data(); // detaches a shared list, which then copies once
+    QList<T> result;
+    result.reserve(list.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (k + kAhead < order.size()) {
+            const char *next = reinterpret_cast<const char *>(data + order[k + kAhead]);
+            for (size_t line = 0; line < sizeof(T); line += 64)
+                __builtin_prefetch(next + line);
+        }
+        result.append(std::move(data[order[k]]));
+    }
+    return result;
+}
+
+Order identity(qsizetype count)
+{
+    Order order(static_cast<size_t>(count));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = uint32_t(i);
+    return order;
+}
+
+QList<QString> fileNames(const QList<QUrl> &urls)
+{
+    QList<QString> names;
+    names.reserve(urls.size());
+    for (const QUrl &url : urls)
+        names.append(MediaItem::titleFromURL(url));
+    return names;
+}
+
+// --- Key-based orders ------------------------------------------------------------------
+//
+// Each text is classified and turned into a sort key once (NaturalSortKeys); the merge
+// sort then moves small records holding the key's head inline, so most comparisons are
+// one integer comparison that touches neither the items nor the key bytes.
+
+Order textOrder(const std::vector<QStringView> &texts)
+{
+    const NaturalSortKeys keys(texts);
+    std::vector<NaturalSortKeys::Ref> refs(texts.size());
+    for (size_t i = 0; i < refs.size(); ++i)
+        refs[i] = keys.ref(qsizetype(i));
+    MergeSort::sort(
+        refs, [](const NaturalSortKeys::Ref &x, const NaturalSortKeys::Ref &y) { return x < y; });
+    Order order(refs.size());
+    for (size_t i = 0; i < refs.size(); ++i)
+        order[i] = refs[i].index;
+    return order;
+}
+
+Order fieldOrder(const QList<MediaItem> &items, QString MediaItem::*field)
+{
+    std::vector<QStringView> texts;
+    texts.reserve(size_t(items.size()));
+    for (const MediaItem &item : items)
+        texts.emplace_back(item.*field);
+    return textOrder(texts);
+}
+
+struct ItemRecord
+{
+    NaturalSortKeys::Ref title;
+    qint64 sortIndex;
+};
+
+Order itemOrder(const QList<MediaItem> &items)
+{
+    std::vector<QStringView> titles;
+    titles.reserve(size_t(items.size()));
+    for (const MediaItem &item : items)
+        titles.emplace_back(item.title);
+    const NaturalSortKeys keys(titles);
+
+    std::vector<ItemRecord> records(size_t(items.size()));
+    for (qsizetype i = 0; i < items.size(); ++i)
+        records[size_t(i)] = {keys.ref(i), items[i].sortIndex};
+    MergeSort::sort(records, [&items](const ItemRecord &x, const ItemRecord &y) {
+        bool result;
+        auto sameAlbum = [&] {
+            return sameNonEmptyAlbum(items[x.title.index], items[y.title.index]);
+        };
+        if (batchRule(x.sortIndex, y.sortIndex, sameAlbum, result))
+            return result;
+        return x.title < y.title;
+    });
+    Order order(records.size());
+    for (size_t i = 0; i < records.size(); ++i)
+        order[i] = records[i].title.index;
+    return order;
+}
+
+// --- Pairwise orders -------------------------------------------------------------------
+
+Order pairwiseItemOrder(const QList<MediaItem> &items)
+{
+    Order order = identity(items.size());
+    MergeSort::sort(order, [&items](uint32_t xi, uint32_t yi) {
+        const MediaItem &x = items[xi];
+        const MediaItem &y = items[yi];
+        bool result;
+        if (batchRule(
+                x.sortIndex, y.sortIndex, [&] { return sameNonEmptyAlbum(x, y); }, result))
+            return result;
+        return naturalLessThan(x.title, y.title);
+    });
+    return order;
+}
+
+Order pairwiseFieldOrder(const QList<MediaItem> &items, QString MediaItem::*field)
+{
+    Order order = identity(items.size());
+    MergeSort::sort(order, [&](uint32_t x, uint32_t y) {
+        return naturalLessThan(items[x].*field, items[y].*field);
+    });
+    return order;
 }
 
 } // namespace
@@ -110,42 +174,66 @@ bool naturalLessThan(QStringView a, QStringView b)
     const bool bRTL = RTLSupport::isRTL(b);
     if (aRTL != bRTL)
         return aRTL;
-    Collators &c = collators();
-    return collatedLess(aRTL ? *c.rtl : *c.ltr, a, b);
+    return NaturalCollator::forThisThread().less(a, b, aRTL);
 }
 
 namespace SmartSorter {
 
 QList<QUrl> sortURLs(const QList<QUrl> &urls)
 {
-    QList<QString> names;
-    names.reserve(urls.size());
-    for (const QUrl &url : urls)
-        names.append(baseName(url));
-    auto less = [&](qsizetype x, qsizetype y) { return naturalLessThan(names[x], names[y]); };
-    return permuted(urls, sortedPositions(urls.size(), less));
+    const QList<QString> names = fileNames(urls);
+    return copiedInOrder(urls, textOrder(std::vector<QStringView>(names.begin(), names.end())));
 }
 
 QList<MediaItem> sortMediaItems(const QList<MediaItem> &items)
 {
-    auto less = [&](qsizetype xi, qsizetype yi) {
-        const MediaItem &x = items[xi];
-        const MediaItem &y = items[yi];
-        if (x.sortIndex != 0 && y.sortIndex != 0 && x.sortIndex != y.sortIndex)
-            return x.sortIndex < y.sortIndex;
-        if (!x.album.isEmpty() && x.album == y.album && x.sortIndex != y.sortIndex)
-            return x.sortIndex < y.sortIndex;
-        return naturalLessThan(x.title, y.title);
-    };
-    return permuted(items, sortedPositions(items.size(), less));
+    return copiedInOrder(items, itemOrder(items));
+}
+
+QList<MediaItem> sortMediaItems(QList<MediaItem> &&items)
+{
+    const Order order = itemOrder(items);
+    return movedInOrder(std::move(items), order);
 }
 
 QList<MediaItem> sortMediaItemsByText(const QList<MediaItem> &items, QString MediaItem::*field)
 {
-    auto less = [&](qsizetype x, qsizetype y) {
-        return naturalLessThan(items[x].*field, items[y].*field);
-    };
-    return permuted(items, sortedPositions(items.size(), less));
+    return copiedInOrder(items, fieldOrder(items, field));
 }
+
+QList<MediaItem> sortMediaItemsByText(QList<MediaItem> &&items, QString MediaItem::*field)
+{
+    const Order order = fieldOrder(items, field);
+    return movedInOrder(std::move(items), order);
+}
+
+namespace Pairwise {
+
+QList<QUrl> sortURLs(const QList<QUrl> &urls)
+{
+    const QList<QString> names = fileNames(urls);
+    Order order = identity(urls.size());
+    MergeSort::sort(order,
+                    [&](uint32_t x, uint32_t y) { return naturalLessThan(names[x], names[y]); });
+    return copiedInOrder(urls, order);
+}
+
+QList<MediaItem> sortMediaItems(const QList<MediaItem> &items)
+{
+    return copiedInOrder(items, pairwiseItemOrder(items));
+}
+
+QList<MediaItem> sortMediaItems(QList<MediaItem> &&items)
+{
+    const Order order = pairwiseItemOrder(items);
+    return movedInOrder(std::move(items), order);
+}
+
+QList<MediaItem> sortMediaItemsByText(const QList<MediaItem> &items, QString MediaItem::*field)
+{
+    return copiedInOrder(items, pairwiseFieldOrder(items, field));
+}
+
+} // namespace Pairwise
 
 } // namespace SmartSorter

@@ -1,0 +1,140 @@
+#include "DownloadManager.h"
+
+#include "YouTubeService.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+DownloadManager::DownloadManager(QObject *parent)
+    : QObject(parent), m_downloadDirectory(defaultDownloadDirectory())
+{
+    QDir().mkpath(m_downloadDirectory.toLocalFile());
+}
+
+QUrl DownloadManager::defaultDownloadDirectory()
+{
+    QString base = QStandardPaths::standardLocations(QStandardPaths::MusicLocation).value(0);
+    if (base.isEmpty())
+        base = QStandardPaths::standardLocations(QStandardPaths::DownloadLocation).value(0);
+    if (base.isEmpty())
+        base = QDir::tempPath();
+    return QUrl::fromLocalFile(base + u"/Lyrabox Downloads"_s);
+}
+
+void DownloadManager::setDownloadDirectory(const QUrl &folder)
+{
+    if (m_downloadDirectory == folder)
+        return;
+    m_downloadDirectory = folder;
+    Q_EMIT downloadDirectoryChanged();
+}
+
+int DownloadManager::activeCount() const
+{
+    return static_cast<int>(std::count_if(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadTask &t) {
+        return t.status == DownloadTask::Status::downloading
+               || t.status == DownloadTask::Status::converting;
+    }));
+}
+
+int DownloadManager::completedCount() const
+{
+    return static_cast<int>(std::count_if(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadTask &t) {
+        return t.status == DownloadTask::Status::completed;
+    }));
+}
+
+DownloadTask *DownloadManager::find(const QUuid &id)
+{
+    const auto it = std::find_if(m_downloads.begin(), m_downloads.end(),
+                                 [&id](const DownloadTask &t) { return t.id == id; });
+    return it == m_downloads.end() ? nullptr : &*it;
+}
+
+void DownloadManager::addDownload(const QString &url, const QString &title, bool audioOnly)
+{
+    DownloadTask task;
+    task.url = url;
+    task.title = title;
+    task.isAudioOnly = audioOnly;
+    m_downloads.append(task);
+    Q_EMIT downloadsChanged();
+    if (m_youtubeService)
+        startDownload(task);
+}
+
+void DownloadManager::startDownload(const DownloadTask &task)
+{
+    DownloadTask *entry = find(task.id);
+    if (!entry || !m_youtubeService)
+        return;
+    entry->status = DownloadTask::Status::downloading;
+    entry->statusMessage = u"Starting download..."_s;
+    Q_EMIT downloadsChanged();
+
+    const QUuid id = task.id;
+    QPointer<DownloadManager> guard(this);
+    auto onProgress = [guard, id](double fraction, const QString &message) {
+        if (!guard)
+            return;
+        DownloadTask *current = guard->find(id);
+        if (!current)
+            return;
+        current->progress = fraction;
+        current->statusMessage = message;
+        if (fraction > 0.9)
+            current->status = DownloadTask::Status::converting;
+        Q_EMIT guard->downloadsChanged();
+    };
+    auto onDone = [guard, id](const YouTubeResult<QUrl> &result) {
+        if (!guard)
+            return;
+        DownloadTask *current = guard->find(id);
+        if (!current)
+            return;
+        if (result.ok()) {
+            current->status = DownloadTask::Status::completed;
+            current->progress = 1.0;
+            current->outputURL = result.value();
+            current->statusMessage = u"Completed"_s;
+        } else {
+            current->status = DownloadTask::Status::failed;
+            current->statusMessage = result.error().description();
+        }
+        Q_EMIT guard->downloadsChanged();
+    };
+    m_youtubeService->download(task.url, m_downloadDirectory, task.isAudioOnly,
+                               std::move(onProgress), std::move(onDone));
+}
+
+void DownloadManager::retryFailed(const DownloadTask &task)
+{
+    DownloadTask *entry = find(task.id);
+    if (!entry)
+        return;
+    entry->status = DownloadTask::Status::waiting;
+    entry->progress = 0;
+    entry->statusMessage = u"Retrying..."_s;
+    Q_EMIT downloadsChanged();
+    if (m_youtubeService)
+        startDownload(*entry);
+}
+
+void DownloadManager::clearCompleted()
+{
+    const qsizetype removed = m_downloads.removeIf(
+        [](const DownloadTask &t) { return t.status == DownloadTask::Status::completed; });
+    if (removed > 0)
+        Q_EMIT downloadsChanged();
+}
+
+void DownloadManager::removeDownload(const QUuid &id)
+{
+    const qsizetype removed =
+        m_downloads.removeIf([&id](const DownloadTask &t) { return t.id == id; });
+    if (removed > 0)
+        Q_EMIT downloadsChanged();
+}

@@ -1,0 +1,3 @@
+#include "YouTubeLog.h"
+
+Q_LOGGING_CATEGORY(lcYouTube, "YouTube")

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "models/YouTubeError.h"
+
+#include <QObject>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class ToolProcess;
+
+// One run of yt-dlp whose whole standard output is wanted (information, streaming).
+// Standard output and standard error go to two files in a private directory,
+// "lyrabox_out_<UUID>.json" and "lyrabox_err_<UUID>.txt", read once the child has
+// exited and then deleted.
+//
+// The run starts when constructed and reports exactly once, always later from the
+// event loop (never from inside the constructor): the standard output bytes on exit
+// status 0; commandFailed with the standard-error text on any other exit;
+// commandFailed("Failed to launch: …") when the child cannot start; systemError
+// when a temporary file cannot be made. It deletes itself after reporting.
+// Destroying it earlier kills the child (and its helpers), reaps it, removes both
+// files and reports nothing.
+class YtDlpRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Completion = std::function<void(const YouTubeResult<QByteArray> &)>;
+
+    YtDlpRun(const QString &program, const QStringList &arguments,
+             const QProcessEnvironment &environment, const QString &tempDir, Completion done,
+             QObject *parent);
+    ~YtDlpRun() override;
+
+private:
+    void onFinished(int exitCode, bool crashed);
+    void onLaunchFailed(const QString &reason);
+    void removeFiles();
+    void complete(YouTubeResult<QByteArray> result);
+
+    std::unique_ptr<ToolProcess> m_process;
+    QString m_outPath;
+    QString m_errPath;
+    Completion m_done;
+    bool m_completed = false;
+};

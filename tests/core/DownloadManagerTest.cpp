@@ -1,0 +1,190 @@
+#include "FakeYtDlp.h"
+#include "TestSupport.h"
+#include "core/DownloadManager.h"
+#include "core/YouTubeService.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using Status = DownloadTask::Status;
+using TestSupport::waitUntil;
+
+namespace {
+
+class DownloadManagerTest : public testing::Test
+{
+protected:
+    DownloadManagerTest()
+    {
+        folder = fake.root() + u"/downloads"_s;
+        QDir().mkpath(folder);
+        manager.setDownloadDirectory(QUrl::fromLocalFile(folder));
+        manager.setYoutubeService(&service);
+    }
+
+    const DownloadTask &entry(qsizetype index) const { return manager.downloads().at(index); }
+
+    // A download that waits at each of the named gates, reporting `lines` before them,
+    // then saves "<name>.mp4".
+    QString gated(const QString &name, const QStringList &steps)
+    {
+        QString code;
+        for (const QString &step : steps) {
+            if (step.startsWith("gate:"_L1))
+                code += u"while [ ! -e \"$here/%1\" ]; do sleep 0.02; done\n"_s.arg(step.mid(5));
+            else
+                code += u"echo '%1'\n"_s.arg(step);
+        }
+        code += u": > \"$out_dir/%1.mp4\"\necho \"[download] Destination: $out_dir/%1.mp4\"\n"_s.arg(name);
+        return fake.scenario(name, code);
+    }
+
+    FakeYtDlp fake;
+    YouTubeService service{fake.paths()};
+    DownloadManager manager;
+    QString folder;
+};
+
+TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting)
+{
+    manager.addDownload(gated(u"song"_s, {u"[download]  90.0% of 1MiB"_s, u"gate:a"_s,
+                                          u"[download]  91.0% of 1MiB"_s, u"gate:b"_s,
+                                          u"[download]   5.0% of 1MiB"_s, u"gate:c"_s}),
+                        u"Song"_s, false);
+    ASSERT_EQ(manager.downloads().size(), 1);
+    EXPECT_EQ(entry(0).status, Status::downloading);
+    EXPECT_EQ(entry(0).statusMessage, u"Starting download..."_s);
+    EXPECT_EQ(manager.activeCount(), 1);
+
+    ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.9; }));
+    EXPECT_EQ(entry(0).status, Status::downloading);
+    EXPECT_EQ(entry(0).statusMessage, u"[download]  90.0% of 1MiB"_s);
+    fake.open(u"a"_s);
+    ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.91; }));
+    EXPECT_EQ(entry(0).status, Status::converting);
+    fake.open(u"b"_s);
+    ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.05; }));
+    EXPECT_EQ(entry(0).status, Status::converting);
+    EXPECT_EQ(manager.activeCount(), 1);
+    fake.open(u"c"_s);
+
+    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::completed; }));
+    EXPECT_EQ(entry(0).progress, 1.0);
+    EXPECT_EQ(entry(0).statusMessage, u"Completed"_s);
+    EXPECT_EQ(entry(0).outputURL, QUrl::fromLocalFile(folder + u"/song.mp4"_s));
+    EXPECT_EQ(entry(0).title, u"Song"_s);
+    EXPECT_EQ(manager.activeCount(), 0);
+    EXPECT_EQ(manager.completedCount(), 1);
+}
+
+TEST_F(DownloadManagerTest, RetryRestartsAFailedEntryInPlace)
+{
+    const QString flaky = fake.scenario(u"flaky"_s, uR"SH(
+if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; echo 'ERROR: busy' >&2; exit 1; fi
+: > "$out_dir/flaky.mp4")SH"_s);
+    manager.addDownload(gated(u"first"_s, {}), u"First"_s, false);
+    manager.addDownload(flaky, u"Flaky"_s, true);
+    manager.addDownload(gated(u"last"_s, {}), u"Last"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }));
+    EXPECT_EQ(entry(1).status, Status::failed);
+    EXPECT_EQ(entry(1).statusMessage, u"Download failed: ERROR: busy\n"_s);
+    EXPECT_EQ(manager.completedCount(), 2);
+
+    const QUuid id = entry(1).id;
+    manager.retryFailed(entry(1));
+    EXPECT_EQ(entry(1).status, Status::downloading);
+    ASSERT_TRUE(waitUntil([&] { return entry(1).status == Status::completed; }));
+    EXPECT_EQ(entry(1).id, id);
+    EXPECT_EQ(entry(1).title, u"Flaky"_s);
+    EXPECT_TRUE(entry(1).isAudioOnly);
+}
+
+TEST_F(DownloadManagerTest, ClearCompletedKeepsTheRestInOrder)
+{
+    const QString failing = fake.scenario(u"failing"_s, u"exit 1"_s);
+    manager.addDownload(gated(u"a"_s, {}), u"A"_s, false);
+    manager.addDownload(failing, u"B"_s, false);
+    manager.addDownload(gated(u"c"_s, {}), u"C"_s, false);
+    manager.addDownload(failing, u"D"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }));
+    manager.clearCompleted();
+    ASSERT_EQ(manager.downloads().size(), 2);
+    EXPECT_EQ(entry(0).title, u"B"_s);
+    EXPECT_EQ(entry(1).title, u"D"_s);
+    EXPECT_EQ(entry(0).statusMessage, u"Download failed: "_s);
+}
+
+TEST_F(DownloadManagerTest, ARemovedEntryStillSavesItsFileUnseen)
+{
+    manager.addDownload(gated(u"gone"_s, {u"[download]  1.0%"_s, u"gate:go"_s}), u"Gone"_s, false);
+    manager.addDownload(gated(u"kept"_s, {}), u"Kept"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return entry(0).progress > 0; }));
+    manager.removeDownload(entry(0).id);
+    fake.open(u"go"_s);
+    ASSERT_TRUE(waitUntil([&] { return service.findChildren<QObject *>().isEmpty(); }));
+    EXPECT_TRUE(QFileInfo::exists(folder + u"/gone.mp4"_s));
+    ASSERT_EQ(manager.downloads().size(), 1);
+    EXPECT_EQ(entry(0).title, u"Kept"_s);
+}
+
+TEST_F(DownloadManagerTest, FolderChangeAppliesToLaterDownloadsOnly)
+{
+    manager.addDownload(gated(u"one"_s, {u"gate:go"_s}), u"One"_s, false);
+    const QString other = fake.root() + u"/other"_s;
+    QDir().mkpath(other);
+    manager.setDownloadDirectory(QUrl::fromLocalFile(other));
+    manager.addDownload(gated(u"two"_s, {u"gate:go"_s}), u"Two"_s, false);
+    // Both run at once: neither waits for the other.
+    EXPECT_EQ(manager.activeCount(), 2);
+    EXPECT_EQ(service.findChildren<QObject *>().size(), 2);
+    fake.open(u"go"_s);
+    ASSERT_TRUE(waitUntil([&] { return manager.completedCount() == 2; }));
+    EXPECT_EQ(entry(0).outputURL, QUrl::fromLocalFile(folder + u"/one.mp4"_s));
+    EXPECT_EQ(entry(1).outputURL, QUrl::fromLocalFile(other + u"/two.mp4"_s));
+}
+
+TEST_F(DownloadManagerTest, ADownloadFolderThatIsNoFolderFailsTheDownload)
+{
+    const QString blocker = fake.root() + u"/file"_s;
+    QFile(blocker).open(QIODevice::WriteOnly);
+    manager.setDownloadDirectory(QUrl::fromLocalFile(blocker + u"/sub"_s));
+    manager.addDownload(fake.scenario(u"writes"_s, u": > \"$out_dir/x.mp4\" || exit 1"_s),
+                        u"X"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::failed; }));
+    EXPECT_TRUE(entry(0).statusMessage.startsWith("Download failed: "_L1));
+}
+
+TEST(DownloadManager, WithoutAServiceEntriesWait)
+{
+    DownloadManager manager;
+    manager.addDownload(u"https://youtu.be/a"_s, u"A"_s, true);
+    ASSERT_EQ(manager.downloads().size(), 1);
+    EXPECT_EQ(manager.downloads()[0].status, Status::waiting);
+    EXPECT_EQ(manager.downloads()[0].statusMessage, u"Waiting..."_s);
+    EXPECT_EQ(manager.downloads()[0].statusText(), u"Waiting"_s);
+    manager.retryFailed(manager.downloads()[0]);
+    EXPECT_EQ(manager.downloads()[0].statusMessage, u"Retrying..."_s);
+    EXPECT_EQ(manager.activeCount(), 0);
+}
+
+TEST(DownloadManager, DefaultFolderIsMadeInTheMusicFolder)
+{
+    QTemporaryDir home(TestSupport::scratchRoot() + u"/home-XXXXXX"_s);
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/.config"_s));
+    const QString music = QStandardPaths::standardLocations(QStandardPaths::MusicLocation).value(0);
+    DownloadManager manager;
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+
+    EXPECT_TRUE(music.startsWith(home.path()));
+    EXPECT_EQ(manager.downloadDirectory(), QUrl::fromLocalFile(music + u"/Lyrabox Downloads"_s));
+    EXPECT_TRUE(QFileInfo(music + u"/Lyrabox Downloads"_s).isDir());
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+#include "LoopbackMediaServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+using namespace Qt::StringLiterals;
+
+LoopbackMediaServer::LoopbackMediaServer(QString root) : m_root(std::move(root))
+{
+    QDir().mkpath(m_root);
+}
+
+LoopbackMediaServer::~LoopbackMediaServer()
+{
+    if (m_server && m_server->state() != QProcess::NotRunning) {
+        m_server->kill();
+        m_server->waitForFinished(5000);
+    }
+}
+
+bool LoopbackMediaServer::start(QString *error)
+{
+    m_server = std::make_unique<QProcess>();
+    m_server->setProgram(u"/usr/bin/python3"_s);
+    m_server->setArguments({u"-u"_s, u"-m"_s, u"http.server"_s, u"--bind"_s, u"127.0.0.1"_s,
+                            u"--directory"_s, m_root, u"0"_s});
+    m_server->setStandardErrorFile(QProcess::nullDevice());
+    // The server goes with this process even when it is killed before cleaning up.
+    m_server->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_server->start();
+    static const QRegularExpression portPattern(u"port (\\d+)"_s);
+    QByteArray banner;
+    while (m_server->waitForReadyRead(15000)) {
+        banner += m_server->readAllStandardOutput();
+        const auto match = portPattern.match(QString::fromUtf8(banner));
+        if (match.hasMatch()) {
+            m_port = match.captured(1).toInt();
+            return true;
+        }
+    }
+    *error = u"http.server did not start: "_s + m_server->errorString();
+    return false;
+}
+
+QString LoopbackMediaServer::url(const QString &path) const
+{
+    return u"http://127.0.0.1:%1/"_s.arg(m_port) + path;
+}
+
+bool LoopbackMediaServer::makeClip(const QString &name, double seconds, QString *error)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(u"ffmpeg"_s,
+                 {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                  u"testsrc=size=160x120:rate=15"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                  u"sine=frequency=440"_s, u"-t"_s, QString::number(seconds), u"-c:v"_s,
+                  u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-c:a"_s, u"aac"_s,
+                  u"-shortest"_s, m_root + u'/' + name});
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) {
+        *error = u"ffmpeg failed: "_s + QString::fromUtf8(ffmpeg.readAllStandardError());
+        return false;
+    }
+    return true;
+}
+
+void LoopbackMediaServer::writeVideoPage(const QString &name, const QString &clipName,
+                                         const QString &title, const QString &description,
+                                         const QString &uploader,
+                                         const QString &isoDuration) const
+{
+    const QJsonObject video{
+        {u"@context"_s, u"https://schema.org"_s},
+        {u"@type"_s, u"VideoObject"_s},
+        {u"name"_s, title},
+        {u"description"_s, description},
+        {u"thumbnailUrl"_s, url(u"thumb.jpg"_s)},
+        {u"duration"_s, isoDuration},
+        {u"contentUrl"_s, url(clipName)},
+        {u"uploadDate"_s, u"2024-01-01"_s},
+        {u"author"_s, QJsonObject{{u"@type"_s, u"Person"_s}, {u"name"_s, uploader}}}};
+    QFile page(m_root + u'/' + name);
+    page.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    page.write("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>page</title>"
+               "<script type=\"application/ld+json\">");
+    page.write(QJsonDocument(video).toJson(QJsonDocument::Compact));
+    page.write("</script></head><body>video</body></html>\n");
+}
