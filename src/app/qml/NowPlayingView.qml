@@ -136,6 +136,7 @@ Rectangle {
 
             // Audio area.
             Item {
+                id: audioArea
                 objectName: "audioArea"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
@@ -145,66 +146,73 @@ Rectangle {
                 ColumnLayout {
                     anchors.centerIn: parent
                     width: Math.min(parent.width - 48, 560)
-                    spacing: 8
+                    spacing: 14
 
                     ArtworkView {
                         objectName: "nowPlayingArtwork"
-                        readonly property real side: Math.max(80, Math.min(300,
-                            content.height - 260))
+                        // 300 points when the window leaves room for it, smaller otherwise.
+                        readonly property real side: Math.max(48, Math.min(300,
+                            audioArea.height - itemText.implicitHeight - 44))
                         Layout.alignment: Qt.AlignHCenter
                         Layout.preferredWidth: side
                         Layout.preferredHeight: side
-                        Layout.bottomMargin: 14
                         source: info.artworkSource
                         fill: false
                         radius: 12
                         placeholderSize: side * 260 / 300
                         noteSize: placeholderSize * 0.3
                     }
-                    RTLText {
-                        objectName: "nowPlayingTitle"
+                    ColumnLayout {
+                        id: itemText
                         Layout.fillWidth: true
-                        text: info.title
-                        lineLimit: 2
-                        font.pixelSize: 22
-                        font.weight: Font.Bold
-                        horizontalAlignment: Text.AlignHCenter
-                    }
-                    RTLText {
-                        Layout.fillWidth: true
-                        visible: info.artist.length > 0
-                        text: info.artist
-                        lineLimit: 1
-                        font.pixelSize: 15
-                        color: Theme.secondary
-                        horizontalAlignment: Text.AlignHCenter
-                    }
-                    RTLText {
-                        Layout.fillWidth: true
-                        visible: info.album.length > 0
-                        text: info.album
-                        lineLimit: 1
-                        font.pixelSize: 13
-                        color: Theme.faded(Theme.secondary, 0.8)
-                        horizontalAlignment: Text.AlignHCenter
-                    }
-                    RowLayout {
-                        objectName: "currentChapterLine"
-                        Layout.alignment: Qt.AlignHCenter
-                        Layout.maximumWidth: parent.width
-                        visible: info.hasCurrentChapter && info.chapterCount >= 2
                         spacing: 6
-                        SymbolIcon {
-                            symbol: "bookmark.fill"
-                            color: Theme.chapterMark
-                            size: 12
+                        RTLText {
+                            objectName: "nowPlayingTitle"
+                            Layout.fillWidth: true
+                            text: info.title
+                            lineLimit: 2
+                            font.pixelSize: 22
+                            font.weight: Font.Bold
+                            horizontalAlignment: Text.AlignHCenter
                         }
                         RTLText {
-                            text: info.currentChapterTitle
+                            Layout.fillWidth: true
+                            visible: info.artist.length > 0
+                            text: info.artist
+                            lineLimit: 1
+                            font.pixelSize: 15
+                            color: Theme.secondary
+                            horizontalAlignment: Text.AlignHCenter
+                        }
+                        RTLText {
+                            Layout.fillWidth: true
+                            visible: info.album.length > 0
+                            text: info.album
                             lineLimit: 1
                             font.pixelSize: 13
-                            color: Theme.chapterMark
-                            Layout.maximumWidth: content.width
+                            color: Theme.faded(Theme.secondary, 0.8)
+                            horizontalAlignment: Text.AlignHCenter
+                        }
+                        RowLayout {
+                            objectName: "currentChapterLine"
+                            Layout.alignment: Qt.AlignHCenter
+                            Layout.fillWidth: false
+                            Layout.maximumWidth: itemText.width
+                            Layout.topMargin: 4
+                            visible: info.hasCurrentChapter && info.chapterCount >= 2
+                            spacing: 6
+                            SymbolIcon {
+                                symbol: "bookmark.fill"
+                                color: Theme.chapterMark
+                                size: 12
+                            }
+                            RTLText {
+                                text: info.currentChapterTitle
+                                lineLimit: 1
+                                font.pixelSize: 13
+                                color: Theme.chapterMark
+                                Layout.maximumWidth: itemText.width - 18
+                            }
                         }
                     }
                 }
