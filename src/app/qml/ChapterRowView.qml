@@ -29,7 +29,7 @@ ItemDelegate {
         Item {
             Layout.preferredWidth: 20
             Layout.preferredHeight: 16
-            Label {
+            Text {
                 anchors.centerIn: parent
                 visible: !row.isCurrent
                 text: row.number
@@ -55,14 +55,14 @@ ItemDelegate {
                 color: row.isCurrent ? Theme.accent : Theme.primary
                 Layout.fillWidth: true
             }
-            Label {
+            Text {
                 text: row.formattedStartTime
                 font.family: "monospace"
                 font.pixelSize: 10
                 color: Theme.secondary
             }
         }
-        Label {
+        Text {
             text: row.formattedLength
             font.family: "monospace"
             font.pixelSize: 11

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Lyrabox
 
@@ -18,8 +17,15 @@ Rectangle {
     property int selectedTab: SidebarTab.Library
     readonly property bool showsMiniPlayer: playerInfo.hasItem
 
-    function openFilePicker() { fileDialog.open() }
-    function openFolderPicker() { folderDialog.open() }
+    // The choosers and the alert are made on first use: they cost start-up time.
+    function openFilePicker() {
+        choosers.active = true
+        choosers.item.openFiles()
+    }
+    function openFolderPicker() {
+        choosers.active = true
+        choosers.item.openFolder()
+    }
 
     color: Theme.window
 
@@ -32,7 +38,7 @@ Rectangle {
         id: split
         anchors.fill: parent
         // The mini player takes its own strip, so no row of the sections hides under it.
-        anchors.bottomMargin: root.showsMiniPlayer ? miniPlayer.height + 1 : 0
+        anchors.bottomMargin: root.showsMiniPlayer ? 77 : 0
         orientation: Qt.Horizontal
 
         handle: Rectangle {
@@ -83,22 +89,25 @@ Rectangle {
         }
     }
 
-    Column {
+    // Made when the first item is loaded; the player keeps an item from then on.
+    Loader {
+        objectName: "miniPlayer"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        visible: root.showsMiniPlayer
-        spacing: 0
-        Rectangle {
-            width: parent.width
-            height: 1
-            color: Theme.separator
-        }
-        MiniPlayerView {
-            id: miniPlayer
-            objectName: "miniPlayer"
-            width: parent.width
-            playerManager: root.playerManager
+        active: root.showsMiniPlayer
+        visible: active
+        sourceComponent: Column {
+            spacing: 0
+            Rectangle {
+                width: parent.width
+                height: 1
+                color: Theme.separator
+            }
+            MiniPlayerView {
+                width: parent.width
+                playerManager: root.playerManager
+            }
         }
     }
 
@@ -116,43 +125,43 @@ Rectangle {
         }
     }
 
-    FileDialog {
-        id: fileDialog
-        title: "Select media files to add to your library"
-        acceptLabel: "Add Files"
-        fileMode: FileDialog.OpenFiles
-        nameFilters: ImportChoices.nameFilters()
-        onAccepted: root.libraryManager.addFiles(selectedFiles)
-    }
-    FolderDialog {
-        id: folderDialog
-        title: "Select a folder containing media files"
-        acceptLabel: "Add Folder"
-        onAccepted: root.libraryManager.addFolder(selectedFolder)
+    Loader {
+        id: choosers
+        anchors.fill: parent
+        active: false
+        source: "ImportChoosers.qml"
+        onLoaded: item.libraryManager = Qt.binding(() => root.libraryManager)
     }
 
-    Dialog {
+    Loader {
         id: errorAlert
         objectName: "errorAlert"
-        title: "Error"
-        modal: true
-        anchors.centerIn: parent
-        width: Math.min(420, root.width - 40)
-        standardButtons: Dialog.Ok
-        Label {
-            width: parent.width
-            wrapMode: Text.Wrap
-            text: root.youtubeService ? root.youtubeService.errorMessage : ""
+        anchors.fill: parent
+        active: false
+        sourceComponent: Dialog {
+            title: "Error"
+            modal: true
+            anchors.centerIn: parent
+            width: Math.min(420, root.width - 40)
+            standardButtons: Dialog.Ok
+            Label {
+                width: parent.width
+                wrapMode: Text.Wrap
+                text: root.youtubeService ? root.youtubeService.errorMessage : ""
+            }
+            // OK clears the message; the same message set again shows the alert again.
+            onAccepted: root.youtubeService.errorMessage = ""
+            onRejected: root.youtubeService.errorMessage = ""
         }
-        onAccepted: root.youtubeService.errorMessage = ""
-        onRejected: root.youtubeService.errorMessage = ""
     }
     Connections {
         target: root.youtubeService
         ignoreUnknownSignals: true
         function onErrorMessageChanged() {
-            if (root.youtubeService.errorMessage.length > 0)
-                errorAlert.open()
+            if (root.youtubeService.errorMessage.length > 0) {
+                errorAlert.active = true
+                errorAlert.item.open()
+            }
         }
     }
 }

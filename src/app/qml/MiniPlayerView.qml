@@ -189,7 +189,7 @@ Rectangle {
         // Status block.
         RowLayout {
             spacing: 12
-            Label {
+            Text {
                 objectName: "miniTimes"
                 text: root.playerManager
                       ? ViewText.formatTime(root.playerManager.currentTime) + " / "
@@ -236,7 +236,7 @@ Rectangle {
                 padding: 2
                 text: root.playerManager ? ViewText.speedLabel(root.playerManager.playbackRate) : ""
                 font.pixelSize: 11
-                contentItem: Label {
+                contentItem: Text {
                     text: speedButton.text
                     font: speedButton.font
                     color: Theme.secondary

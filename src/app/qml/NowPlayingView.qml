@@ -52,7 +52,7 @@ Rectangle {
         anchors.top: parent.top
         height: 44
         color: Theme.window
-        Label {
+        Text {
             anchors.left: parent.left
             anchors.leftMargin: 20
             anchors.verticalCenter: parent.verticalCenter
@@ -93,14 +93,14 @@ Rectangle {
             size: 64
             color: Theme.faded(Theme.secondary, 0.5)
         }
-        Label {
+        Text {
             Layout.alignment: Qt.AlignHCenter
             text: "Nothing Playing"
             font.pixelSize: 20
             font.weight: Font.DemiBold
             color: Theme.primary
         }
-        Label {
+        Text {
             Layout.alignment: Qt.AlignHCenter
             text: "Select a track from your library to start playing."
             font.pixelSize: 13
@@ -235,7 +235,7 @@ Rectangle {
                 }
                 RowLayout {
                     Layout.fillWidth: true
-                    Label {
+                    Text {
                         objectName: "elapsedTime"
                         text: root.playerManager ? ViewText.formatTime(root.playerManager.currentTime) : ""
                         font.pixelSize: 11
@@ -243,7 +243,7 @@ Rectangle {
                         color: Theme.secondary
                     }
                     Item { Layout.fillWidth: true }
-                    Label {
+                    Text {
                         objectName: "remainingTime"
                         text: root.playerManager ? root.playerManager.formattedRemainingTime : ""
                         font.pixelSize: 11
@@ -324,14 +324,14 @@ Rectangle {
             RowLayout {
                 Layout.fillWidth: true
                 Layout.margins: 12
-                Label {
+                Text {
                     text: "Chapters"
                     font.pixelSize: 14
                     font.weight: Font.DemiBold
                     color: Theme.primary
                     Layout.fillWidth: true
                 }
-                Label {
+                Text {
                     text: chapterModel.count
                     font.pixelSize: 12
                     color: Theme.secondary
@@ -364,14 +364,14 @@ Rectangle {
             RowLayout {
                 Layout.fillWidth: true
                 Layout.margins: 12
-                Label {
+                Text {
                     text: "Queue"
                     font.pixelSize: 14
                     font.weight: Font.DemiBold
                     color: Theme.primary
                     Layout.fillWidth: true
                 }
-                Label {
+                Text {
                     objectName: "queueCount"
                     text: queueModel.count + " items"
                     font.pixelSize: 12

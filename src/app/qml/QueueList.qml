@@ -50,7 +50,7 @@ ListView {
             Item {
                 Layout.preferredWidth: 20
                 Layout.preferredHeight: 16
-                Label {
+                Text {
                     anchors.centerIn: parent
                     visible: !row.isCurrent
                     text: row.index + 1
@@ -84,7 +84,7 @@ ListView {
                     Layout.fillWidth: true
                 }
             }
-            Label {
+            Text {
                 text: row.formattedDuration
                 font.family: "monospace"
                 font.pixelSize: 11

@@ -6,7 +6,7 @@ import Lyrabox
 Rectangle {
     property string title
     color: Theme.window
-    Label {
+    Text {
         anchors.centerIn: parent
         text: parent.title
         font.pixelSize: 22

@@ -38,7 +38,7 @@ Rectangle {
         library: root.libraryManager
     }
 
-    component SectionHeader: Label {
+    component SectionHeader: Text {
         leftPadding: 12
         topPadding: 12
         bottomPadding: 4
@@ -76,7 +76,7 @@ Rectangle {
                 color: Theme.accent
                 size: 15
             }
-            Label {
+            Text {
                 text: SidebarTab.title(row.tab)
                 color: Theme.primary
                 font.pixelSize: 13
@@ -207,14 +207,18 @@ Rectangle {
             Item {
                 implicitWidth: 16
                 implicitHeight: 16
-                BusyIndicator {
+                // A small spinner at 60 % of its size, made only while an import runs.
+                Loader {
                     objectName: "importSpinner"
                     anchors.centerIn: parent
-                    visible: root.libraryManager ? root.libraryManager.isLoading : false
-                    running: visible
-                    width: 27
-                    height: 27
-                    scale: 0.6
+                    active: root.libraryManager ? root.libraryManager.isLoading : false
+                    visible: active
+                    sourceComponent: BusyIndicator {
+                        running: true
+                        width: 27
+                        height: 27
+                        scale: 0.6
+                    }
                 }
             }
         }
