@@ -1,15 +1,21 @@
 // Starts the real application (managers, QML, mpv drawing through OpenGL) under a
-// real display (Xvfb), imports generated media through the library, plays an Arabic
+// real display (Xvfb): imports generated media through the library, plays an Arabic
 // audiobook with chapters and then a video, and saves screenshots of the whole window
-// into LYRABOX_SCREENSHOT_DIR. The scheme comes from LYRABOX_APPEARANCE.
+// into LYRABOX_SCREENSHOT_DIR (scheme from LYRABOX_APPEARANCE); drives the menu
+// commands by their shortcuts.
 #include "LyraboxApp.h"
 #include "MediaFixtures.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/YouTubeService.h"
 #include "platform/Appearance.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QMimeData>
+#include <QQmlComponent>
+#include <QTest>
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlApplicationEngine>
@@ -172,6 +178,71 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersAndVideo)
                        int(area.height() * dpr));
     // The test pattern fills the middle of the area; the bars beside it stay black.
     EXPECT_GT(colouredShare(shot, pixels), 0.2) << "no picture in the video area";
+}
+
+// The menu commands reach the managers through their shortcuts; Space goes to a text
+// field that has the focus instead of toggling playback.
+TEST_F(ScreenshotTest, MenuShortcutsDriveTheManagers)
+{
+    const QString dir = TestSupport::scratchRoot() + u"/shortcut-media-"_s + scheme;
+    QDir().mkpath(dir);
+    MediaFixtures::AudioOptions song;
+    song.seconds = 20;
+    ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/tone.mp3"_s, song));
+
+    LyraboxApp::Options options;
+    options.audioOutput = "null";
+    LyraboxApp app(options);
+    ASSERT_TRUE(app.isValid());
+    QQuickWindow *window = app.window();
+    window->show();
+    window->requestActivate();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
+    EXPECT_GE(window->minimumWidth(), 900);
+    EXPECT_GE(window->minimumHeight(), 600);
+
+    MediaPlayerManager &player = app.playerManager();
+    app.libraryManager().addFiles({QUrl::fromLocalFile(dir + u"/tone.mp3"_s)});
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return app.libraryManager().runningImports() == 0; }));
+    player.play(app.libraryManager().allItems().first());
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return player.isPlaying(); }));
+
+    QTest::keyClick(window, Qt::Key_Space);
+    EXPECT_FALSE(player.isPlaying());
+    QTest::keyClick(window, Qt::Key_Space);
+    EXPECT_TRUE(player.isPlaying());
+
+    player.setVolume(0.5f);
+    QTest::keyClick(window, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(player.volume(), 0.6f);
+    QTest::keyClick(window, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(player.volume(), 0.4f);
+
+    // "Paste YouTube URL": text replaces the address as it is; an image changes nothing.
+    YouTubeService &youtube = app.youtubeService();
+    youtube.setUrlInput(u"old"_s);
+    QGuiApplication::clipboard()->setText(u" not an address "_s);
+    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(youtube.urlInput(), u" not an address "_s);
+    auto *image = new QMimeData;
+    image->setImageData(QImage(2, 2, QImage::Format_RGB32));
+    QGuiApplication::clipboard()->setMimeData(image);
+    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(youtube.urlInput(), u" not an address "_s);
+
+    // A text field with the focus takes the space.
+    QQmlComponent component(&app.engine());
+    component.setData("import QtQuick.Controls\nTextField { width: 200 }", QUrl());
+    auto *field = qobject_cast<QQuickItem *>(component.create());
+    ASSERT_TRUE(field) << component.errorString().toStdString();
+    field->setParentItem(window->contentItem());
+    field->forceActiveFocus();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return field->hasActiveFocus(); }));
+    QTest::keyClick(window, Qt::Key_Space);
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_EQ(field->property("text").toString(), u" "_s);
+    delete field;
 }
 
 } // namespace

@@ -18,6 +18,20 @@ ApplicationWindow {
     minimumWidth: 900
     minimumHeight: 600
     color: Theme.window
+    // The controls' own colours (menus, sliders, dialogs) in the same scheme.
+    palette.window: Theme.bar
+    palette.windowText: Theme.primary
+    palette.base: Theme.window
+    palette.alternateBase: Theme.sidebar
+    palette.text: Theme.primary
+    palette.button: Theme.bar
+    palette.buttonText: Theme.primary
+    palette.highlight: Theme.accent
+    palette.highlightedText: "white"
+    palette.placeholderText: Theme.secondary
+    palette.toolTipBase: Theme.bar
+    palette.toolTipText: Theme.primary
+    palette.mid: Theme.separator
 
     menuBar: MenuBar {
         Menu {
