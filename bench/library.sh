@@ -45,4 +45,4 @@ printf 'BENCH import-vs-ffprobe value=%.0f unit=files/s baseline=%.1f ratio=%.1f
     "$sample" "$probe" "$(echo "$sample / $probe" | bc -l)"
 
 "$build/bench/bench_library" search "$data/search"
-"$build/bench/bench_library" memory "$data/shared"
+"$build/bench/bench_library" memory "$data/shared" "$data/sample"

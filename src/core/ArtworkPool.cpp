@@ -22,4 +22,6 @@ void ArtworkPool::share(MediaItem &item)
     intern(m_pictures, item.artwork);
     intern(m_texts, item.artist);
     intern(m_texts, item.album);
+    for (Chapter &chapter : item.chapters)
+        intern(m_texts, chapter.title);
 }

@@ -7,8 +7,8 @@
 #include <QString>
 #include <mutex>
 
-// Makes the records of one import share equal cover pictures and equal artist and
-// album texts: a book of 300 chapter files with one cover then holds that cover once.
+// Makes the records of one import share equal cover pictures and equal artist, album
+// and chapter texts: a book of 300 chapter files with one cover then holds that cover once.
 // Thread-safe; lives as long as the import that uses it.
 class ArtworkPool
 {
