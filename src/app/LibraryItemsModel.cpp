@@ -4,6 +4,8 @@
 #include "core/LibraryManager.h"
 #include "util/RTLSupport.h"
 
+#include <algorithm>
+
 LibraryItemsModel::LibraryItemsModel(QObject *parent) : IdListModel(parent) {}
 
 void LibraryItemsModel::setLibrary(LibraryManager *library)
@@ -30,15 +32,14 @@ void LibraryItemsModel::sync()
     QList<QUuid> next;
     if (m_library) {
         const QList<MediaItem> &items = m_library->allItems();
-        // After an append the rows already match: skip the walk.
-        if (items.size() == count() && (items.isEmpty() || items.last().id == ids().last())
-            && (items.isEmpty() || items.first().id == ids().first())) {
-            bool same = true;
-            for (qsizetype i = 0; i < items.size() && same; ++i)
-                same = items[i].id == ids()[i];
-            if (same)
-                return;
-        }
+        // After an append the rows already match (one pass, no allocation).
+        const bool same = items.size() == count()
+                          && std::equal(items.cbegin(), items.cend(), ids().cbegin(),
+                                        [](const MediaItem &item, const QUuid &id) {
+                                            return item.id == id;
+                                        });
+        if (same)
+            return;
         next.reserve(items.size());
         for (const MediaItem &item : items)
             next.append(item.id);
