@@ -46,19 +46,19 @@ void UiFixture::reset()
     Q_EMIT managersChanged();
 }
 
-void UiFixture::play(const QVariantList &specs, int start)
+void UiFixture::play(const QVariantList &descriptions, int start)
 {
     QList<MediaItem> items;
-    for (const QVariant &value : specs) {
-        const QVariantMap spec = value.toMap();
+    for (const QVariant &value : descriptions) {
+        const QVariantMap description = value.toMap();
         MediaItem item;
-        item.title = spec.value(u"title"_s).toString();
-        item.artist = spec.value(u"artist"_s).toString();
-        item.album = spec.value(u"album"_s).toString();
-        item.duration = spec.value(u"duration"_s, 100.0).toDouble();
-        item.isVideo = spec.value(u"video"_s).toBool();
+        item.title = description.value(u"title"_s).toString();
+        item.artist = description.value(u"artist"_s).toString();
+        item.album = description.value(u"album"_s).toString();
+        item.duration = description.value(u"duration"_s, 100.0).toDouble();
+        item.isVideo = description.value(u"video"_s).toBool();
         item.url = QUrl::fromLocalFile(u"/media/"_s + item.title);
-        const int chapters = spec.value(u"chapters"_s).toInt();
+        const int chapters = description.value(u"chapters"_s).toInt();
         for (int i = 0; i < chapters; ++i) {
             const double length = item.duration / chapters;
             item.chapters.append(Chapter(u"Chapter "_s + QString::number(i + 1), i * length,
@@ -108,4 +108,12 @@ bool UiFixture::importsIdle() const
 void UiFixture::createPlaylist(const QString &name, bool isAudiobook)
 {
     m_library->createPlaylist(name, {}, isAudiobook);
+}
+
+QStringList UiFixture::queueTitles() const
+{
+    QStringList titles;
+    for (const MediaItem &item : m_player->queue())
+        titles.append(item.title);
+    return titles;
 }

@@ -26,14 +26,16 @@ public:
 
     // Fresh managers (views made before keep the old ones).
     Q_INVOKABLE void reset();
-    // Replaces the queue with items described by `specs` ({title, artist, album,
+    // Replaces the queue with items described by `descriptions` ({title, artist, album,
     // duration, chapters: count, video: bool}) and plays the one at `start`; the
     // length and track loads complete at once.
-    Q_INVOKABLE void play(const QVariantList &specs, int start);
+    Q_INVOKABLE void play(const QVariantList &descriptions, int start);
     // The back end reports the playing position.
     Q_INVOKABLE void reportTime(double seconds);
     // Seeks the back end was asked for so far.
     Q_INVOKABLE int seekCount() const;
+    // Titles of the player's queue, in order.
+    Q_INVOKABLE QStringList queueTitles() const;
     // Imports empty files with these names (records from the names; ".mp4" is video).
     Q_INVOKABLE void importFiles(const QStringList &names);
     Q_INVOKABLE bool importsIdle() const;

@@ -30,10 +30,10 @@ Item {
             return view
         }
         function queueOf(count) {
-            const specs = []
+            const items = []
             for (let i = 0; i < count; ++i)
-                specs.push({ title: "Track " + (i + 1), artist: i === 0 ? "Artist" : "" })
-            return specs
+                items.push({ title: "Track " + (i + 1), artist: i === 0 ? "Artist" : "" })
+            return items
         }
 
         function test_sideColumn_data() {
@@ -109,6 +109,28 @@ Item {
             compare(player.currentIndex, 0)
             mouseDoubleClickSequence(row)
             compare(player.currentIndex, 2)
+        }
+
+        function test_queueRowDraggedBelowAnotherMovesThere() {
+            fixture.play(queueOf(4), 0)
+            const view = makeView()
+            waitForRendering(view)
+            const list = findChild(view, "queueColumn").children[1]
+            const first = list.itemAtIndex(0)
+            const third = list.itemAtIndex(2)
+            // Press on the first row, drag to the lower half of the third, release.
+            mousePress(first, 20, first.height / 2)
+            const target = third.mapToItem(first, 20, third.height * 0.75)
+            mouseMove(first, 20, first.height / 2 + 10)
+            mouseMove(first, target.x, target.y)
+            mouseRelease(first, target.x, target.y)
+            compare(fixture.queueTitles(), ["Track 2", "Track 3", "Track 1", "Track 4"])
+            // The playing mark stays on the position, as the player keeps it.
+            compare(player.currentIndex, 0)
+            // The list lays out the moved rows on its next polish.
+            tryVerify(() => list.itemAtIndex(0).title === "Track 2")
+            verify(list.itemAtIndex(0).isCurrent)
+            verify(!list.itemAtIndex(2).isCurrent)
         }
 
         function test_videoItemShowsTheVideoArea() {
