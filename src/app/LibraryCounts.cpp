@@ -5,7 +5,8 @@
 LibraryCounts::LibraryCounts(QObject *parent) : QObject(parent)
 {
     m_coalesce.setSingleShot(true);
-    m_coalesce.setInterval(0);
+    // A recount walks the search results: during a large import at most 20 a second.
+    m_coalesce.setInterval(50);
     connect(&m_coalesce, &QTimer::timeout, this, &LibraryCounts::recount);
 }
 

@@ -9,8 +9,8 @@ class LibraryManager;
 Q_MOC_INCLUDE("core/LibraryManager.h")
 
 // The numbers the sidebar's badges show: every item, the video items among the
-// search results, the playlists. Recounted once per turn of the event loop however
-// many changes arrive (an import appends thousands of records one by one).
+// search results, the playlists. Recounted at most every 50 ms however many changes
+// arrive (an import appends thousands of records one by one).
 class LibraryCounts : public QObject
 {
     Q_OBJECT
