@@ -56,8 +56,9 @@ Rectangle {
         }
         Rectangle {
             height: parent.height
-            width: parent.width * Math.max(0, Math.min(1, root.isDraggingSeek
-                       ? root.dragProgress : (root.playerManager ? root.playerManager.progress : 0)))
+            // Whole pixels: a long book's bar then redraws only when it visibly moves.
+            width: Math.round(parent.width * Math.max(0, Math.min(1, root.isDraggingSeek
+                       ? root.dragProgress : (root.playerManager ? root.playerManager.progress : 0))))
             color: Theme.accent
         }
         MouseArea {

@@ -33,7 +33,8 @@ Item {
         id: fill
         anchors.verticalCenter: parent.verticalCenter
         // progress is not clamped by the player (a length that shrinks); the drawing is.
-        width: bar.width * Math.max(0, Math.min(1, bar.shownFraction))
+        // Whole pixels: a long book's bar then redraws only when it visibly moves.
+        width: Math.round(bar.width * Math.max(0, Math.min(1, bar.shownFraction)))
         height: 4
         radius: 2
         color: Theme.accent
