@@ -2,6 +2,7 @@
 #include "LyraboxApp.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "media/MpvApi.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -66,5 +67,10 @@ int main(int argc, char *argv[])
     if (!app.isValid())
         return 1;
     installBenchHooks(app);
+    // The player's library loads once the window is up, off the main thread, so that
+    // neither the first frame nor the first play waits for it.
+    QObject::connect(
+        app.window(), &QQuickWindow::frameSwapped, &app, [] { Mpv::preloadApi(); },
+        Qt::SingleShotConnection);
     return application.exec();
 }

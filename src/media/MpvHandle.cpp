@@ -1,4 +1,5 @@
 #include "MpvHandle.h"
+#include "MpvApi.h"
 
 #include <QtGlobal>
 #include <clocale>
@@ -12,9 +13,11 @@ MpvHandle createCore(const OptionList &options)
     // European locales that the application object takes from the environment.
     std::setlocale(LC_NUMERIC, "C");
 
-    MpvHandle core(mpv_create(), [](mpv_handle *handle) {
+    if (!loadApi())
+        return {};
+    MpvHandle core(api().create(), [](mpv_handle *handle) {
         if (handle)
-            mpv_terminate_destroy(handle);
+            api().terminate_destroy(handle);
     });
     if (!core)
         return {};
@@ -45,11 +48,11 @@ MpvHandle createCore(const OptionList &options)
         diagnostics = {{"log-file", log}, {"msg-level", "all=v"}};
     for (const auto &list : {defaults, options, diagnostics}) {
         for (const auto &[name, value] : list) {
-            if (mpv_set_option_string(core.get(), name.constData(), value.constData()) < 0)
+            if (api().set_option_string(core.get(), name.constData(), value.constData()) < 0)
                 qWarning("mpv: option %s=%s refused", name.constData(), value.constData());
         }
     }
-    if (mpv_initialize(core.get()) < 0)
+    if (api().initialize(core.get()) < 0)
         return {};
     return core;
 }

@@ -1,4 +1,5 @@
 #include "MpvPlayerBackend.h"
+#include "MpvApi.h"
 
 #include "MpvVideoSurface.h"
 
@@ -18,7 +19,7 @@ struct NodeDeleter
 {
     void operator()(mpv_node *node) const
     {
-        mpv_free_node_contents(node);
+        Mpv::api().free_node_contents(node);
         delete node;
     }
 };
@@ -74,7 +75,7 @@ MpvPlayerBackend::MpvPlayerBackend(const Options &options, QObject *parent)
         qWarning("mpv: the player could not start; nothing will play");
         return;
     }
-    mpv_set_wakeup_callback(
+    Mpv::api().set_wakeup_callback(
         m_core.get(),
         [](void *context) {
             // mpv's thread: post one drain at a time and return at once.
@@ -93,9 +94,9 @@ MpvPlayerBackend::~MpvPlayerBackend()
     // A render context may keep the core alive after this object: silence it and make
     // sure no callback can reach this object any more. mpv_set_wakeup_callback returns
     // only once no call of the old callback is running.
-    mpv_set_wakeup_callback(m_core.get(), nullptr, nullptr);
+    Mpv::api().set_wakeup_callback(m_core.get(), nullptr, nullptr);
     const char *stop[] = {"stop", nullptr};
-    mpv_command(m_core.get(), stop);
+    Mpv::api().command(m_core.get(), stop);
 }
 
 void MpvPlayerBackend::command(std::initializer_list<QByteArray> args)
@@ -106,7 +107,7 @@ void MpvPlayerBackend::command(std::initializer_list<QByteArray> args)
     for (const QByteArray &arg : args)
         argv.append(arg.constData());
     argv.append(nullptr);
-    mpv_command_async(m_core.get(), 0, argv.data());
+    Mpv::api().command_async(m_core.get(), 0, argv.data());
 }
 
 void MpvPlayerBackend::setProperty(const char *name, const QByteArray &value)
@@ -128,13 +129,13 @@ qint64 MpvPlayerBackend::loadFile(const QUrl &url, std::optional<double> start)
     argv.append(nullptr);
 
     mpv_node result{};
-    if (mpv_command_ret(m_core.get(), argv.data(), &result) < 0)
+    if (Mpv::api().command_ret(m_core.get(), argv.data(), &result) < 0)
         return -1;
     qint64 entry = -1;
     if (const mpv_node *id = mapValue(result, "playlist_entry_id");
         id && id->format == MPV_FORMAT_INT64)
         entry = id->u.int64;
-    mpv_free_node_contents(&result);
+    Mpv::api().free_node_contents(&result);
     return entry;
 }
 
@@ -286,7 +287,7 @@ void MpvPlayerBackend::drainEvents()
     if (!m_core)
         return;
     for (;;) {
-        const mpv_event *event = mpv_wait_event(m_core.get(), 0);
+        const mpv_event *event = Mpv::api().wait_event(m_core.get(), 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
         handleEvent(*event);
@@ -322,13 +323,13 @@ void MpvPlayerBackend::handleFileLoaded()
     m_item.state = ItemState::Loaded;
 
     double length = std::nan("");
-    if (mpv_get_property(m_core.get(), "duration", MPV_FORMAT_DOUBLE, &length) < 0)
+    if (Mpv::api().get_property(m_core.get(), "duration", MPV_FORMAT_DOUBLE, &length) < 0)
         length = std::nan(""); // a live stream has no length
     m_item.duration = length;
 
     QList<TrackType> tracks;
     NodePtr list(new mpv_node{});
-    if (mpv_get_property(m_core.get(), "track-list", MPV_FORMAT_NODE, list.get()) >= 0
+    if (Mpv::api().get_property(m_core.get(), "track-list", MPV_FORMAT_NODE, list.get()) >= 0
         && list->format == MPV_FORMAT_NODE_ARRAY) {
         for (int i = 0; i < list->u.list->num; ++i)
             tracks.append(trackType(list->u.list->values[i]));
@@ -418,7 +419,7 @@ double MpvPlayerBackend::position()
         return *m_heldPosition;
     if (m_core && m_item.state == ItemState::Loaded) {
         double seconds = 0;
-        if (mpv_get_property(m_core.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0
+        if (Mpv::api().get_property(m_core.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0
             && !std::isnan(seconds))
             m_lastPosition = seconds;
     }

@@ -1,4 +1,5 @@
 #include "MpvVideoSurface.h"
+#include "MpvApi.h"
 
 #include <mpv/client.h>
 
@@ -14,13 +15,13 @@ void MpvVideoSurface::renderContextAttached()
     if (!m_core)
         return;
     int configured = 0;
-    if (mpv_get_property(m_core.get(), "vo-configured", MPV_FORMAT_FLAG, &configured) >= 0
+    if (Mpv::api().get_property(m_core.get(), "vo-configured", MPV_FORMAT_FLAG, &configured) >= 0
         && configured)
         return;
     // Asynchronous: the core may be waiting for the render thread, which must never be
     // waited for here.
     const char *any[] = {"set", "vid", "auto", nullptr};
-    mpv_command_async(m_core.get(), 0, any);
+    Mpv::api().command_async(m_core.get(), 0, any);
 }
 
 void MpvVideoSurface::renderContextDetaching()
@@ -28,5 +29,5 @@ void MpvVideoSurface::renderContextDetaching()
     if (!m_core)
         return;
     const char *none[] = {"set", "vid", "no", nullptr};
-    mpv_command_async(m_core.get(), 0, none);
+    Mpv::api().command_async(m_core.get(), 0, none);
 }

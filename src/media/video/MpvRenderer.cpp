@@ -1,4 +1,5 @@
 #include "MpvRenderer.h"
+#include "media/MpvApi.h"
 
 #include "VideoPlayerLayerView.h"
 
@@ -72,7 +73,7 @@ void MpvUpdateSink::contextFailed()
 void MpvRenderer::ContextDeleter::operator()(mpv_render_context *context) const
 {
     // Returns only when mpv will call the update callback no more.
-    mpv_render_context_free(context);
+    Mpv::api().render_context_free(context);
 }
 
 MpvRenderer::MpvRenderer(std::shared_ptr<MpvUpdateSink> sink) : m_sink(std::move(sink)) {}
@@ -108,12 +109,12 @@ void MpvRenderer::attach()
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     mpv_render_context *context = nullptr;
-    if (mpv_render_context_create(&context, m_core.get(), params) < 0) {
+    if (Mpv::api().render_context_create(&context, m_core.get(), params) < 0) {
         m_sink->contextFailed();
         return;
     }
     m_context.reset(context);
-    mpv_render_context_set_update_callback(context, onMpvUpdate, m_sink.get());
+    Mpv::api().render_context_set_update_callback(context, onMpvUpdate, m_sink.get());
     m_sink->attached = true;
     m_sink->contextAttached();
 }
@@ -137,7 +138,7 @@ void MpvRenderer::render()
         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mpv_render_context_render(m_context.get(), params);
+    Mpv::api().render_context_render(m_context.get(), params);
     if (m_window)
         m_window->endExternalCommands();
 }
