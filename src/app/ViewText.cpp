@@ -3,6 +3,7 @@
 #include "models/TimeText.h"
 #include "util/RTLSupport.h"
 
+#include <cmath>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -24,4 +25,11 @@ QString ViewText::speedLabel(float rate)
     char text[32];
     std::snprintf(text, sizeof text, "%.2g", double(rate));
     return QString::fromLatin1(text) + u"x"_s;
+}
+
+double ViewText::clockProgress(double currentTime, double duration)
+{
+    if (!(duration > 0) || !std::isfinite(duration) || !std::isfinite(currentTime))
+        return 0;
+    return std::floor(currentTime) / duration;
 }

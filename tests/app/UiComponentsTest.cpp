@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -311,3 +312,15 @@ TEST(ClipboardTest, TextOnlyWhenTheClipboardHoldsText)
 }
 
 } // namespace
+
+TEST(ViewTextTest, ProgressBarsAdvanceWithTheClock)
+{
+    // Within one second the bars stand still; they move when the elapsed time does.
+    EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.1, 60), 29.0 / 60);
+    EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.9, 60), 29.0 / 60);
+    EXPECT_DOUBLE_EQ(ViewText::clockProgress(30.0, 60), 30.0 / 60);
+    // Unknown or unbounded lengths show nothing rather than dividing by them.
+    EXPECT_EQ(ViewText::clockProgress(10, 0), 0);
+    EXPECT_EQ(ViewText::clockProgress(10, std::numeric_limits<double>::infinity()), 0);
+    EXPECT_EQ(ViewText::clockProgress(std::numeric_limits<double>::quiet_NaN(), 60), 0);
+}

@@ -58,7 +58,8 @@ Rectangle {
             height: parent.height
             // Whole pixels: a long book's bar then redraws only when it visibly moves.
             width: Math.round(parent.width * Math.max(0, Math.min(1, root.isDraggingSeek
-                       ? root.dragProgress : (root.playerManager ? root.playerManager.progress : 0))))
+                       ? root.dragProgress : (root.playerManager ? ViewText.clockProgress(
+                           root.playerManager.currentTime, root.playerManager.duration) : 0))))
             color: Theme.accent
         }
         MouseArea {

@@ -230,7 +230,8 @@ Rectangle {
                 SeekBar {
                     objectName: "seekBar"
                     Layout.fillWidth: true
-                    progress: root.playerManager ? root.playerManager.progress : 0
+                    progress: root.playerManager ? ViewText.clockProgress(
+                        root.playerManager.currentTime, root.playerManager.duration) : 0
                     onSeek: (fraction) => root.playerManager.seek(fraction * root.playerManager.duration)
                 }
                 RowLayout {
