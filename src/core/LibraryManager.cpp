@@ -306,12 +306,10 @@ void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
     setLoading(true);
     setProgress(0);
 
-    // The worker sees the locations known now; the main thread checks again on append,
-    // since another import may add the same file meanwhile.
-    QSet<QUrl> known;
-    known.reserve(m_urlCounts.size());
-    for (auto it = m_urlCounts.cbegin(); it != m_urlCounts.cend(); ++it)
-        known.insert(it.key());
+    // The worker sees the locations known now (an implicitly shared copy: no per-import
+    // copy of the library's locations); the main thread checks again on append, since
+    // another import may add the same file meanwhile.
+    const QHash<QUrl, int> known = m_urlCounts;
 
     QPointer<LibraryManager> self(this);
     const auto cancelled = m_cancelled;

@@ -22,11 +22,12 @@ void scanDirectory(const QString &dirPath, const QSet<QString> &extensions, QStr
 {
     const QDir dir(dirPath);
     // Unsorted: the caller orders the result; System includes links to missing targets.
+    // Without QDir::Hidden, dot-files and dot-folders are left out here.
     const QFileInfoList entries =
         dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
-        if (name.startsWith(u'.') || !nameRoundTrips(dirPath, name))
+        if (!nameRoundTrips(dirPath, name))
             continue;
         const QString path = dirPath + u'/' + name;
         if (extensions.contains(entry.suffix().toLower()))
