@@ -1,9 +1,10 @@
 // Rate of media inspection against a bare libavformat loop over the same files, on
-// one thread: AvMediaAsset::open alone, and the whole record (MediaItem::fromURL).
+// one thread: AvMediaAsset::open alone, and the whole record (MediaItemFactory::fromURL).
 //   bench_media_inspection [FILE_COUNT]   (default 2000 small tagged mp3 files)
 #include "BareLibav.h"
 #include "MediaFixtures.h"
 #include "media/AvMediaAsset.h"
+#include "core/MediaItemFactory.h"
 #include "models/MediaItem.h"
 
 #include <QCoreApplication>
@@ -68,7 +69,7 @@ int main(int argc, char **argv)
     const auto asset = [](const QString &file) { AvMediaAsset::open(file); };
     const auto record = [](const QString &file) {
         const auto opened = AvMediaAsset::open(file);
-        MediaItem::fromURL(QUrl::fromLocalFile(file), 1, *opened);
+        MediaItemFactory::fromURL(QUrl::fromLocalFile(file), 1, *opened);
     };
 
     // Interleaved passes, so that a burst of load elsewhere hits all three alike.

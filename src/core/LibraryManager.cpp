@@ -2,6 +2,7 @@
 
 #include "ArtworkPool.h"
 #include "LibrarySearchIndex.h"
+#include "MediaItemFactory.h"
 #include "OrderedInspector.h"
 #include "media/AvMediaAsset.h"
 #include "util/FolderScanner.h"
@@ -32,7 +33,7 @@ namespace {
 MediaItem inspectWithAvformat(const QUrl &url, qint64 sortIndex)
 {
     const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(url.toLocalFile());
-    return MediaItem::fromURL(url, sortIndex, *asset);
+    return MediaItemFactory::fromURL(url, sortIndex, *asset);
 }
 
 QString extensionOf(const QUrl &url)

@@ -10,8 +10,6 @@
 #include <QUuid>
 #include <optional>
 
-class MediaAsset;
-
 // One playable entry: a local audio or video file, or a file fetched by streaming.
 // A plain value; equality and hashing go by `id` alone.
 struct MediaItem
@@ -21,7 +19,7 @@ struct MediaItem
     QString title;
     QString artist;
     QString album;
-    double duration = 0; // seconds; may be infinite, never NaN when made by fromURL
+    double duration = 0; // seconds; may be infinite, never NaN when read from a file
     // The embedded cover picture as the encoded bytes found in the file. Implicitly
     // shared: every item of a book whose files carry the same picture points at one
     // buffer. Decoded only for display.
@@ -39,12 +37,6 @@ struct MediaItem
 
     // The file name without its last extension.
     static QString titleFromURL(const QUrl &url);
-
-    // Builds the record for a file by inspecting it through `asset`, which must have
-    // been opened on the same file. Never fails: whatever cannot be read leaves the
-    // field at its default (file-name title, no duration, no artwork, no chapters).
-    // May block on file I/O: call it off the main thread.
-    static MediaItem fromURL(const QUrl &url, qint64 sortIndex, const MediaAsset &asset);
 
     bool hasArtwork() const { return !artwork.isEmpty(); }
     QString formattedDuration() const;

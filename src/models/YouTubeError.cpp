@@ -1,22 +1,23 @@
 #include "YouTubeError.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 QString YouTubeError::description() const
 {
     switch (m_kind) {
     case Kind::downloadFailed:
-        return u"Download failed: "_s + m_payload;
+        return QCoreApplication::translate("YouTubeError", "Download failed: %1").arg(m_payload);
     case Kind::commandFailed:
-        return u"Command failed: "_s + m_payload;
+        return QCoreApplication::translate("YouTubeError", "Command failed: %1").arg(m_payload);
     case Kind::ytDlpNotInstalled:
-        return u"yt-dlp is not installed. Install with: brew install yt-dlp"_s;
+        return QCoreApplication::translate(
+            "YouTubeError", "yt-dlp is not installed. Install with: brew install yt-dlp");
     case Kind::parseError:
-        return u"Failed to parse video information"_s;
+        return QCoreApplication::translate("YouTubeError", "Failed to parse video information");
     case Kind::invalidStreamURL:
-        return u"Could not get a valid streaming URL"_s;
+        return QCoreApplication::translate("YouTubeError", "Could not get a valid streaming URL");
     case Kind::fileNotFound:
-        return u"Downloaded file not found"_s;
+        return QCoreApplication::translate("YouTubeError", "Downloaded file not found");
     case Kind::systemError:
         return m_payload;
     }

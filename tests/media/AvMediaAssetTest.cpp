@@ -3,6 +3,7 @@
 #include "media/AvMediaAsset.h"
 
 #include "MediaFixtures.h"
+#include "core/MediaItemFactory.h"
 #include "models/MediaItem.h"
 #include "util/ChapterExtractor.h"
 
@@ -34,7 +35,7 @@ Inspection inspect(const QString &path)
 {
     Inspection result;
     result.asset = AvMediaAsset::open(path);
-    result.item = MediaItem::fromURL(QUrl::fromLocalFile(path), 1, *result.asset);
+    result.item = MediaItemFactory::fromURL(QUrl::fromLocalFile(path), 1, *result.asset);
     return result;
 }
 

@@ -1,7 +1,8 @@
-// fromURL and chapter extraction against a scripted asset: the rules that real files
+// MediaItemFactory::fromURL and chapter extraction against a scripted asset: the rules that real files
 // cannot easily produce (failed loads, NaN lengths, several entries under one key,
 // chapter languages).
 #include "models/MediaAsset.h"
+#include "core/MediaItemFactory.h"
 #include "models/MediaItem.h"
 #include "util/ChapterExtractor.h"
 
@@ -83,7 +84,7 @@ TEST(FromUrlWithAsset, MetadataWalkKeepsTheLastUsableEntryPerKey)
         text(Key::Artist, u"Band"_s),    text(Key::Artist, u""_s),
         text(Key::AlbumName, u"Kept"_s), text(Key::AlbumName, std::nullopt),
     };
-    const MediaItem item = MediaItem::fromURL(bookUrl, 7, asset);
+    const MediaItem item = MediaItemFactory::fromURL(bookUrl, 7, asset);
     EXPECT_EQ(item.title, u"Second"_s) << "empty or missing titles never replace one";
     EXPECT_EQ(item.artist, u""_s) << "an empty artist is a value";
     EXPECT_EQ(item.album, u"Kept"_s);
@@ -96,7 +97,7 @@ TEST(FromUrlWithAsset, OnlyAnEmptyTitleEntryKeepsTheFileNameTitle)
 {
     FakeAsset asset;
     asset.metadata = QList<Entry>{text(Key::Title, u""_s), text(Key::Artist, u"A"_s)};
-    const MediaItem item = MediaItem::fromURL(bookUrl, 0, asset);
+    const MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
     EXPECT_EQ(item.title, u"Book.Part.2"_s);
     EXPECT_EQ(item.artist, u"A"_s);
 }
@@ -109,11 +110,11 @@ TEST(FromUrlWithAsset, ArtworkIsTheLastEntryThatDecodes)
     asset.metadata =
         QList<Entry>{picture(wide), picture(narrow), picture(QByteArray("not a picture")),
                      picture(std::nullopt), picture(QByteArray())};
-    const MediaItem item = MediaItem::fromURL(bookUrl, 0, asset);
+    const MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
     EXPECT_EQ(item.artwork, narrow);
 
     asset.metadata = QList<Entry>{picture(QByteArray("\x89PNG garbage"))};
-    EXPECT_FALSE(MediaItem::fromURL(bookUrl, 0, asset).hasArtwork());
+    EXPECT_FALSE(MediaItemFactory::fromURL(bookUrl, 0, asset).hasArtwork());
 }
 
 TEST(FromUrlWithAsset, FailedLoadsDegradeTheRecordStepByStep)
@@ -123,14 +124,14 @@ TEST(FromUrlWithAsset, FailedLoadsDegradeTheRecordStepByStep)
     asset.groups = QList<Group>{{0, 5, {u"Intro"_s}}};
 
     asset.duration = std::nullopt;
-    MediaItem item = MediaItem::fromURL(bookUrl, 0, asset);
+    MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
     EXPECT_EQ(item.title, u"Book.Part.2"_s);
     EXPECT_EQ(item.duration, 0);
     EXPECT_TRUE(item.chapters.isEmpty());
 
     asset.duration = 42.5;
     asset.metadata = std::nullopt;
-    item = MediaItem::fromURL(bookUrl, 0, asset);
+    item = MediaItemFactory::fromURL(bookUrl, 0, asset);
     EXPECT_EQ(item.title, u"Book.Part.2"_s);
     EXPECT_EQ(item.duration, 42.5);
     EXPECT_TRUE(item.chapters.isEmpty()) << "no chapters once the metadata load fails";
@@ -140,12 +141,12 @@ TEST(FromUrlWithAsset, DurationWithoutAValue)
 {
     FakeAsset asset;
     asset.duration = std::numeric_limits<double>::quiet_NaN();
-    MediaItem item = MediaItem::fromURL(bookUrl, 0, asset);
+    MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
     EXPECT_EQ(item.duration, 0);
     EXPECT_TRUE(item.chapters.isEmpty()) << "no whole-file chapter without a length";
 
     asset.duration = std::numeric_limits<double>::infinity();
-    item = MediaItem::fromURL(bookUrl, 0, asset);
+    item = MediaItemFactory::fromURL(bookUrl, 0, asset);
     EXPECT_TRUE(std::isinf(item.duration));
 }
 
