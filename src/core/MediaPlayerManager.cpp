@@ -119,6 +119,14 @@ void MediaPlayerManager::play(const QList<MediaItem> &items, int startingAt)
         loadAndPlay(m_queue[m_currentIndex]);
 }
 
+void MediaPlayerManager::playFromQueue(int index)
+{
+    if (!isQueuePosition(index))
+        return;
+    const QList<MediaItem> queue = m_queue;
+    play(queue, index);
+}
+
 void MediaPlayerManager::togglePlayPause()
 {
     if (m_isPlaying)
@@ -325,6 +333,13 @@ void MediaPlayerManager::moveQueueItem(const QSet<int> &from, int to)
     Q_EMIT queueChanged();
 }
 
+void MediaPlayerManager::moveQueueItem(int from, int to)
+{
+    if (!isQueuePosition(from) || to < 0 || to > m_queue.size() || to == from || to == from + 1)
+        return;
+    moveQueueItem(QSet<int>{from}, to);
+}
+
 void MediaPlayerManager::generateShuffledIndices()
 {
     QList<int> order(m_queue.size());
@@ -519,6 +534,21 @@ void MediaPlayerManager::seekToChapter(const Chapter &chapter)
     seekPlayer(chapter.startTime);
     setCurrentTime(chapter.startTime);
     setCurrentChapter(chapter);
+}
+
+void MediaPlayerManager::seekToChapter(const QString &chapterId)
+{
+    const QUuid id = QUuid::fromString(chapterId);
+    if (id.isNull())
+        return;
+    for (const Chapter &chapter : std::as_const(m_chapters)) {
+        if (chapter.id == id) {
+            // A copy: seeking may replace the chapter list's contents.
+            const Chapter target = chapter;
+            seekToChapter(target);
+            return;
+        }
+    }
 }
 
 void MediaPlayerManager::skipForward(double seconds)
