@@ -26,6 +26,9 @@ void LibraryListModel::setLibrary(LibraryManager *library)
         disconnect(m_library, nullptr, this, nullptr);
     m_library = library;
     if (m_library) {
+        // A text set before the library (QML sets properties in any order) goes to it now.
+        if (m_pendingSearch)
+            m_library->setSearchText(*std::exchange(m_pendingSearch, std::nullopt));
         connect(m_library, &LibraryManager::itemAppended, this, &LibraryListModel::onItemAppended);
         connect(m_library, &LibraryManager::allItemsChanged, this, &LibraryListModel::onItemsChanged);
         connect(m_library, &LibraryManager::searchTextChanged, this, [this] {
@@ -41,14 +44,18 @@ void LibraryListModel::setLibrary(LibraryManager *library)
 
 QString LibraryListModel::searchText() const
 {
-    return m_library ? m_library->searchText() : QString();
+    return m_library ? m_library->searchText() : m_pendingSearch.value_or(QString());
 }
 
 void LibraryListModel::setSearchText(const QString &text)
 {
     // The library tells us (and every other view) through searchTextChanged.
-    if (m_library)
+    if (m_library) {
         m_library->setSearchText(text);
+    } else if (text != searchText()) {
+        m_pendingSearch = text;
+        Q_EMIT searchTextChanged();
+    }
 }
 
 void LibraryListModel::setSortOrder(LibraryManager::SortOrder order)

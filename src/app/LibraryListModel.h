@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 #include <QtQml/qqmlregistration.h>
 
 // The library as a view lists it: the items matching the library's search text, in a
@@ -56,6 +57,7 @@ private:
     void recompute();
 
     QPointer<LibraryManager> m_library;
+    std::optional<QString> m_pendingSearch; // set while there is no library
     LibraryManager::SortOrder m_sortOrder = LibraryManager::SortOrder::Natural;
     bool m_videosOnly = false;
 

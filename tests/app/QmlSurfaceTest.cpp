@@ -91,10 +91,18 @@ TEST_F(QmlSurfaceTest, RecordsFromTheLibraryPassStraightIntoThePlayer)
 
     const auto view = create(R"(
 import QtQml
+import Lyrabox
 import LyraboxSurfaceTest
 QtObject {
+    id: root
     required property LibraryManager libraryManager
     required property MediaPlayerManager playerManager
+    property LibraryListModel shown: LibraryListModel {
+        library: root.libraryManager
+        sortOrder: LibraryManager.SortOrder.Title
+        searchText: "b"
+    }
+    function playShown(row) { playerManager.play(libraryManager.itemsWithIds(shown.itemIds()), row) }
     function playAll(ids, row) { playerManager.play(libraryManager.itemsWithIds(ids), row) }
     function enqueue(id) { playerManager.addToQueue(libraryManager.itemsWithIds([id])) }
     function count(ids) { return libraryManager.itemsWithIds(ids).length }
@@ -114,6 +122,11 @@ QtObject {
 
     ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "enqueue", Q_ARG(QVariant, ids[1])));
     EXPECT_EQ(queueTitles(), (QStringList{u"c"_s, u"a"_s, u"b"_s, u"a"_s, u"b"_s}));
+
+    // "Play" on a row of the library list: the rows it shows, from that row.
+    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playShown", Q_ARG(QVariant, 0)));
+    EXPECT_EQ(queueTitles(), QStringList{u"b"_s});
+    EXPECT_EQ(library.searchText(), u"b"_s);
 
     QVariant length;
     ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "count", Q_RETURN_ARG(QVariant, length),
