@@ -44,7 +44,8 @@ public:
     static const QStringList &videoExtensions();
     static const QStringList &allExtensions();
     static QList<SortOrder> allSortOrders();
-    static QString sortOrderTitle(SortOrder order);
+    // The menu title of an order ("Natural Order", "Title", ...), translated.
+    Q_INVOKABLE static QString sortOrderTitle(SortOrder order);
 
     const QList<MediaItem> &allItems() const { return m_allItems; }
     const QList<Playlist> &playlists() const { return m_playlists; }

@@ -25,26 +25,33 @@ float clampedVolume(float volume)
     return std::clamp(volume, 0.0f, 1.0f);
 }
 
+// The stored form of a mode; its title is this text translated.
+const char *repeatModeRawValue(MediaPlayerManager::RepeatMode mode)
+{
+    switch (mode) {
+    case MediaPlayerManager::RepeatMode::off:
+        return QT_TRANSLATE_NOOP("MediaPlayerManager", "Off");
+    case MediaPlayerManager::RepeatMode::all:
+        return QT_TRANSLATE_NOOP("MediaPlayerManager", "Repeat All");
+    case MediaPlayerManager::RepeatMode::one:
+        return QT_TRANSLATE_NOOP("MediaPlayerManager", "Repeat One");
+    }
+    return "";
+}
+
 } // namespace
 
 QString MediaPlayerManager::repeatModeTitle(RepeatMode mode)
 {
-    switch (mode) {
-    case RepeatMode::off:
-        return u"Off"_s;
-    case RepeatMode::all:
-        return u"Repeat All"_s;
-    case RepeatMode::one:
-        return u"Repeat One"_s;
-    }
-    return {};
+    return tr(repeatModeRawValue(mode));
 }
 
 std::optional<MediaPlayerManager::RepeatMode>
 MediaPlayerManager::repeatModeFromRawValue(const QString &rawValue)
 {
+    // Raw values stay English whatever the language of the titles.
     for (RepeatMode mode : allRepeatModes()) {
-        if (repeatModeTitle(mode) == rawValue)
+        if (QLatin1StringView(repeatModeRawValue(mode)) == rawValue)
             return mode;
     }
     return std::nullopt;

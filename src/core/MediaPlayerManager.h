@@ -51,8 +51,8 @@ public:
     enum class RepeatMode { off, all, one };
     Q_ENUM(RepeatMode)
 
-    // The title shown for a mode, which is also its raw value: "Off", "Repeat All",
-    // "Repeat One".
+    // The title shown for a mode: its raw value "Off", "Repeat All" or "Repeat One",
+    // translated.
     Q_INVOKABLE static QString repeatModeTitle(RepeatMode mode);
     // The mode whose raw value is `rawValue` exactly; none for any other text.
     static std::optional<RepeatMode> repeatModeFromRawValue(const QString &rawValue);
