@@ -61,6 +61,7 @@ QVariant ChapterModel::data(const QModelIndex &index, int role) const
     case FormattedLengthRole: return chapter.formattedLength();
     case IsCurrentRole: return !m_currentId.isNull() && chapter.id == m_currentId;
     case TitleIsRTLRole: return RTLSupport::isRTL(chapter.title);
+    case ChapterIdRole: return chapter.id.toString(QUuid::WithoutBraces);
     }
     return {};
 }
@@ -72,11 +73,6 @@ QHash<int, QByteArray> ChapterModel::roleNames() const
             {FormattedStartTimeRole, "formattedStartTime"},
             {FormattedLengthRole, "formattedLength"},
             {IsCurrentRole, "isCurrent"},
-            {TitleIsRTLRole, "titleIsRTL"}};
-}
-
-void ChapterModel::seekToRow(int row)
-{
-    if (m_player && row >= 0 && row < m_chapters.size())
-        m_player->seekToChapter(m_chapters.at(row));
+            {TitleIsRTLRole, "titleIsRTL"},
+            {ChapterIdRole, "chapterId"}};
 }

@@ -24,6 +24,7 @@ public:
         FormattedLengthRole,
         IsCurrentRole,
         TitleIsRTLRole,
+        ChapterIdRole, // for MediaPlayerManager::seekToChapter
     };
 
     explicit ChapterModel(QObject *parent = nullptr);
@@ -33,9 +34,6 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
-
-    // Seeks to the start of the chapter at `row` (a click on its row).
-    Q_INVOKABLE void seekToRow(int row);
 
 Q_SIGNALS:
     void playerChanged();

@@ -1,6 +1,7 @@
 #include "IdListModel.h"
 
 #include <algorithm>
+#include <optional>
 
 int IdListModel::rowCount(const QModelIndex &parent) const
 {
@@ -17,6 +18,77 @@ bool rangeEqual(const QList<QUuid> &a, qsizetype aFrom, const QList<QUuid> &b, q
 
 } // namespace
 
+namespace {
+
+// The runs of `longer` that are not in `shorter`, when `shorter` is `longer` with some
+// entries left out (same order), as [first, last] positions in `longer`; none when it
+// is not, or when there are more than `limit` runs.
+std::optional<QList<std::pair<qsizetype, qsizetype>>>
+missingRuns(const QList<QUuid> &longer, const QList<QUuid> &shorter, int limit)
+{
+    QList<std::pair<qsizetype, qsizetype>> runs;
+    qsizetype j = 0;
+    for (qsizetype i = 0; i < longer.size(); ++i) {
+        if (j < shorter.size() && longer[i] == shorter[j]) {
+            ++j;
+            continue;
+        }
+        if (!runs.isEmpty() && runs.last().second == i - 1) {
+            runs.last().second = i;
+        } else {
+            if (runs.size() == limit)
+                return std::nullopt;
+            runs.append({i, i});
+        }
+    }
+    if (j != shorter.size())
+        return std::nullopt;
+    return runs;
+}
+
+} // namespace
+
+bool IdListModel::replaceBySubsequence(const QList<QUuid> &next)
+{
+    const QList<QUuid> old = m_ids;
+    if (next.size() < old.size()) {
+        const auto runs = missingRuns(old, next, maxRangeChanges);
+        if (!runs)
+            return false;
+        // From the last run backwards, so earlier positions stay valid.
+        for (auto run = runs->crbegin(); run != runs->crend(); ++run) {
+            beginRemoveRows({}, int(run->first), int(run->second));
+            m_ids.remove(run->first, run->second - run->first + 1);
+            endRemoveRows();
+        }
+    } else {
+        const auto runs = missingRuns(next, old, maxRangeChanges);
+        if (!runs)
+            return false;
+        // From the first run on: each run's positions in `next` are where it lands once
+        // the runs before it are in.
+        for (const auto &[first, last] : *runs) {
+            beginInsertRows({}, int(first), int(last));
+            m_ids.insert(first, last - first + 1, QUuid());
+            std::copy(next.cbegin() + first, next.cbegin() + last + 1, m_ids.begin() + first);
+            endInsertRows();
+        }
+    }
+    Q_ASSERT(m_ids == next);
+    return true;
+}
+
+void IdListModel::appendRows(const QList<QUuid> &ids)
+{
+    if (ids.isEmpty())
+        return;
+    const int first = int(m_ids.size());
+    beginInsertRows({}, first, first + int(ids.size()) - 1);
+    m_ids.append(ids);
+    endInsertRows();
+    Q_EMIT countChanged();
+}
+
 void IdListModel::replaceRows(const QList<QUuid> &next, const std::function<void()> &commit,
                               bool contentsMayDiffer)
 {
@@ -24,8 +96,12 @@ void IdListModel::replaceRows(const QList<QUuid> &next, const std::function<void
     const qsizetype oldSize = old.size();
     const qsizetype newSize = next.size();
 
+    const auto apply = [&] {
+        if (commit)
+            commit();
+    };
     if (old == next) {
-        commit();
+        apply();
         if (contentsMayDiffer && newSize > 0)
             Q_EMIT dataChanged(index(0), index(int(newSize - 1)));
         return;
@@ -46,12 +122,12 @@ void IdListModel::replaceRows(const QList<QUuid> &next, const std::function<void
     if (oldMid == 0) {
         beginInsertRows({}, int(prefix), int(prefix + newMid - 1));
         m_ids = next;
-        commit();
+        apply();
         endInsertRows();
     } else if (newMid == 0) {
         beginRemoveRows({}, int(prefix), int(prefix + oldMid - 1));
         m_ids = next;
-        commit();
+        apply();
         endRemoveRows();
     } else if (oldMid == newMid && oldMid >= 2 && next[prefix] == old[prefix + oldMid - 1]
                && rangeEqual(old, prefix, next, prefix + 1, oldMid - 1)) {
@@ -59,7 +135,7 @@ void IdListModel::replaceRows(const QList<QUuid> &next, const std::function<void
         const int from = int(prefix + oldMid - 1);
         beginMoveRows({}, from, from, {}, int(prefix));
         m_ids = next;
-        commit();
+        apply();
         endMoveRows();
     } else if (oldMid == newMid && oldMid >= 2 && old[prefix] == next[prefix + oldMid - 1]
                && rangeEqual(old, prefix + 1, next, prefix, oldMid - 1)) {
@@ -67,13 +143,15 @@ void IdListModel::replaceRows(const QList<QUuid> &next, const std::function<void
         const int from = int(prefix);
         beginMoveRows({}, from, from, {}, int(prefix + oldMid));
         m_ids = next;
-        commit();
+        apply();
         endMoveRows();
+    } else if (!commit && replaceBySubsequence(next)) {
+        // Several ranges, told one by one.
     } else {
         structural = false;
         beginResetModel();
         m_ids = next;
-        commit();
+        apply();
         endResetModel();
     }
     if (structural && contentsMayDiffer && newSize > 0)

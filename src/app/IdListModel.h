@@ -27,14 +27,26 @@ protected:
     // Makes the rows those of `ids`. `commit` swaps the subclass's data to the new list;
     // it is called exactly once, inside the begin/end pair of the change. When the ids
     // are the same and `contentsMayDiffer`, every row reports changed data.
+    //
+    // Without `commit` (a subclass that reads each row's record through ids()), a list
+    // that only lost rows or only gained rows, in several places, is told as up to
+    // maxRangeChanges removed or inserted ranges instead of a reset (a search typed or
+    // cleared, a filtered import).
     void replaceRows(const QList<QUuid> &ids, const std::function<void()> &commit,
                      bool contentsMayDiffer);
+    // Appends rows at the end as one inserted range.
+    void appendRows(const QList<QUuid> &ids);
     // Appends one row at the end.
     void appendRow(const QUuid &id, const std::function<void()> &commit);
     // Tells views that `roles` of every row may have changed (position-dependent data).
     void refreshAll(const QList<int> &roles);
     const QList<QUuid> &ids() const { return m_ids; }
 
+    // More separate ranges than this cost a view more than one reset.
+    static constexpr int maxRangeChanges = 64;
+
 private:
+    bool replaceBySubsequence(const QList<QUuid> &next);
+
     QList<QUuid> m_ids;
 };

@@ -18,10 +18,17 @@ void LibraryItemsModel::setLibrary(LibraryManager *library)
     if (m_library) {
         connect(m_library, &LibraryManager::itemAppended, this, [this](const MediaItem &item) {
             // Only an append that follows the rows we show; otherwise sync() catches up.
-            if (m_library->allItems().size() == count() + 1)
+            if (m_library->allItems().size() == count() + 1) {
                 appendRow(item.id, [] {});
+                // The allItemsChanged that follows is this append: comparing every row
+                // then would make an import quadratic.
+                m_appendHandled = true;
+            }
         });
-        connect(m_library, &LibraryManager::allItemsChanged, this, &LibraryItemsModel::sync);
+        connect(m_library, &LibraryManager::allItemsChanged, this, [this] {
+            if (!std::exchange(m_appendHandled, false))
+                sync();
+        });
     }
     sync();
     Q_EMIT libraryChanged();

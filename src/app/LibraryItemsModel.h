@@ -44,4 +44,5 @@ private:
     void sync();
 
     QPointer<LibraryManager> m_library;
+    bool m_appendHandled = false;
 };

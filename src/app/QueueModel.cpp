@@ -3,7 +3,6 @@
 #include "core/MediaPlayerManager.h"
 #include "util/RTLSupport.h"
 
-#include <QSet>
 
 QueueModel::QueueModel(QObject *parent) : IdListModel(parent) {}
 
@@ -62,19 +61,4 @@ QHash<int, QByteArray> QueueModel::roleNames() const
             {IsCurrentRole, "isCurrent"},
             {TitleIsRTLRole, "titleIsRTL"},
             {ItemIdRole, "itemId"}};
-}
-
-void QueueModel::playRow(int row)
-{
-    if (!m_player || row < 0 || row >= m_player->queue().size())
-        return;
-    m_player->play(m_player->queue(), row);
-}
-
-void QueueModel::moveRow(int from, int to)
-{
-    if (!m_player || from < 0 || from >= m_player->queue().size() || to < 0
-        || to > m_player->queue().size() || to == from || to == from + 1)
-        return;
-    m_player->moveQueueItem(QSet<int>{from}, to);
 }

@@ -10,7 +10,8 @@ class MediaPlayerManager;
 Q_MOC_INCLUDE("core/MediaPlayerManager.h")
 
 // The player's queue for the now playing view, with the entry at currentIndex marked.
-// Rows are positions: a row dragged elsewhere keeps the mark on its position.
+// Rows are positions: a row dragged elsewhere keeps the mark on its position. Rows are
+// played and moved through the player (playFromQueue, moveQueueItem).
 class QueueModel : public IdListModel
 {
     Q_OBJECT
@@ -34,12 +35,6 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
-
-    // Plays the whole queue from `row` (double click on a row).
-    Q_INVOKABLE void playRow(int row);
-    // Moves the entry at `from` so that it stands before position `to` (counted
-    // before the move), as a drag of one row does.
-    Q_INVOKABLE void moveRow(int from, int to);
 
 Q_SIGNALS:
     void playerChanged();

@@ -32,19 +32,47 @@ void DownloadManager::setDownloadDirectory(const QUrl &folder)
     Q_EMIT downloadDirectoryChanged();
 }
 
-int DownloadManager::activeCount() const
+YouTubeService *DownloadManager::youtubeService() const
 {
-    return static_cast<int>(std::count_if(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadTask &t) {
-        return t.status == DownloadTask::Status::downloading
-               || t.status == DownloadTask::Status::converting;
-    }));
+    return m_youtubeService;
 }
 
-int DownloadManager::completedCount() const
+void DownloadManager::setYoutubeService(YouTubeService *service)
 {
-    return static_cast<int>(std::count_if(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadTask &t) {
-        return t.status == DownloadTask::Status::completed;
-    }));
+    m_youtubeService = service;
+}
+
+void DownloadManager::updateCounts()
+{
+    const auto count = [this](auto predicate) {
+        return int(std::count_if(m_downloads.cbegin(), m_downloads.cend(), predicate));
+    };
+    const int active = count([](const DownloadTask &t) {
+        return t.status == DownloadTask::Status::downloading
+               || t.status == DownloadTask::Status::converting;
+    });
+    const int completed =
+        count([](const DownloadTask &t) { return t.status == DownloadTask::Status::completed; });
+    if (active != m_activeCount) {
+        m_activeCount = active;
+        Q_EMIT activeCountChanged();
+    }
+    if (completed != m_completedCount) {
+        m_completedCount = completed;
+        Q_EMIT completedCountChanged();
+    }
+}
+
+void DownloadManager::listChanged()
+{
+    Q_EMIT downloadsChanged();
+    updateCounts();
+}
+
+void DownloadManager::entryChanged(const DownloadTask *entry)
+{
+    Q_EMIT downloadUpdated(int(entry - m_downloads.constData()));
+    updateCounts();
 }
 
 DownloadTask *DownloadManager::find(const QUuid &id)
@@ -61,7 +89,7 @@ void DownloadManager::addDownload(const QString &url, const QString &title, bool
     task.title = title;
     task.isAudioOnly = audioOnly;
     m_downloads.append(task);
-    Q_EMIT downloadsChanged();
+    listChanged();
     if (m_youtubeService)
         startDownload(task);
 }
@@ -72,8 +100,8 @@ void DownloadManager::startDownload(const DownloadTask &task)
     if (!entry || !m_youtubeService)
         return;
     entry->status = DownloadTask::Status::downloading;
-    entry->statusMessage = u"Starting download..."_s;
-    Q_EMIT downloadsChanged();
+    entry->statusMessage = tr("Starting download...");
+    entryChanged(entry);
 
     const QUuid id = task.id;
     QPointer<DownloadManager> guard(this);
@@ -87,7 +115,7 @@ void DownloadManager::startDownload(const DownloadTask &task)
         current->statusMessage = message;
         if (fraction > 0.9)
             current->status = DownloadTask::Status::converting;
-        Q_EMIT guard->downloadsChanged();
+        guard->entryChanged(current);
     };
     auto onDone = [guard, id](const YouTubeResult<QUrl> &result) {
         if (!guard)
@@ -99,12 +127,12 @@ void DownloadManager::startDownload(const DownloadTask &task)
             current->status = DownloadTask::Status::completed;
             current->progress = 1.0;
             current->outputURL = result.value();
-            current->statusMessage = u"Completed"_s;
+            current->statusMessage = tr("Completed");
         } else {
             current->status = DownloadTask::Status::failed;
             current->statusMessage = result.error().description();
         }
-        Q_EMIT guard->downloadsChanged();
+        guard->entryChanged(current);
     };
     m_youtubeService->download(task.url, m_downloadDirectory, task.isAudioOnly,
                                std::move(onProgress), std::move(onDone));
@@ -117,10 +145,27 @@ void DownloadManager::retryFailed(const DownloadTask &task)
         return;
     entry->status = DownloadTask::Status::waiting;
     entry->progress = 0;
-    entry->statusMessage = u"Retrying..."_s;
-    Q_EMIT downloadsChanged();
+    entry->statusMessage = tr("Retrying...");
+    entryChanged(entry);
     if (m_youtubeService)
         startDownload(*entry);
+}
+
+void DownloadManager::retryFailed(const QString &taskId)
+{
+    const QUuid id = QUuid::fromString(taskId);
+    if (id.isNull())
+        return;
+    DownloadTask key;
+    key.id = id;
+    retryFailed(key);
+}
+
+void DownloadManager::removeDownload(const QString &taskId)
+{
+    const QUuid id = QUuid::fromString(taskId);
+    if (!id.isNull())
+        removeDownload(id);
 }
 
 void DownloadManager::clearCompleted()
@@ -128,7 +173,7 @@ void DownloadManager::clearCompleted()
     const qsizetype removed = m_downloads.removeIf(
         [](const DownloadTask &t) { return t.status == DownloadTask::Status::completed; });
     if (removed > 0)
-        Q_EMIT downloadsChanged();
+        listChanged();
 }
 
 void DownloadManager::removeDownload(const QUuid &id)
@@ -136,5 +181,5 @@ void DownloadManager::removeDownload(const QUuid &id)
     const qsizetype removed =
         m_downloads.removeIf([&id](const DownloadTask &t) { return t.id == id; });
     if (removed > 0)
-        Q_EMIT downloadsChanged();
+        listChanged();
 }

@@ -22,8 +22,8 @@ class DownloadManager : public QObject
     Q_PROPERTY(QList<DownloadTask> downloads READ downloads NOTIFY downloadsChanged)
     Q_PROPERTY(QUrl downloadDirectory READ downloadDirectory WRITE setDownloadDirectory NOTIFY
                    downloadDirectoryChanged)
-    Q_PROPERTY(int activeCount READ activeCount NOTIFY downloadsChanged)
-    Q_PROPERTY(int completedCount READ completedCount NOTIFY downloadsChanged)
+    Q_PROPERTY(int activeCount READ activeCount NOTIFY activeCountChanged)
+    Q_PROPERTY(int completedCount READ completedCount NOTIFY completedCountChanged)
 
 public:
     using DownloadTask = ::DownloadTask;
@@ -41,30 +41,47 @@ public:
     // not created or checked; a running download keeps the folder it started with.
     void setDownloadDirectory(const QUrl &folder);
 
-    YouTubeService *youtubeService() const { return m_youtubeService; }
-    void setYoutubeService(YouTubeService *service) { m_youtubeService = service; }
+    // Out of line: the service's type is incomplete here.
+    YouTubeService *youtubeService() const;
+    void setYoutubeService(YouTubeService *service);
 
-    int activeCount() const;
-    int completedCount() const;
+    // Entries downloading or converting.
+    int activeCount() const { return m_activeCount; }
+    int completedCount() const { return m_completedCount; }
 
     // Appends an entry and starts it when the service is set; otherwise it waits.
     Q_INVOKABLE void addDownload(const QString &url, const QString &title, bool audioOnly);
     // Starts the entry with the task's id again, keeping its place and id.
-    Q_INVOKABLE void retryFailed(const DownloadTask &task);
+    void retryFailed(const DownloadTask &task);
+    // The same by the entry's id (QUuid text, braces optional).
+    Q_INVOKABLE void retryFailed(const QString &taskId);
     // Removes every completed entry; the others keep their order.
     Q_INVOKABLE void clearCompleted();
     // Removes one entry; a download still running goes on unseen.
-    Q_INVOKABLE void removeDownload(const QUuid &id);
+    void removeDownload(const QUuid &id);
+    Q_INVOKABLE void removeDownload(const QString &taskId);
 
 Q_SIGNALS:
+    // Entries were added or removed (the list itself changed).
     void downloadsChanged();
+    // The entry at `index` of `downloads` changed its progress, status or message;
+    // `downloadsChanged` is not emitted for that.
+    void downloadUpdated(int index);
     void downloadDirectoryChanged();
+    void activeCountChanged();
+    void completedCountChanged();
 
 private:
     void startDownload(const DownloadTask &task);
     DownloadTask *find(const QUuid &id);
+    // Tells views about a change of the entry `entry` points to.
+    void entryChanged(const DownloadTask *entry);
+    void listChanged();
+    void updateCounts();
 
     QList<DownloadTask> m_downloads;
     QUrl m_downloadDirectory;
     QPointer<YouTubeService> m_youtubeService;
+    int m_activeCount = 0;
+    int m_completedCount = 0;
 };

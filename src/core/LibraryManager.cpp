@@ -2,6 +2,7 @@
 
 #include "ArtworkPool.h"
 #include "LibrarySearchIndex.h"
+#include "BackgroundTask.h"
 #include "MediaItemFactory.h"
 #include "OrderedInspector.h"
 #include "media/AvMediaAsset.h"
@@ -11,7 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
+#include <QPromise>
 #include <QSet>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
@@ -95,17 +96,17 @@ QString LibraryManager::sortOrderTitle(SortOrder order)
 {
     switch (order) {
     case SortOrder::Natural:
-        return u"Natural Order"_s;
+        return tr("Natural Order");
     case SortOrder::Title:
-        return u"Title"_s;
+        return tr("Title");
     case SortOrder::Artist:
-        return u"Artist"_s;
+        return tr("Artist");
     case SortOrder::Album:
-        return u"Album"_s;
+        return tr("Album");
     case SortOrder::Duration:
-        return u"Duration"_s;
+        return tr("Duration");
     case SortOrder::DateAdded:
-        return u"Date Added"_s;
+        return tr("Date Added");
     }
     return {};
 }
@@ -240,6 +241,138 @@ void LibraryManager::addItemToPlaylist(const Playlist &playlist, const MediaItem
     }
 }
 
+void LibraryManager::invalidateIdIndex()
+{
+    m_idIndexValid = false;
+    m_positionById.clear();
+}
+
+const MediaItem *LibraryManager::itemWithId(const QUuid &id) const
+{
+    if (!m_idIndexValid) {
+        m_positionById.clear();
+        m_positionById.reserve(m_allItems.size());
+        for (qsizetype i = 0; i < m_allItems.size(); ++i)
+            m_positionById.insert(m_allItems[i].id, i);
+        m_idIndexValid = true;
+    }
+    const auto found = m_positionById.constFind(id);
+    if (found != m_positionById.cend())
+        return &m_allItems[*found];
+    // Playlists may hold records the library does not (a streamed item added to one).
+    for (const Playlist &playlist : m_playlists) {
+        for (const MediaItem &item : playlist.items) {
+            if (item.id == id)
+                return &item;
+        }
+    }
+    return nullptr;
+}
+
+QList<MediaItem> LibraryManager::itemsWithIds(const QStringList &ids) const
+{
+    QList<MediaItem> result;
+    result.reserve(ids.size());
+    for (const QString &text : ids) {
+        const QUuid id = QUuid::fromString(text);
+        if (id.isNull())
+            continue;
+        if (const MediaItem *item = itemWithId(id))
+            result.append(*item);
+    }
+    return result;
+}
+
+const Playlist *LibraryManager::playlistWithId(const QUuid &id) const
+{
+    for (const Playlist &playlist : m_playlists) {
+        if (playlist.id == id)
+            return &playlist;
+    }
+    return nullptr;
+}
+
+Playlist *LibraryManager::findPlaylist(const QString &playlistId)
+{
+    const QUuid id = QUuid::fromString(playlistId);
+    if (id.isNull())
+        return nullptr;
+    for (Playlist &playlist : m_playlists) {
+        if (playlist.id == id)
+            return &playlist;
+    }
+    return nullptr;
+}
+
+QList<MediaItem> LibraryManager::playlistItems(const QString &playlistId) const
+{
+    const Playlist *playlist = playlistWithId(QUuid::fromString(playlistId));
+    return playlist ? playlist->items : QList<MediaItem>();
+}
+
+void LibraryManager::createPlaylist(const QString &name, bool isAudiobook)
+{
+    createPlaylist(name, {}, isAudiobook);
+}
+
+void LibraryManager::deletePlaylist(const QString &playlistId)
+{
+    if (const Playlist *playlist = findPlaylist(playlistId))
+        deletePlaylist(Playlist(*playlist));
+}
+
+void LibraryManager::renamePlaylist(const QString &playlistId, const QString &name)
+{
+    Playlist *playlist = findPlaylist(playlistId);
+    if (!playlist || playlist->name == name)
+        return;
+    playlist->name = name;
+    Q_EMIT playlistsChanged();
+}
+
+void LibraryManager::removeItem(const QString &itemId)
+{
+    const QUuid id = QUuid::fromString(itemId);
+    if (id.isNull())
+        return;
+    MediaItem key;
+    key.id = id;
+    removeItem(key);
+}
+
+void LibraryManager::addItemToPlaylist(const QString &playlistId, const QString &itemId)
+{
+    Playlist *playlist = findPlaylist(playlistId);
+    const MediaItem *item = itemWithId(QUuid::fromString(itemId));
+    if (!playlist || !item || QUuid::fromString(itemId).isNull())
+        return;
+    // A copy first: appending may reallocate the list `item` points into.
+    const MediaItem copy = *item;
+    playlist->items.append(copy);
+    Q_EMIT playlistsChanged();
+}
+
+void LibraryManager::movePlaylistItem(const QString &playlistId, int from, int to)
+{
+    Playlist *playlist = findPlaylist(playlistId);
+    if (!playlist)
+        return;
+    const int size = int(playlist->items.size());
+    if (from < 0 || from >= size || to < 0 || to > size || to == from || to == from + 1)
+        return;
+    playlist->items.move(from, to > from ? to - 1 : to);
+    Q_EMIT playlistsChanged();
+}
+
+void LibraryManager::removeFromPlaylist(const QString &playlistId, int position)
+{
+    Playlist *playlist = findPlaylist(playlistId);
+    if (!playlist || position < 0 || position >= playlist->items.size())
+        return;
+    playlist->items.removeAt(position);
+    Q_EMIT playlistsChanged();
+}
+
 void LibraryManager::addFiles(const QList<QUrl> &urls)
 {
     startImport(urls, QUrl(), {});
@@ -261,23 +394,19 @@ bool LibraryManager::handleDrop(const QList<QUrl> &urls)
         return false;
 
     // Telling folders from files touches the disk once per URL: do it off the main thread.
-    ++m_runningImports;
-    QPointer<LibraryManager> self(this);
-    (void)QtConcurrent::run([self, local] {
-        QList<QUrl> folders;
-        QList<QUrl> files;
-        for (const QUrl &url : local)
-            (QFileInfo(url.toLocalFile()).isDir() ? folders : files).append(url);
-        QMetaObject::invokeMethod(
-            qApp,
-            [self, folders, files] {
-                if (!self)
-                    return;
-                --self->m_runningImports;
-                self->runFolderChain(folders, files);
-            },
-            Qt::QueuedConnection);
-    });
+    // The drop counts as one running import until its last batch ends, so the loading
+    // state holds between the folders of one drop.
+    beginImport();
+    using Split = std::pair<QList<QUrl>, QList<QUrl>>;
+    runInBackground(
+        this,
+        [local] {
+            Split split;
+            for (const QUrl &url : local)
+                (QFileInfo(url.toLocalFile()).isDir() ? split.first : split.second).append(url);
+            return split;
+        },
+        [this](const Split &split) { runFolderChain(split.first, split.second); });
     return true;
 }
 
@@ -285,26 +414,20 @@ void LibraryManager::runFolderChain(QList<QUrl> folders, QList<QUrl> files)
 {
     if (!folders.isEmpty()) {
         const QUrl folder = folders.takeFirst();
-        QPointer<LibraryManager> self(this);
-        startImport({}, folder, [self, folders, files] {
-            if (self)
-                self->runFolderChain(folders, files);
-        });
+        startImport({}, folder, [this, folders, files] { runFolderChain(folders, files); });
         return;
     }
     if (!files.isEmpty()) {
-        startImport(files, QUrl(), {});
+        startImport(files, QUrl(), [this] { endImport(); });
         return;
     }
-    if (m_runningImports == 0)
-        Q_EMIT importsFinished();
+    endImport();
 }
 
 void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
                                  std::function<void()> onDone)
 {
-    ++m_runningImports;
-    setLoading(true);
+    beginImport();
     setProgress(0);
 
     // The worker sees the locations known now (an implicitly shared copy: no per-import
@@ -312,12 +435,16 @@ void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
     // another import may add the same file meanwhile.
     const QHash<QUrl, int> known = m_urlCounts;
 
-    QPointer<LibraryManager> self(this);
     const auto cancelled = m_cancelled;
     const ItemFactory factory = m_factory;
     auto batch = std::make_shared<Batch>(Batch{folder, std::move(onDone), true});
 
-    (void)QtConcurrent::run([self, cancelled, factory, urls, folder, known, batch] {
+    struct Delivery
+    {
+        MediaItem item;
+        double progress = 0;
+    };
+    const auto work = [cancelled, factory, urls, folder, known, batch](QPromise<Delivery> &promise) {
         QList<QUrl> candidates;
         bool scanned = true;
         if (folder.isEmpty()) {
@@ -356,29 +483,17 @@ void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
             return item;
         };
         const auto deliver = [&](const OrderedInspector::Job &job, std::optional<MediaItem> item) {
-            if (!item)
-                return;
-            const double progress = double(job.position + 1) / double(count);
-            QMetaObject::invokeMethod(
-                qApp,
-                [self, item = std::move(*item), progress] {
-                    if (self)
-                        self->appendImported(item, progress);
-                },
-                Qt::QueuedConnection);
+            if (item)
+                promise.addResult(Delivery{std::move(*item), double(job.position + 1) / double(count)});
         };
         OrderedInspector::run(jobs, inspect, deliver, *cancelled,
                               std::max(1, QThread::idealThreadCount()));
-
         batch->readable = scanned;
-        QMetaObject::invokeMethod(
-            qApp,
-            [self, batch] {
-                if (self)
-                    self->finishImport(*batch);
-            },
-            Qt::QueuedConnection);
-    });
+    };
+    runInBackground<Delivery>(
+        this, work,
+        [this](const Delivery &delivery) { appendImported(delivery.item, delivery.progress); },
+        [this, batch] { finishImport(*batch); });
 }
 
 void LibraryManager::appendImported(const MediaItem &item, double progress)
@@ -387,6 +502,8 @@ void LibraryManager::appendImported(const MediaItem &item, double progress)
         return;
     m_urlCounts.insert(item.url, 1);
     m_allItems.append(item);
+    if (m_idIndexValid)
+        m_positionById.insert(item.id, m_allItems.size() - 1);
     if (m_searchIndex->size() == m_allItems.size() - 1)
         m_searchIndex->append(item);
     m_filterValid = false;
@@ -399,10 +516,8 @@ void LibraryManager::finishImport(const Batch &batch)
 {
     if (!batch.readable) {
         // A folder that cannot be listed ends its import without changes.
-        setLoading(false);
     } else if (batch.folder.isEmpty()) {
         resortAll();
-        setLoading(false);
         setProgress(1.0);
     } else {
         const QString prefix = folderPrefix(batch.folder);
@@ -418,13 +533,28 @@ void LibraryManager::finishImport(const Batch &batch)
             createPlaylist(name, folderItems, !anyVideo);
         }
         resortAll();
-        setLoading(false);
     }
-    --m_runningImports;
+    // The next step of a drop starts before this import counts as ended, so the
+    // loading state does not blink off between steps.
     if (batch.onDone)
         batch.onDone();
-    else if (m_runningImports == 0)
-        Q_EMIT importsFinished();
+    endImport();
+}
+
+void LibraryManager::beginImport()
+{
+    ++m_runningImports;
+    setLoading(true);
+}
+
+void LibraryManager::endImport()
+{
+    Q_ASSERT(m_runningImports > 0);
+    if (--m_runningImports > 0)
+        return;
+    // Loading ends only when no import is left, whichever of two overlapping ones ends first.
+    setLoading(false);
+    Q_EMIT importsFinished();
 }
 
 void LibraryManager::resortAll()
@@ -436,6 +566,7 @@ void LibraryManager::resortAll()
 
 void LibraryManager::itemsChanged()
 {
+    invalidateIdIndex();
     m_filterValid = false;
     m_searchIndex->clear();
 }

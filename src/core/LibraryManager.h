@@ -7,7 +7,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+#include <QUuid>
 #include <functional>
 #include <memory>
 
@@ -42,7 +44,8 @@ public:
     static const QStringList &videoExtensions();
     static const QStringList &allExtensions();
     static QList<SortOrder> allSortOrders();
-    static QString sortOrderTitle(SortOrder order);
+    // The menu title of an order ("Natural Order", "Title", ...), translated.
+    Q_INVOKABLE static QString sortOrderTitle(SortOrder order);
 
     const QList<MediaItem> &allItems() const { return m_allItems; }
     const QList<Playlist> &playlists() const { return m_playlists; }
@@ -62,11 +65,35 @@ public:
     // filteredItems in the given order (stable).
     QList<MediaItem> sortedItems(SortOrder order) const;
 
+    // The library item with that id, else the first playlist copy with it; null when
+    // neither exists. Valid until the library or the playlists next change.
+    const MediaItem *itemWithId(const QUuid &id) const;
+    // The records for `ids` (QUuid texts, braces optional) in the given order,
+    // duplicates kept, unknown ids skipped. An id found only in a playlist gives that
+    // playlist's copy. One hash lookup per id.
+    Q_INVOKABLE QList<MediaItem> itemsWithIds(const QStringList &ids) const;
+    // The items of the playlist with that id; none when there is no such playlist.
+    Q_INVOKABLE QList<MediaItem> playlistItems(const QString &playlistId) const;
+    const Playlist *playlistWithId(const QUuid &id) const;
+
     void createPlaylist(const QString &name, const QList<MediaItem> &items, bool isAudiobook);
+    // An empty playlist.
+    Q_INVOKABLE void createPlaylist(const QString &name, bool isAudiobook);
     void deletePlaylist(const Playlist &playlist);
+    Q_INVOKABLE void deletePlaylist(const QString &playlistId);
+    Q_INVOKABLE void renamePlaylist(const QString &playlistId, const QString &name);
+    // Removes the item from the library and from every playlist.
     void removeItem(const MediaItem &item);
+    Q_INVOKABLE void removeItem(const QString &itemId);
     // Appends the item to the first playlist with that id; nothing when it is gone.
     void addItemToPlaylist(const Playlist &playlist, const MediaItem &item);
+    // Appends the item with `itemId` (as itemsWithIds finds it); duplicates are allowed.
+    Q_INVOKABLE void addItemToPlaylist(const QString &playlistId, const QString &itemId);
+    // The drag of one row: the entry at `from` goes before position `to` (counted before
+    // the move). Nothing for positions out of range or a drop onto the row itself or
+    // just below it.
+    Q_INVOKABLE void movePlaylistItem(const QString &playlistId, int from, int to);
+    Q_INVOKABLE void removeFromPlaylist(const QString &playlistId, int position);
 
     // Imports the files (media extensions only, each location once) in the
     // background. Records appear one by one in natural file-name order.
@@ -99,6 +126,10 @@ private:
     void runFolderChain(QList<QUrl> folders, QList<QUrl> files);
     void appendImported(const MediaItem &item, double progress);
     void finishImport(const Batch &batch);
+    void beginImport();
+    void endImport();
+    Playlist *findPlaylist(const QString &playlistId);
+    void invalidateIdIndex();
     void setLoading(bool loading);
     void setProgress(double progress);
     void itemsChanged();
@@ -118,6 +149,11 @@ private:
     mutable bool m_filterValid = false;
     mutable QList<qsizetype> m_filtered;
     std::unique_ptr<LibrarySearchIndex> m_searchIndex;
+
+    // Position in allItems by id; rebuilt on the first lookup after a change other
+    // than an append.
+    mutable bool m_idIndexValid = false;
+    mutable QHash<QUuid, qsizetype> m_positionById;
 
     // Set when the manager goes away, so background work stops early.
     std::shared_ptr<std::atomic<bool>> m_cancelled;

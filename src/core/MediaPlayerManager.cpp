@@ -25,26 +25,33 @@ float clampedVolume(float volume)
     return std::clamp(volume, 0.0f, 1.0f);
 }
 
+// The stored form of a mode; its title is this text translated.
+const char *repeatModeRawValue(MediaPlayerManager::RepeatMode mode)
+{
+    switch (mode) {
+    case MediaPlayerManager::RepeatMode::off:
+        return QT_TRANSLATE_NOOP("MediaPlayerManager", "Off");
+    case MediaPlayerManager::RepeatMode::all:
+        return QT_TRANSLATE_NOOP("MediaPlayerManager", "Repeat All");
+    case MediaPlayerManager::RepeatMode::one:
+        return QT_TRANSLATE_NOOP("MediaPlayerManager", "Repeat One");
+    }
+    return "";
+}
+
 } // namespace
 
 QString MediaPlayerManager::repeatModeTitle(RepeatMode mode)
 {
-    switch (mode) {
-    case RepeatMode::off:
-        return u"Off"_s;
-    case RepeatMode::all:
-        return u"Repeat All"_s;
-    case RepeatMode::one:
-        return u"Repeat One"_s;
-    }
-    return {};
+    return tr(repeatModeRawValue(mode));
 }
 
 std::optional<MediaPlayerManager::RepeatMode>
 MediaPlayerManager::repeatModeFromRawValue(const QString &rawValue)
 {
+    // Raw values stay English whatever the language of the titles.
     for (RepeatMode mode : allRepeatModes()) {
-        if (repeatModeTitle(mode) == rawValue)
+        if (QLatin1StringView(repeatModeRawValue(mode)) == rawValue)
             return mode;
     }
     return std::nullopt;
@@ -117,6 +124,14 @@ void MediaPlayerManager::play(const QList<MediaItem> &items, int startingAt)
         generateShuffledIndices();
     if (isQueuePosition(m_currentIndex))
         loadAndPlay(m_queue[m_currentIndex]);
+}
+
+void MediaPlayerManager::playFromQueue(int index)
+{
+    if (!isQueuePosition(index))
+        return;
+    const QList<MediaItem> queue = m_queue;
+    play(queue, index);
 }
 
 void MediaPlayerManager::togglePlayPause()
@@ -325,6 +340,13 @@ void MediaPlayerManager::moveQueueItem(const QSet<int> &from, int to)
     Q_EMIT queueChanged();
 }
 
+void MediaPlayerManager::moveQueueItem(int from, int to)
+{
+    if (!isQueuePosition(from) || to < 0 || to > m_queue.size() || to == from || to == from + 1)
+        return;
+    moveQueueItem(QSet<int>{from}, to);
+}
+
 void MediaPlayerManager::generateShuffledIndices()
 {
     QList<int> order(m_queue.size());
@@ -519,6 +541,21 @@ void MediaPlayerManager::seekToChapter(const Chapter &chapter)
     seekPlayer(chapter.startTime);
     setCurrentTime(chapter.startTime);
     setCurrentChapter(chapter);
+}
+
+void MediaPlayerManager::seekToChapter(const QString &chapterId)
+{
+    const QUuid id = QUuid::fromString(chapterId);
+    if (id.isNull())
+        return;
+    for (const Chapter &chapter : std::as_const(m_chapters)) {
+        if (chapter.id == id) {
+            // A copy: seeking may replace the chapter list's contents.
+            const Chapter target = chapter;
+            seekToChapter(target);
+            return;
+        }
+    }
 }
 
 void MediaPlayerManager::skipForward(double seconds)

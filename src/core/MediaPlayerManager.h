@@ -51,8 +51,8 @@ public:
     enum class RepeatMode { off, all, one };
     Q_ENUM(RepeatMode)
 
-    // The title shown for a mode, which is also its raw value: "Off", "Repeat All",
-    // "Repeat One".
+    // The title shown for a mode: its raw value "Off", "Repeat All" or "Repeat One",
+    // translated.
     Q_INVOKABLE static QString repeatModeTitle(RepeatMode mode);
     // The mode whose raw value is `rawValue` exactly; none for any other text.
     static std::optional<RepeatMode> repeatModeFromRawValue(const QString &rawValue);
@@ -102,7 +102,10 @@ public:
     void play(const MediaItem &item);
     // Replaces the queue with `items` and plays the one at `startingAt` (clamped to the
     // last position; nothing plays for an empty list).
-    void play(const QList<MediaItem> &items, int startingAt);
+    Q_INVOKABLE void play(const QList<MediaItem> &items, int startingAt);
+    // Plays the current queue from `index` (a double click on a queue row); nothing for a
+    // position out of range.
+    Q_INVOKABLE void playFromQueue(int index);
     Q_INVOKABLE void togglePlayPause();
     Q_INVOKABLE void pause();
     Q_INVOKABLE void resume();
@@ -112,6 +115,9 @@ public:
     Q_INVOKABLE void playPrevious();
     Q_INVOKABLE void seek(double seconds);
     void seekToChapter(const Chapter &chapter);
+    // Seeks to the loaded item's chapter with that id (QUuid text, braces optional);
+    // nothing when it has none.
+    Q_INVOKABLE void seekToChapter(const QString &chapterId);
     Q_INVOKABLE void skipForward(double seconds);
     Q_INVOKABLE void skipBackward(double seconds);
     Q_INVOKABLE void adjustVolume(float by);
@@ -122,7 +128,7 @@ public:
     // Appends to the end of the queue without starting playback; with shuffle on the
     // new positions go to the end of the shuffle order.
     void addToQueue(const MediaItem &item);
-    void addToQueue(const QList<MediaItem> &items);
+    Q_INVOKABLE void addToQueue(const QList<MediaItem> &items);
     // Removes the entry at `index` (nothing for a position out of range). Positions after
     // it move down by one in `currentIndex` and in the shuffle order, so they keep
     // designating the same entries. Removing the current entry leaves the loaded item
@@ -136,6 +142,10 @@ public:
     // before the move), keeping their order. `currentIndex` and the shuffle order keep
     // designating positions, not items.
     void moveQueueItem(const QSet<int> &from, int to);
+    // The drag of one row: the entry at `from` goes before position `to` (counted before
+    // the move). Nothing for positions out of range or a drop onto the row itself or
+    // just below it.
+    Q_INVOKABLE void moveQueueItem(int from, int to);
 
 Q_SIGNALS:
     void isPlayingChanged();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -32,7 +33,7 @@ public:
     QString title;
     double progress = 0; // 0 to 1
     Status status = Status::waiting;
-    QString statusMessage = QStringLiteral("Waiting...");
+    QString statusMessage = QCoreApplication::translate("DownloadTask", "Waiting...");
     std::optional<QUrl> outputURL;
     bool isAudioOnly = false;
 

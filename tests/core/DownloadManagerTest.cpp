@@ -4,6 +4,7 @@
 #include "core/YouTubeService.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -78,6 +79,65 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
     EXPECT_EQ(entry(0).title, u"Song"_s);
     EXPECT_EQ(manager.activeCount(), 0);
     EXPECT_EQ(manager.completedCount(), 1);
+}
+
+// Progress and status changes of an entry name that entry; the list itself is
+// announced only when entries come or go, and the counts only when they change.
+TEST_F(DownloadManagerTest, UpdatesNameTheirEntryAndCountsNotifyOnlyOnChange)
+{
+    QSignalSpy listChanged(&manager, &DownloadManager::downloadsChanged);
+    QSignalSpy updated(&manager, &DownloadManager::downloadUpdated);
+    QSignalSpy activeChanged(&manager, &DownloadManager::activeCountChanged);
+    QSignalSpy completedChanged(&manager, &DownloadManager::completedCountChanged);
+
+    manager.addDownload(gated(u"quick"_s, {}), u"Quick"_s, false);
+    manager.addDownload(gated(u"slow"_s, {u"[download]  40.0% of 1MiB"_s, u"gate:go"_s,
+                                          u"[download]  60.0% of 1MiB"_s}),
+                        u"Slow"_s, false);
+    EXPECT_EQ(listChanged.count(), 2);
+    EXPECT_EQ(activeChanged.count(), 2);
+
+    ASSERT_TRUE(waitUntil([&] { return entry(1).progress == 0.4; }));
+    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::completed; }));
+    EXPECT_EQ(entry(1).statusMessage, u"[download]  40.0% of 1MiB"_s);
+    fake.open(u"go"_s);
+    ASSERT_TRUE(waitUntil([&] { return manager.completedCount() == 2; }));
+
+    EXPECT_EQ(listChanged.count(), 2);
+    QSet<int> indexes;
+    for (const QList<QVariant> &args : std::as_const(updated))
+        indexes.insert(args.at(0).toInt());
+    EXPECT_EQ(indexes, (QSet<int>{0, 1}));
+    EXPECT_GE(updated.count(), 6); // started, progress twice, completed; started, completed
+    EXPECT_EQ(activeChanged.count(), 4); // 1, 2, 1, 0
+    EXPECT_EQ(completedChanged.count(), 2);
+
+    manager.clearCompleted();
+    EXPECT_EQ(listChanged.count(), 3);
+    EXPECT_EQ(completedChanged.count(), 3);
+}
+
+TEST_F(DownloadManagerTest, RetryAndRemoveTakeTheEntryIdAsText)
+{
+    const QString flaky = fake.scenario(u"flaky2"_s, uR"SH(
+if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; exit 1; fi
+: > "$out_dir/flaky2.mp4")SH"_s);
+    manager.addDownload(flaky, u"Flaky"_s, false);
+    manager.addDownload(gated(u"other"_s, {}), u"Other"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }));
+    ASSERT_EQ(entry(0).status, Status::failed);
+
+    manager.retryFailed(QUuid::createUuid().toString());
+    manager.retryFailed(u"not an id"_s);
+    EXPECT_EQ(entry(0).status, Status::failed);
+    manager.retryFailed(entry(0).id.toString(QUuid::WithoutBraces));
+    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::completed; }));
+
+    manager.removeDownload(u"junk"_s);
+    EXPECT_EQ(manager.downloads().size(), 2);
+    manager.removeDownload(entry(1).id.toString());
+    ASSERT_EQ(manager.downloads().size(), 1);
+    EXPECT_EQ(entry(0).title, u"Flaky"_s);
 }
 
 TEST_F(DownloadManagerTest, RetryRestartsAFailedEntryInPlace)

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
@@ -357,14 +358,146 @@ TEST_F(LibraryManagerTest, ManagerDestroyedDuringImportStopsQuietly)
     QList<QUrl> urls;
     for (int i = 0; i < 200; ++i)
         urls.append(touchUrl(u"f%1.mp3"_s.arg(i)));
+    const auto calls = std::make_shared<std::atomic<int>>(0);
     {
-        LibraryManager shortLived(inspector.factory());
+        // Two milliseconds a file: the whole batch would take a fifth of a second.
+        LibraryManager shortLived([calls](const QUrl &u, qint64 sortIndex) {
+            ++*calls;
+            QThread::msleep(2);
+            MediaItem item;
+            item.url = u;
+            item.sortIndex = sortIndex;
+            return item;
+        });
         shortLived.addFiles(urls);
         QCoreApplication::processEvents();
     }
-    // Pending deliveries must find the manager gone rather than touch freed memory.
+    // Pending deliveries must find the manager gone rather than touch freed memory, and
+    // inspection stops instead of running through the batch.
     TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(300));
-    SUCCEED();
+    const int seen = *calls;
+    EXPECT_LT(seen, 100);
+    TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(100));
+    EXPECT_EQ(*calls, seen);
+}
+
+// A folder import still running while a drop's loose files finish: the library keeps
+// loading until both are done, and says so once.
+TEST_F(LibraryManagerTest, OverlappingImportsKeepLoadingUntilTheLastEnds)
+{
+    LibraryManager slowFolders([](const QUrl &u, qint64 sortIndex) {
+        if (u.path().contains(u"/Slow/"_s))
+            QThread::msleep(10);
+        MediaItem item;
+        item.url = u;
+        item.title = MediaItem::titleFromURL(u);
+        item.sortIndex = sortIndex;
+        return item;
+    });
+    for (int i = 0; i < 30; ++i)
+        touch(u"Slow/part %1.mp3"_s.arg(i));
+    const QUrl loose = touchUrl(u"loose.mp3"_s);
+
+    int appendedWhileIdle = 0;
+    int loadingEnded = 0;
+    int finished = 0;
+    QObject::connect(&slowFolders, &LibraryManager::itemAppended, [&] {
+        if (!slowFolders.isLoading())
+            ++appendedWhileIdle;
+    });
+    QObject::connect(&slowFolders, &LibraryManager::isLoadingChanged, [&] {
+        if (!slowFolders.isLoading())
+            ++loadingEnded;
+    });
+    QObject::connect(&slowFolders, &LibraryManager::importsFinished, [&] { ++finished; });
+
+    slowFolders.addFolder(url(u"Slow"_s));
+    ASSERT_TRUE(slowFolders.handleDrop({loose}));
+    EXPECT_TRUE(slowFolders.isLoading());
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return slowFolders.runningImports() == 0; }));
+
+    EXPECT_EQ(slowFolders.allItems().size(), 31);
+    EXPECT_EQ(appendedWhileIdle, 0);
+    EXPECT_EQ(loadingEnded, 1);
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(slowFolders.isLoading());
+}
+
+TEST_F(LibraryManagerTest, ItemsWithIdsResolveInOrderWithDuplicatesAndSkipUnknownIds)
+{
+    importFiles({touchUrl(u"a.mp3"_s), touchUrl(u"b.mp3"_s), touchUrl(u"c.mp3"_s)});
+    const QList<MediaItem> all = library.allItems();
+    const auto idOf = [&](int i) { return all[i].id.toString(QUuid::WithoutBraces); };
+
+    // A record only a playlist holds (a streamed item added to it) resolves to that copy.
+    library.createPlaylist(u"Mix"_s, false);
+    MediaItem streamed;
+    streamed.title = u"streamed"_s;
+    library.addItemToPlaylist(library.playlists().first(), streamed);
+
+    const QList<MediaItem> found = library.itemsWithIds(
+        {idOf(2), idOf(0), QUuid::createUuid().toString(), all[2].id.toString(), u"junk"_s,
+         QString(), streamed.id.toString(QUuid::WithoutBraces)});
+    EXPECT_EQ(titles(found), (QStringList{u"c"_s, u"a"_s, u"c"_s, u"streamed"_s}));
+
+    // Still right after the library changes under the lookup.
+    library.removeItem(idOf(0));
+    importFiles({touchUrl(u"d.mp3"_s)});
+    EXPECT_EQ(titles(library.itemsWithIds({idOf(0), idOf(1)})), QStringList{u"b"_s});
+    QString newest;
+    for (const MediaItem &item : library.allItems())
+        if (item.title == u"d"_s)
+            newest = item.id.toString();
+    EXPECT_EQ(titles(library.itemsWithIds({newest})), QStringList{u"d"_s});
+}
+
+TEST_F(LibraryManagerTest, PlaylistOperationsById)
+{
+    importFiles({touchUrl(u"a.mp3"_s), touchUrl(u"b.mp3"_s), touchUrl(u"c.mp3"_s)});
+    const auto idOf = [&](const QString &title) {
+        for (const MediaItem &item : library.allItems())
+            if (item.title == title)
+                return item.id.toString(QUuid::WithoutBraces);
+        return QString();
+    };
+    library.createPlaylist(u"Walk"_s, true);
+    ASSERT_EQ(library.playlists().size(), 1);
+    EXPECT_TRUE(library.playlists().first().isAudiobook);
+    const QString walk = library.playlists().first().id.toString(QUuid::WithoutBraces);
+
+    QSignalSpy changed(&library, &LibraryManager::playlistsChanged);
+    for (const QString &title : {u"a"_s, u"b"_s, u"c"_s, u"a"_s})
+        library.addItemToPlaylist(walk, idOf(title));
+    library.addItemToPlaylist(walk, QUuid::createUuid().toString()); // unknown item
+    library.addItemToPlaylist(QUuid::createUuid().toString(), idOf(u"a"_s)); // unknown list
+    EXPECT_EQ(titles(library.playlistItems(walk)), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"a"_s}));
+    EXPECT_EQ(changed.count(), 4);
+
+    library.movePlaylistItem(walk, 0, 3); // before the second "a"
+    EXPECT_EQ(titles(library.playlistItems(walk)), (QStringList{u"b"_s, u"c"_s, u"a"_s, u"a"_s}));
+    library.movePlaylistItem(walk, 3, 0);
+    EXPECT_EQ(titles(library.playlistItems(walk)), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"a"_s}));
+    changed.clear();
+    for (const auto &[from, to] : {std::pair{1, 1}, {1, 2}, {4, 0}, {0, 5}, {-1, 0}})
+        library.movePlaylistItem(walk, from, to);
+    library.removeFromPlaylist(walk, 4);
+    library.removeFromPlaylist(walk, -1);
+    library.renamePlaylist(walk, u"Walk"_s);
+    EXPECT_EQ(changed.count(), 0);
+
+    library.removeFromPlaylist(walk, 1);
+    EXPECT_EQ(titles(library.playlistItems(walk)), (QStringList{u"a"_s, u"c"_s, u"a"_s}));
+    library.renamePlaylist(u"{"_s + walk + u"}"_s, u"Evening walk"_s);
+    EXPECT_EQ(library.playlists().first().name, u"Evening walk"_s);
+
+    // Removing an item from the library takes every copy out of the playlist.
+    library.removeItem(idOf(u"a"_s));
+    EXPECT_EQ(titles(library.playlistItems(walk)), QStringList{u"c"_s});
+    EXPECT_EQ(library.allItems().size(), 2);
+
+    library.deletePlaylist(walk);
+    EXPECT_TRUE(library.playlists().isEmpty());
+    EXPECT_TRUE(library.playlistItems(walk).isEmpty());
 }
 
 TEST_F(LibraryManagerTest, TenThousandFileFolder)
@@ -377,6 +510,14 @@ TEST_F(LibraryManagerTest, TenThousandFileFolder)
     EXPECT_EQ(library.allItems().last().title, u"track 10000"_s);
     ASSERT_EQ(library.playlists().size(), 1);
     EXPECT_EQ(library.playlists().first().items.size(), 10000);
+
+    QStringList ids;
+    for (const MediaItem &item : library.allItems())
+        ids.prepend(item.id.toString());
+    const QList<MediaItem> found = library.itemsWithIds(ids);
+    ASSERT_EQ(found.size(), 10000);
+    EXPECT_EQ(found.first().title, u"track 10000"_s);
+    EXPECT_EQ(found.last().title, u"track 1"_s);
 }
 
 } // namespace

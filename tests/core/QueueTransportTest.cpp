@@ -400,6 +400,76 @@ INSTANTIATE_TEST_SUITE_P(
                       MoveCase{{1, 2}, 2, u"ABCDE"_s}, MoveCase{{7, -1}, 0, u"ABCDE"_s},
                       MoveCase{{3}, 99, u"ABCED"_s}));
 
+// The drag of one row, as the queue list asks for it: dropping a row onto itself or
+// just below it, or from or to a position out of range, changes nothing and tells no one.
+struct RowDragCase
+{
+    int from;
+    int to;
+    QString expected;
+};
+
+class DragQueueRow : public PlayerTest, public ::testing::WithParamInterface<RowDragCase>
+{
+};
+
+TEST_P(DragQueueRow, MovesOneEntryOrNothing)
+{
+    player.play(items(5), 1);
+    QSignalSpy changed(&player, &MediaPlayerManager::queueChanged);
+    player.moveQueueItem(GetParam().from, GetParam().to);
+    EXPECT_EQ(titles(player.queue()).join(QString()), GetParam().expected);
+    EXPECT_EQ(changed.count(), GetParam().expected == u"ABCDE"_s ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, DragQueueRow,
+    ::testing::Values(RowDragCase{0, 5, u"BCDEA"_s}, RowDragCase{4, 0, u"EABCD"_s},
+                      RowDragCase{1, 3, u"ACBDE"_s}, RowDragCase{3, 1, u"ADBCE"_s},
+                      RowDragCase{2, 2, u"ABCDE"_s}, RowDragCase{2, 3, u"ABCDE"_s},
+                      RowDragCase{5, 0, u"ABCDE"_s}, RowDragCase{-1, 2, u"ABCDE"_s},
+                      RowDragCase{0, 6, u"ABCDE"_s}, RowDragCase{1, -1, u"ABCDE"_s}));
+
+TEST_F(PlayerTest, PlayingFromTheQueueRestartsItThereAndIgnoresOtherPositions)
+{
+    player.play(items(4), 0);
+    player.removeFromQueue(1); // A C D
+    player.playFromQueue(2);
+    EXPECT_EQ(currentTitle(), u"D"_s);
+    EXPECT_EQ(player.currentIndex(), 2);
+    EXPECT_EQ(titles(player.queue()).join(QString()), u"ACD"_s);
+    const qsizetype loads = state.loadedUrls.size();
+    player.playFromQueue(3);
+    player.playFromQueue(-1);
+    EXPECT_EQ(state.loadedUrls.size(), loads);
+    EXPECT_EQ(currentTitle(), u"D"_s);
+    player.clearQueue();
+    player.playFromQueue(0);
+    EXPECT_EQ(state.loadedUrls.size(), loads);
+}
+
+TEST_F(PlayerTest, SeekingToAChapterByIdUsesTheLoadedItemsChapters)
+{
+    const Chapter second(u"Two"_s, 90, 200, 1);
+    const Chapter elsewhere(u"Other"_s, 30, 60, 0);
+    player.play(QList<MediaItem>{item(u"Book"_s, {Chapter(u"One"_s, 0, 90, 0), second}),
+                                 item(u"Next"_s, {elsewhere})},
+                0);
+    player.pause();
+    player.seekToChapter(second.id.toString(QUuid::WithoutBraces));
+    EXPECT_EQ(player.currentTime(), 90);
+    EXPECT_EQ(player.currentChapter(), second);
+
+    // A chapter of another item, an unknown id or no id at all: nothing moves.
+    const qsizetype seeks = state.seeks.size();
+    player.seekToChapter(elsewhere.id.toString());
+    player.seekToChapter(QUuid::createUuid().toString());
+    player.seekToChapter(u"not an id"_s);
+    player.seekToChapter(QString());
+    EXPECT_EQ(state.seeks.size(), seeks);
+    EXPECT_EQ(player.currentTime(), 90);
+}
+
 TEST_F(PlayerTest, MovingTheCurrentEntryLeavesItsPositionCurrent)
 {
     player.play(items(4), 0);

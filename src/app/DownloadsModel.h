@@ -1,0 +1,48 @@
+#pragma once
+
+#include "IdListModel.h"
+#include "models/DownloadTask.h"
+
+#include <QPointer>
+#include <QtQml/qqmlregistration.h>
+
+class DownloadManager;
+Q_MOC_INCLUDE("core/DownloadManager.h")
+
+// The download queue. Entries added or removed are inserted or removed rows; a progress
+// line changes only the roles of that entry that differ.
+class DownloadsModel : public IdListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(DownloadManager *manager READ manager WRITE setManager NOTIFY managerChanged)
+
+public:
+    enum Role {
+        TaskIdRole = Qt::UserRole + 1,
+        TitleRole,
+        IsAudioOnlyRole,
+        StatusRole, // DownloadTask::Status as its number
+        StatusMessageRole,
+        ProgressRole,
+        OutputUrlRole,
+    };
+
+    explicit DownloadsModel(QObject *parent = nullptr);
+
+    DownloadManager *manager() const { return m_manager; }
+    void setManager(DownloadManager *manager);
+
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+Q_SIGNALS:
+    void managerChanged();
+
+private:
+    void sync();
+    void updateEntry(int index);
+
+    QPointer<DownloadManager> m_manager;
+    QList<DownloadTask> m_tasks;
+};
