@@ -1,14 +1,13 @@
 #pragma once
 
+#include "YtDlpInvocation.h"
 #include "models/YouTubeError.h"
 
 #include <QObject>
-#include <QProcessEnvironment>
-#include <QStringList>
 #include <functional>
 #include <memory>
 
-class ToolProcess;
+class YtDlpProcess;
 
 // One run of yt-dlp whose whole standard output is wanted (information, streaming).
 // Standard output and standard error go to two files in a private directory,
@@ -29,18 +28,16 @@ class YtDlpRun : public QObject
 public:
     using Completion = std::function<void(const YouTubeResult<QByteArray> &)>;
 
-    YtDlpRun(const QString &program, const QStringList &arguments,
-             const QProcessEnvironment &environment, const QString &tempDir, Completion done,
+    YtDlpRun(const YtDlpInvocation &invocation, const QString &tempDir, Completion done,
              QObject *parent);
     ~YtDlpRun() override;
 
 private:
-    void onFinished(int exitCode, bool crashed);
-    void onLaunchFailed(const QString &reason);
+    void onExited(bool succeeded, int exitCode);
     void removeFiles();
     void complete(YouTubeResult<QByteArray> result);
 
-    std::unique_ptr<ToolProcess> m_process;
+    std::unique_ptr<YtDlpProcess> m_process;
     QString m_outPath;
     QString m_errPath;
     Completion m_done;
