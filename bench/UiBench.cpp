@@ -1,9 +1,10 @@
 // User-interface figures, each beside a baseline measured in the same run:
 //  - first-frame-ms: process start to the first frame of the main window, against a
-//    bare Qt Quick window (median of five starts each);
-//  - ui-playing-cpu-ratio: CPU time of the app playing an mp3 with its window shown,
+//    bare Qt Quick window (median of seven starts each, taken in turn);
+//  - ui-playing-cpu-ratio: CPU share of the app playing an mp3 with its window shown,
 //    against `mpv --no-video` playing the same file, over the same stretch of
-//    playback (after start-up).
+//    playback (after start-up): the median of one-second samples over three runs
+//    each, so that a stray burst of work on a shared machine does not decide it.
 // Usage: bench_ui BUILD_DIR   (needs a display: bench/ui.sh runs it under Xvfb)
 #include "MediaFixtures.h"
 
@@ -66,10 +67,11 @@ double cpuSeconds(qint64 pid)
     return ticks / double(sysconf(_SC_CLK_TCK));
 }
 
-// CPU seconds `program` spends between `warmup` and `warmup + window` seconds after it
-// starts.
-double cpuOver(const QString &program, const QStringList &args, const QProcessEnvironment &env,
-               double warmup, double window)
+// CPU shares of one core (0..1 per core) that `program` uses over consecutive
+// `sample`-second stretches, from `warmup` seconds after it starts; empty when it
+// stopped early.
+QList<double> cpuSamples(const QString &program, const QStringList &args,
+                         const QProcessEnvironment &env, double warmup, double sample, int count)
 {
     QProcess process;
     process.setProcessEnvironment(env);
@@ -77,15 +79,27 @@ double cpuOver(const QString &program, const QStringList &args, const QProcessEn
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, args);
     if (!process.waitForStarted(10000))
-        return -1;
+        return {};
     QThread::msleep(qint64(warmup * 1000));
-    const double before = cpuSeconds(process.processId());
-    QThread::msleep(qint64(window * 1000));
-    const double after = cpuSeconds(process.processId());
+    QList<double> shares;
+    QElapsedTimer clock;
+    clock.start();
+    double before = cpuSeconds(process.processId());
+    qint64 beforeNs = clock.nsecsElapsed();
+    for (int i = 0; i < count && before >= 0; ++i) {
+        QThread::msleep(qint64(sample * 1000));
+        const double after = cpuSeconds(process.processId());
+        const qint64 afterNs = clock.nsecsElapsed();
+        if (after < 0)
+            break;
+        shares.append((after - before) / ((afterNs - beforeNs) / 1e9));
+        before = after;
+        beforeNs = afterNs;
+    }
     const bool ranThrough = process.state() == QProcess::Running;
     process.kill();
     process.waitForFinished();
-    return ranThrough && before >= 0 && after >= 0 ? after - before : -1;
+    return ranThrough && shares.size() == count ? shares : QList<double>();
 }
 
 void printLine(const char *name, double value, const char *unit, double baseline)
@@ -118,7 +132,7 @@ int main(int argc, char *argv[])
     QList<double> bareRuns;
     firstFrameMs(bare, frameEnv); // warm the file cache and the shader cache
     firstFrameMs(lyrabox, frameEnv);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         bareRuns.append(firstFrameMs(bare, frameEnv));
         appRuns.append(firstFrameMs(lyrabox, frameEnv));
     }
@@ -137,19 +151,28 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double warmup = 4;
-    const double window = 10;
+    const double sample = 1;
+    const int samplesPerRun = 10;
     QProcessEnvironment playEnv = env;
     playEnv.insert(u"LYRABOX_BENCH_PLAY"_s, mp3);
-    playEnv.insert(u"LYRABOX_BENCH_QUIT_AFTER"_s, QString::number(warmup + window + 10));
-    const double appCpu = cpuOver(lyrabox, {}, playEnv, warmup, window);
-    const double mpvCpu = cpuOver(u"mpv"_s, {u"--no-video"_s, u"--ao=null"_s, u"--no-config"_s, mp3},
-                                  env, warmup, window);
-    if (appCpu < 0 || mpvCpu < 0) {
-        std::fprintf(stderr, "a player did not run through the measurement\n");
-        return 1;
+    playEnv.insert(u"LYRABOX_BENCH_QUIT_AFTER"_s,
+                   QString::number(warmup + sample * samplesPerRun + 10));
+    QList<double> appShares;
+    QList<double> mpvShares;
+    for (int run = 0; run < 3; ++run) {
+        const QList<double> appRun =
+            cpuSamples(lyrabox, {}, playEnv, warmup, sample, samplesPerRun);
+        const QList<double> mpvRun =
+            cpuSamples(u"mpv"_s, {u"--no-video"_s, u"--ao=null"_s, u"--no-config"_s, mp3}, env,
+                       warmup, sample, samplesPerRun);
+        if (appRun.isEmpty() || mpvRun.isEmpty()) {
+            std::fprintf(stderr, "a player did not run through the measurement\n");
+            return 1;
+        }
+        appShares += appRun;
+        mpvShares += mpvRun;
     }
-    // CPU share of one core over the window, as percentages.
-    printLine("ui-playing-cpu-ratio", 100 * appCpu / window, "percent-of-core",
-              100 * mpvCpu / window);
+    printLine("ui-playing-cpu-ratio", 100 * median(appShares), "percent-of-core",
+              100 * median(mpvShares));
     return 0;
 }
