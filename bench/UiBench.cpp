@@ -9,13 +9,14 @@
 #include "MediaFixtures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -54,17 +55,29 @@ double median(QList<double> values)
     return values.isEmpty() ? -1 : values.at(values.size() / 2);
 }
 
-// User + system CPU seconds of a running process, from /proc.
-double cpuSeconds(qint64 pid)
+// CPU seconds each thread of a running process has spent on a CPU, from the
+// nanosecond counters of /proc/PID/task/TID/schedstat (the clock ticks of
+// /proc/PID/stat are 10 ms, too coarse for one-second samples of a player using a few
+// per cent). Empty when the process is gone.
+QHash<QString, double> threadCpuSeconds(qint64 pid)
 {
-    QFile stat(u"/proc/%1/stat"_s.arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = stat.readAll();
-    // Fields after the command name, which is in parentheses and may hold spaces.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
-    return ticks / double(sysconf(_SC_CLK_TCK));
+    const QString tasks = u"/proc/%1/task"_s.arg(pid);
+    QHash<QString, double> seconds;
+    for (const QString &thread : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks + u'/' + thread + u"/schedstat"_s);
+        if (stat.open(QIODevice::ReadOnly)) // a thread may end meanwhile
+            seconds.insert(thread, stat.readAll().split(' ').value(0).toDouble() / 1e9);
+    }
+    return seconds;
+}
+
+// CPU seconds spent between two readings: threads started meanwhile count in full.
+double cpuBetween(const QHash<QString, double> &before, const QHash<QString, double> &after)
+{
+    double seconds = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        seconds += it.value() - before.value(it.key(), 0);
+    return seconds;
 }
 
 // CPU shares of one core (0..1 per core) that `program` uses over consecutive
@@ -84,15 +97,15 @@ QList<double> cpuSamples(const QString &program, const QStringList &args,
     QList<double> shares;
     QElapsedTimer clock;
     clock.start();
-    double before = cpuSeconds(process.processId());
+    QHash<QString, double> before = threadCpuSeconds(process.processId());
     qint64 beforeNs = clock.nsecsElapsed();
-    for (int i = 0; i < count && before >= 0; ++i) {
+    for (int i = 0; i < count && !before.isEmpty(); ++i) {
         QThread::msleep(qint64(sample * 1000));
-        const double after = cpuSeconds(process.processId());
+        const QHash<QString, double> after = threadCpuSeconds(process.processId());
         const qint64 afterNs = clock.nsecsElapsed();
-        if (after < 0)
+        if (after.isEmpty())
             break;
-        shares.append((after - before) / ((afterNs - beforeNs) / 1e9));
+        shares.append(cpuBetween(before, after) / ((afterNs - beforeNs) / 1e9));
         before = after;
         beforeNs = afterNs;
     }

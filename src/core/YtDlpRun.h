@@ -16,7 +16,8 @@ class YtDlpProcess;
 //
 // The run starts when constructed and reports exactly once, always later from the
 // event loop (never from inside the constructor): the standard output bytes on exit
-// status 0; commandFailed with the standard-error text on any other exit;
+// status 0; commandFailed with the standard-error text ("Unknown error" when it is not
+// UTF-8) on any other exit;
 // commandFailed("Failed to launch: …") when the child cannot start; systemError
 // when a temporary file cannot be made. It deletes itself after reporting.
 // Destroying it earlier kills the child (and its helpers), reaps it, removes both
