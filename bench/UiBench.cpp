@@ -1,20 +1,22 @@
 // User-interface figures, each beside a baseline measured in the same run:
 //  - first-frame-ms: process start to the first frame of the main window, against a
-//    bare Qt Quick window (median of five starts each);
-//  - ui-playing-cpu-ratio: CPU time of the app playing an mp3 with its window shown,
+//    bare Qt Quick window (median of seven starts each, taken in turn);
+//  - ui-playing-cpu-ratio: CPU share of the app playing an mp3 with its window shown,
 //    against `mpv --no-video` playing the same file, over the same stretch of
-//    playback (after start-up).
+//    playback (after start-up): the median of one-second samples over three runs
+//    each, so that a stray burst of work on a shared machine does not decide it.
 // Usage: bench_ui BUILD_DIR   (needs a display: bench/ui.sh runs it under Xvfb)
 #include "MediaFixtures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -53,23 +55,36 @@ double median(QList<double> values)
     return values.isEmpty() ? -1 : values.at(values.size() / 2);
 }
 
-// User + system CPU seconds of a running process, from /proc.
-double cpuSeconds(qint64 pid)
+// CPU seconds each thread of a running process has spent on a CPU, from the
+// nanosecond counters of /proc/PID/task/TID/schedstat (the clock ticks of
+// /proc/PID/stat are 10 ms, too coarse for one-second samples of a player using a few
+// per cent). Empty when the process is gone.
+QHash<QString, double> threadCpuSeconds(qint64 pid)
 {
-    QFile stat(u"/proc/%1/stat"_s.arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = stat.readAll();
-    // Fields after the command name, which is in parentheses and may hold spaces.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
-    return ticks / double(sysconf(_SC_CLK_TCK));
+    const QString tasks = u"/proc/%1/task"_s.arg(pid);
+    QHash<QString, double> seconds;
+    for (const QString &thread : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks + u'/' + thread + u"/schedstat"_s);
+        if (stat.open(QIODevice::ReadOnly)) // a thread may end meanwhile
+            seconds.insert(thread, stat.readAll().split(' ').value(0).toDouble() / 1e9);
+    }
+    return seconds;
 }
 
-// CPU seconds `program` spends between `warmup` and `warmup + window` seconds after it
-// starts.
-double cpuOver(const QString &program, const QStringList &args, const QProcessEnvironment &env,
-               double warmup, double window)
+// CPU seconds spent between two readings: threads started meanwhile count in full.
+double cpuBetween(const QHash<QString, double> &before, const QHash<QString, double> &after)
+{
+    double seconds = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        seconds += it.value() - before.value(it.key(), 0);
+    return seconds;
+}
+
+// CPU shares of one core (0..1 per core) that `program` uses over consecutive
+// `sample`-second stretches, from `warmup` seconds after it starts; empty when it
+// stopped early.
+QList<double> cpuSamples(const QString &program, const QStringList &args,
+                         const QProcessEnvironment &env, double warmup, double sample, int count)
 {
     QProcess process;
     process.setProcessEnvironment(env);
@@ -77,15 +92,27 @@ double cpuOver(const QString &program, const QStringList &args, const QProcessEn
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, args);
     if (!process.waitForStarted(10000))
-        return -1;
+        return {};
     QThread::msleep(qint64(warmup * 1000));
-    const double before = cpuSeconds(process.processId());
-    QThread::msleep(qint64(window * 1000));
-    const double after = cpuSeconds(process.processId());
+    QList<double> shares;
+    QElapsedTimer clock;
+    clock.start();
+    QHash<QString, double> before = threadCpuSeconds(process.processId());
+    qint64 beforeNs = clock.nsecsElapsed();
+    for (int i = 0; i < count && !before.isEmpty(); ++i) {
+        QThread::msleep(qint64(sample * 1000));
+        const QHash<QString, double> after = threadCpuSeconds(process.processId());
+        const qint64 afterNs = clock.nsecsElapsed();
+        if (after.isEmpty())
+            break;
+        shares.append(cpuBetween(before, after) / ((afterNs - beforeNs) / 1e9));
+        before = after;
+        beforeNs = afterNs;
+    }
     const bool ranThrough = process.state() == QProcess::Running;
     process.kill();
     process.waitForFinished();
-    return ranThrough && before >= 0 && after >= 0 ? after - before : -1;
+    return ranThrough && shares.size() == count ? shares : QList<double>();
 }
 
 void printLine(const char *name, double value, const char *unit, double baseline)
@@ -118,7 +145,7 @@ int main(int argc, char *argv[])
     QList<double> bareRuns;
     firstFrameMs(bare, frameEnv); // warm the file cache and the shader cache
     firstFrameMs(lyrabox, frameEnv);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         bareRuns.append(firstFrameMs(bare, frameEnv));
         appRuns.append(firstFrameMs(lyrabox, frameEnv));
     }
@@ -137,19 +164,28 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double warmup = 4;
-    const double window = 10;
+    const double sample = 1;
+    const int samplesPerRun = 10;
     QProcessEnvironment playEnv = env;
     playEnv.insert(u"LYRABOX_BENCH_PLAY"_s, mp3);
-    playEnv.insert(u"LYRABOX_BENCH_QUIT_AFTER"_s, QString::number(warmup + window + 10));
-    const double appCpu = cpuOver(lyrabox, {}, playEnv, warmup, window);
-    const double mpvCpu = cpuOver(u"mpv"_s, {u"--no-video"_s, u"--ao=null"_s, u"--no-config"_s, mp3},
-                                  env, warmup, window);
-    if (appCpu < 0 || mpvCpu < 0) {
-        std::fprintf(stderr, "a player did not run through the measurement\n");
-        return 1;
+    playEnv.insert(u"LYRABOX_BENCH_QUIT_AFTER"_s,
+                   QString::number(warmup + sample * samplesPerRun + 10));
+    QList<double> appShares;
+    QList<double> mpvShares;
+    for (int run = 0; run < 3; ++run) {
+        const QList<double> appRun =
+            cpuSamples(lyrabox, {}, playEnv, warmup, sample, samplesPerRun);
+        const QList<double> mpvRun =
+            cpuSamples(u"mpv"_s, {u"--no-video"_s, u"--ao=null"_s, u"--no-config"_s, mp3}, env,
+                       warmup, sample, samplesPerRun);
+        if (appRun.isEmpty() || mpvRun.isEmpty()) {
+            std::fprintf(stderr, "a player did not run through the measurement\n");
+            return 1;
+        }
+        appShares += appRun;
+        mpvShares += mpvRun;
     }
-    // CPU share of one core over the window, as percentages.
-    printLine("ui-playing-cpu-ratio", 100 * appCpu / window, "percent-of-core",
-              100 * mpvCpu / window);
+    printLine("ui-playing-cpu-ratio", 100 * median(appShares), "percent-of-core",
+              100 * median(mpvShares));
     return 0;
 }

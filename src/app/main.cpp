@@ -2,6 +2,7 @@
 #include "LyraboxApp.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "media/AvApi.h"
 #include "media/MpvApi.h"
 
 #include <QElapsedTimer>
@@ -67,10 +68,15 @@ int main(int argc, char *argv[])
     if (!app.isValid())
         return 1;
     installBenchHooks(app);
-    // The player's library loads once the window is up, off the main thread, so that
-    // neither the first frame nor the first play waits for it.
+    // The player's and the inspector's libraries load once the window is up, off the
+    // main thread, so that neither the first frame nor the first play or import waits
+    // for them. An import started earlier loads libavformat itself.
     QObject::connect(
-        app.window(), &QQuickWindow::frameSwapped, &app, [] { Mpv::preloadApi(); },
+        app.window(), &QQuickWindow::frameSwapped, &app,
+        [] {
+            Mpv::preloadApi();
+            Av::preloadApi();
+        },
         Qt::SingleShotConnection);
     return application.exec();
 }

@@ -3,6 +3,7 @@
 #include "BackgroundTask.h"
 #include "YouTubeLog.h"
 #include "YtDlpDownload.h"
+#include "YtDlpInvocation.h"
 #include "YtDlpRun.h"
 
 #include <QDateTime>
@@ -16,9 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString kStreamFormat = u"bestvideo[ext=mp4][height<=1080]+bestaudio[ext=m4a]/best[ext=mp4]/best"_s;
-const QString kDownloadFormat = u"bestvideo[ext=mp4]+bestaudio[ext=m4a]/best[ext=mp4]/best"_s;
 
 // How long the login shell may take to answer "which yt-dlp" before it is given up.
 constexpr int kShellTimeoutMs = 15000;
@@ -158,22 +156,29 @@ QString YouTubeService::streamingDirectory()
     return base.isEmpty() ? QString() : base + u"/LyraboxStream"_s;
 }
 
-void YouTubeService::runYtDlp(const QStringList &arguments, Completion<QByteArray> done)
+YtDlpInvocation YouTubeService::invocation(YtDlpInvocation::Action action, const QString &address,
+                                           bool audioOnly, const QString &outputTemplate) const
 {
-    QStringList fullArguments;
-    if (!m_ffmpegDir.isEmpty())
-        fullArguments << u"--ffmpeg-location"_s << m_ffmpegDir;
-    fullArguments << arguments;
+    YtDlpInvocation invocation;
+    invocation.program = m_ytDlpPath;
+    invocation.ffmpegDir = m_ffmpegDir;
+    invocation.environment = runnerEnvironment(QProcessEnvironment::systemEnvironment());
+    invocation.action = action;
+    invocation.audioOnly = audioOnly;
+    invocation.outputTemplate = outputTemplate;
+    invocation.address = address;
+    return invocation;
+}
 
+void YouTubeService::runYtDlp(const YtDlpInvocation &invocation, Completion<QByteArray> done)
+{
     const QString tempDir = privateDirectory();
     if (tempDir.isEmpty()) {
         const YouTubeError error = YouTubeError::systemError(m_privateDir.errorString());
         QMetaObject::invokeMethod(this, [done, error] { done(error); }, Qt::QueuedConnection);
         return;
     }
-    new YtDlpRun(m_ytDlpPath, fullArguments,
-                 runnerEnvironment(QProcessEnvironment::systemEnvironment()), tempDir,
-                 std::move(done), this);
+    new YtDlpRun(invocation, tempDir, std::move(done), this);
 }
 
 bool YouTubeService::isYouTubeURL(const QString &text)
@@ -186,7 +191,7 @@ bool YouTubeService::isYouTubeURL(const QString &text)
 void YouTubeService::fetchVideoInfo(const QString &url)
 {
     if (!m_isYtDlpInstalled) {
-        setErrorMessage(u"yt-dlp is not installed. Install it with: brew install yt-dlp"_s);
+        setErrorMessage(tr("yt-dlp is not installed. Install it with: brew install yt-dlp"));
         return;
     }
     const quint64 generation = ++m_infoGeneration;
@@ -197,30 +202,30 @@ void YouTubeService::fetchVideoInfo(const QString &url)
     auto fail = [this, generation](const YouTubeError &error) {
         if (generation != m_infoGeneration)
             return;
-        setErrorMessage(u"Failed to fetch video info: "_s + error.description());
+        setErrorMessage(tr("Failed to fetch video info: ") + error.description());
         setLoadingInfo(false);
     };
-    const QStringList arguments{u"--dump-json"_s, u"--no-download"_s, u"--no-warnings"_s,
-                                u"--no-playlist"_s, u"--"_s, url};
-    runYtDlp(arguments, [this, url, generation, fail](const YouTubeResult<QByteArray> &run) {
-        if (!run.ok()) {
-            fail(run.error());
-            return;
-        }
-        runInBackground(
-            this,
-            [output = run.value(), url] { return YouTubeVideoInfo::fromJson(output, url); },
-            [this, generation, fail](const YouTubeResult<YouTubeVideoInfo> &parsed) {
-                if (!parsed.ok()) {
-                    fail(parsed.error());
-                    return;
-                }
-                if (generation != m_infoGeneration)
-                    return;
-                setVideoInfo(parsed.value());
-                setLoadingInfo(false);
-            });
-    });
+    runYtDlp(
+        invocation(YtDlpInvocation::Action::Info, url),
+        [this, url, generation, fail](const YouTubeResult<QByteArray> &run) {
+            if (!run.ok()) {
+                fail(run.error());
+                return;
+            }
+            runInBackground(
+                this,
+                [output = run.value(), url] { return YouTubeVideoInfo::fromJson(output, url); },
+                [this, generation, fail](const YouTubeResult<YouTubeVideoInfo> &parsed) {
+                    if (!parsed.ok()) {
+                        fail(parsed.error());
+                        return;
+                    }
+                    if (generation != m_infoGeneration)
+                        return;
+                    setVideoInfo(parsed.value());
+                    setLoadingInfo(false);
+                });
+        });
 }
 
 void YouTubeService::streamToTempFile(const QString &url, bool audioOnly, Completion<QUrl> done)
@@ -231,7 +236,7 @@ void YouTubeService::streamToTempFile(const QString &url, bool audioOnly, Comple
         return;
     }
     setStreaming(true);
-    setStreamingStatus(audioOnly ? u"Preparing audio..."_s : u"Preparing video..."_s);
+    setStreamingStatus(audioOnly ? tr("Preparing audio...") : tr("Preparing video..."));
 
     const QString dir = streamingDirectory();
     QString dirError = m_privateDir.errorString();
@@ -244,35 +249,27 @@ void YouTubeService::streamToTempFile(const QString &url, bool audioOnly, Comple
     PrivateTempDir::clearContents(dir);
 
     const QString outputTemplate = escapeForTemplate(dir) + u"/%(title).60s.%(ext)s"_s;
-    QStringList arguments;
-    if (audioOnly) {
-        arguments = {u"-x"_s, u"--audio-format"_s, u"m4a"_s, u"--audio-quality"_s, u"0"_s,
-                     u"--no-playlist"_s, u"--no-warnings"_s, u"-o"_s, outputTemplate};
-    } else {
-        arguments = {u"-f"_s, kStreamFormat, u"--no-playlist"_s, u"--no-warnings"_s,
-                     u"--merge-output-format"_s, u"mp4"_s, u"-o"_s, outputTemplate};
-    }
-    arguments << u"--"_s << url;
-
-    setStreamingStatus(audioOnly ? u"Downloading audio..."_s : u"Downloading video..."_s);
-    runYtDlp(arguments, [this, dir, done](const YouTubeResult<QByteArray> &run) {
-        if (!run.ok()) {
-            done(run.error());
-            return;
-        }
-        setStreaming(false);
-        setStreamingStatus(QString());
-        if (!QFileInfo(dir).isDir()) {
-            done(YouTubeError::systemError(u"The folder %1 could not be read"_s.arg(dir)));
-            return;
-        }
-        const QFileInfoList files = newestFirst(dir);
-        if (files.isEmpty()) {
-            done(YouTubeError::fileNotFound());
-            return;
-        }
-        done(QUrl::fromLocalFile(files.first().absoluteFilePath()));
-    });
+    setStreamingStatus(audioOnly ? tr("Downloading audio...") : tr("Downloading video..."));
+    runYtDlp(invocation(YtDlpInvocation::Action::Stream, url, audioOnly, outputTemplate),
+             [this, dir, done](const YouTubeResult<QByteArray> &run) {
+                 if (!run.ok()) {
+                     done(run.error());
+                     return;
+                 }
+                 setStreaming(false);
+                 setStreamingStatus(QString());
+                 if (!QFileInfo(dir).isDir()) {
+                     done(
+                         YouTubeError::systemError(tr("The folder %1 could not be read").arg(dir)));
+                     return;
+                 }
+                 const QFileInfoList files = newestFirst(dir);
+                 if (files.isEmpty()) {
+                     done(YouTubeError::fileNotFound());
+                     return;
+                 }
+                 done(QUrl::fromLocalFile(files.first().absoluteFilePath()));
+             });
 }
 
 MediaItem YouTubeService::makeStreamedItem(const QUrl &file, const YouTubeVideoInfo &info,
@@ -316,21 +313,8 @@ void YouTubeService::download(const QString &url, const QUrl &folder, bool audio
         folderPath.chop(1);
     const QString outputTemplate = escapeForTemplate(folderPath) + u"/%(title)s.%(ext)s"_s;
 
-    QStringList arguments;
-    QStringList candidates;
-    if (audioOnly) {
-        arguments = {u"-x"_s, u"--audio-format"_s, u"m4a"_s, u"--audio-quality"_s, u"0"_s,
-                     u"--no-playlist"_s, u"--no-warnings"_s, u"-o"_s, outputTemplate,
-                     u"--newline"_s, u"--progress"_s};
-        candidates = {u"m4a"_s, u"mp3"_s, u"opus"_s, u"ogg"_s, u"webm"_s};
-    } else {
-        arguments = {u"-f"_s, kDownloadFormat, u"--no-playlist"_s, u"--no-warnings"_s,
-                     u"-o"_s, outputTemplate, u"--newline"_s, u"--progress"_s};
-        candidates = {u"mp4"_s, u"mkv"_s, u"webm"_s};
-    }
-    arguments << u"--"_s << url;
-    new YtDlpDownload(m_ytDlpPath, arguments, folderPath, candidates, std::move(onProgress),
-                      std::move(done), this);
+    new YtDlpDownload(invocation(YtDlpInvocation::Action::Download, url, audioOnly, outputTemplate),
+                      folderPath, std::move(onProgress), std::move(done), this);
 }
 
 void YouTubeService::setUrlInput(const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "YouTubeToolPaths.h"
+#include "YtDlpInvocation.h"
 #include "models/MediaItem.h"
 #include "models/YouTubeError.h"
 #include "models/YouTubeVideoInfo.h"
@@ -128,9 +129,11 @@ Q_SIGNALS:
     void streamedItemReady(const MediaItem &item);
 
 private:
-    // Runs yt-dlp with "--ffmpeg-location" in front when ffmpeg was found; completes
-    // with the whole standard output.
-    void runYtDlp(const QStringList &arguments, Completion<QByteArray> done);
+    // A call of the yt-dlp found, given the ffmpeg found, in the runner environment.
+    YtDlpInvocation invocation(YtDlpInvocation::Action action, const QString &address,
+                               bool audioOnly = false, const QString &outputTemplate = {}) const;
+    // Completes with the whole standard output.
+    void runYtDlp(const YtDlpInvocation &invocation, Completion<QByteArray> done);
     void setYtDlpFound(const QString &path);
     void setVideoInfo(std::optional<YouTubeVideoInfo> info);
     void setLoadingInfo(bool loading);

@@ -1,18 +1,16 @@
 #include "YtDlpDownload.h"
 
-#include "ToolProcess.h"
 #include "YouTubeLog.h"
+#include "YtDlpProcess.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
-YtDlpDownload::YtDlpDownload(const QString &program, const QStringList &arguments,
-                             const QString &folder, QStringList candidateExtensions,
+YtDlpDownload::YtDlpDownload(const YtDlpInvocation &invocation, const QString &folder,
                              ProgressCallback onProgress, Completion done, QObject *parent)
     : QObject(parent),
       m_parser([this](double fraction, const QString &message) {
@@ -20,42 +18,28 @@ YtDlpDownload::YtDlpDownload(const QString &program, const QStringList &argument
               m_onProgress(fraction, message);
       }),
       m_folder(folder),
-      m_candidateExtensions(std::move(candidateExtensions)),
+      m_candidateExtensions(invocation.candidateExtensions()),
       m_onProgress(std::move(onProgress)),
       m_done(std::move(done))
 {
-    m_process = std::make_unique<ToolProcess>();
-    m_process->setProgram(program);
-    m_process->setArguments(arguments);
-    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process = std::make_unique<YtDlpProcess>(invocation);
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this,
             [this] { m_parser.feed(m_process->readAllStandardOutput()); });
-    connect(m_process.get(), &QProcess::finished, this,
-            [this](int exitCode, QProcess::ExitStatus status) {
-                onFinished(exitCode, status == QProcess::CrashExit);
-            });
-    connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        qCCritical(lcYouTube, "Failed to launch yt-dlp: %s",
-                   qUtf8Printable(m_process->errorString()));
-        complete(YouTubeError::commandFailed(m_process->errorString()));
-    });
+    connect(m_process.get(), &YtDlpProcess::exited, this, &YtDlpDownload::onExited);
+    connect(m_process.get(), &YtDlpProcess::launchFailed, this,
+            [this](const QString &message) { complete(YouTubeError::commandFailed(message)); });
     m_process->start();
 }
 
 YtDlpDownload::~YtDlpDownload() = default;
 
-void YtDlpDownload::onFinished(int exitCode, bool crashed)
+void YtDlpDownload::onExited(bool succeeded, int exitCode)
 {
     m_parser.feed(m_process->readAllStandardOutput());
     m_parser.finish();
-    if (crashed || exitCode != 0) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString errorText = decoder.decode(m_process->readAllStandardError());
-        if (decoder.hasError())
-            errorText = u"Unknown error"_s;
-        qCCritical(lcYouTube, "yt-dlp download failed (exit %d): %s", crashed ? -1 : exitCode,
+    if (!succeeded) {
+        const QString errorText = YtDlpProcess::errorText(m_process->readAllStandardError());
+        qCCritical(lcYouTube, "yt-dlp download failed (exit %d): %s", exitCode,
                    qUtf8Printable(errorText));
         complete(YouTubeError::downloadFailed(errorText));
         return;

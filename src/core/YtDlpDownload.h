@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadProgressParser.h"
+#include "YtDlpInvocation.h"
 #include "models/YouTubeError.h"
 
 #include <QObject>
@@ -9,14 +10,14 @@
 #include <functional>
 #include <memory>
 
-class ToolProcess;
+class YtDlpProcess;
 
 // One download by yt-dlp into a folder, reading its progress lines while it runs.
 //
 // Starts when constructed. Progress is reported on the object's thread as lines
 // arrive, in order, and never after the completion. The completion comes exactly
-// once, later from the event loop: the produced file's URL; commandFailed when the
-// child cannot start; downloadFailed with the standard-error text ("Unknown error"
+// once, later from the event loop: the produced file's URL; commandFailed("Failed to launch: …")
+// when the child cannot start; downloadFailed with the standard-error text ("Unknown error"
 // when it is not UTF-8) on a non-zero exit; fileNotFound when nothing produced can be
 // found. It deletes itself after completing; destroying it earlier kills and reaps
 // the child and reports nothing.
@@ -28,11 +29,10 @@ public:
     using ProgressCallback = std::function<void(double fraction, const QString &message)>;
     using Completion = std::function<void(const YouTubeResult<QUrl> &)>;
 
-    // `candidateExtensions`: the extensions the final file may have, in order of
-    // preference, tried on the stem of the announced destination.
-    YtDlpDownload(const QString &program, const QStringList &arguments, const QString &folder,
-                  QStringList candidateExtensions, ProgressCallback onProgress, Completion done,
-                  QObject *parent);
+    // The produced file is looked for in `folder`, with the invocation's candidate
+    // extensions tried on the stem of the announced destination.
+    YtDlpDownload(const YtDlpInvocation &invocation, const QString &folder,
+                  ProgressCallback onProgress, Completion done, QObject *parent);
     ~YtDlpDownload() override;
 
     // The file yt-dlp produced in `folder`, by the announced destination, else the
@@ -42,10 +42,10 @@ public:
                                                   const QString &folder);
 
 private:
-    void onFinished(int exitCode, bool crashed);
+    void onExited(bool succeeded, int exitCode);
     void complete(YouTubeResult<QUrl> result);
 
-    std::unique_ptr<ToolProcess> m_process;
+    std::unique_ptr<YtDlpProcess> m_process;
     DownloadProgressParser m_parser;
     QString m_folder;
     QStringList m_candidateExtensions;

@@ -1,10 +1,9 @@
 #include "YtDlpRun.h"
 
-#include "ToolProcess.h"
 #include "YouTubeLog.h"
+#include "YtDlpProcess.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QUuid>
 
 using namespace Qt::StringLiterals;
@@ -24,19 +23,10 @@ QByteArray readAllOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// UTF-8 text; empty when the bytes are not UTF-8.
-QString textOf(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? QString() : text;
-}
-
 } // namespace
 
-YtDlpRun::YtDlpRun(const QString &program, const QStringList &arguments,
-                   const QProcessEnvironment &environment, const QString &tempDir,
-                   Completion done, QObject *parent)
+YtDlpRun::YtDlpRun(const YtDlpInvocation &invocation, const QString &tempDir, Completion done,
+                   QObject *parent)
     : QObject(parent), m_done(std::move(done))
 {
     m_outPath = newName(tempDir, u"lyrabox_out_"_s, u".json"_s);
@@ -51,25 +41,13 @@ YtDlpRun::YtDlpRun(const QString &program, const QStringList &arguments,
         }
     }
 
-    m_process = std::make_unique<ToolProcess>();
-    m_process->setProgram(program);
-    m_process->setArguments(arguments);
-    m_process->setProcessEnvironment(environment);
-    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process = std::make_unique<YtDlpProcess>(invocation);
     m_process->setStandardOutputFile(m_outPath, QIODevice::Append);
     m_process->setStandardErrorFile(m_errPath, QIODevice::Append);
-    connect(m_process.get(), &QProcess::finished, this,
-            [this](int exitCode, QProcess::ExitStatus status) {
-                onFinished(exitCode, status == QProcess::CrashExit);
-            });
-    connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            onLaunchFailed(m_process->errorString());
-    });
-    connect(m_process.get(), &QProcess::started, this, [arguments] {
-        // The first argument of the caller, after our own "--ffmpeg-location DIR".
-        const qsizetype first = arguments.value(0) == "--ffmpeg-location"_L1 ? 2 : 0;
-        qCInfo(lcYouTube, "yt-dlp launched: %s ...", qUtf8Printable(arguments.value(first)));
+    connect(m_process.get(), &YtDlpProcess::exited, this, &YtDlpRun::onExited);
+    connect(m_process.get(), &YtDlpProcess::launchFailed, this, [this](const QString &message) {
+        removeFiles();
+        complete(YouTubeError::commandFailed(message));
     });
     m_process->start();
 }
@@ -80,21 +58,14 @@ YtDlpRun::~YtDlpRun()
     removeFiles();
 }
 
-void YtDlpRun::onLaunchFailed(const QString &reason)
-{
-    removeFiles();
-    qCCritical(lcYouTube, "Failed to launch yt-dlp: %s", qUtf8Printable(reason));
-    complete(YouTubeError::commandFailed(u"Failed to launch: "_s + reason));
-}
-
-void YtDlpRun::onFinished(int exitCode, bool crashed)
+void YtDlpRun::onExited(bool succeeded, int exitCode)
 {
     const QByteArray output = readAllOf(m_outPath);
-    const QString errorText = textOf(readAllOf(m_errPath));
+    const QByteArray errorBytes = readAllOf(m_errPath);
     removeFiles();
-    if (crashed || exitCode != 0) {
-        qCCritical(lcYouTube, "yt-dlp failed (exit %d): %s", crashed ? -1 : exitCode,
-                   qUtf8Printable(errorText));
+    if (!succeeded) {
+        const QString errorText = YtDlpProcess::errorText(errorBytes);
+        qCCritical(lcYouTube, "yt-dlp failed (exit %d): %s", exitCode, qUtf8Printable(errorText));
         complete(YouTubeError::commandFailed(errorText));
         return;
     }

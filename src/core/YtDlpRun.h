@@ -1,14 +1,13 @@
 #pragma once
 
+#include "YtDlpInvocation.h"
 #include "models/YouTubeError.h"
 
 #include <QObject>
-#include <QProcessEnvironment>
-#include <QStringList>
 #include <functional>
 #include <memory>
 
-class ToolProcess;
+class YtDlpProcess;
 
 // One run of yt-dlp whose whole standard output is wanted (information, streaming).
 // Standard output and standard error go to two files in a private directory,
@@ -17,7 +16,8 @@ class ToolProcess;
 //
 // The run starts when constructed and reports exactly once, always later from the
 // event loop (never from inside the constructor): the standard output bytes on exit
-// status 0; commandFailed with the standard-error text on any other exit;
+// status 0; commandFailed with the standard-error text ("Unknown error" when it is not
+// UTF-8) on any other exit;
 // commandFailed("Failed to launch: …") when the child cannot start; systemError
 // when a temporary file cannot be made. It deletes itself after reporting.
 // Destroying it earlier kills the child (and its helpers), reaps it, removes both
@@ -29,18 +29,16 @@ class YtDlpRun : public QObject
 public:
     using Completion = std::function<void(const YouTubeResult<QByteArray> &)>;
 
-    YtDlpRun(const QString &program, const QStringList &arguments,
-             const QProcessEnvironment &environment, const QString &tempDir, Completion done,
+    YtDlpRun(const YtDlpInvocation &invocation, const QString &tempDir, Completion done,
              QObject *parent);
     ~YtDlpRun() override;
 
 private:
-    void onFinished(int exitCode, bool crashed);
-    void onLaunchFailed(const QString &reason);
+    void onExited(bool succeeded, int exitCode);
     void removeFiles();
     void complete(YouTubeResult<QByteArray> result);
 
-    std::unique_ptr<ToolProcess> m_process;
+    std::unique_ptr<YtDlpProcess> m_process;
     QString m_outPath;
     QString m_errPath;
     Completion m_done;

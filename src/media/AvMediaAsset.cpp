@@ -1,5 +1,7 @@
 #include "AvMediaAsset.h"
 
+#include "AvApi.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -7,13 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <mutex>
-
-extern "C" {
-#include <libavformat/avformat.h>
-#include <libavutil/dict.h>
-#include <libavutil/log.h>
-}
 
 using namespace Qt::StringLiterals;
 
@@ -21,22 +16,14 @@ namespace {
 
 struct FormatContextDeleter
 {
-    void operator()(AVFormatContext *context) const { avformat_close_input(&context); }
+    void operator()(AVFormatContext *context) const { Av::api().close_input(&context); }
 };
 using FormatContextPtr = std::unique_ptr<AVFormatContext, FormatContextDeleter>;
 
 struct UnopenedContextDeleter
 {
-    void operator()(AVFormatContext *context) const { avformat_free_context(context); }
+    void operator()(AVFormatContext *context) const { Av::api().free_context(context); }
 };
-
-// libav logs to standard error by default; an import of thousands of odd files must
-// not print. The level is process-wide, so it is set once.
-void silenceLibavLog()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
 
 // Read by libav's I/O loops between reads: past the deadline the current open or
 // probe stops with AVERROR_EXIT, so a pathological file cannot hold up an import.
@@ -50,7 +37,7 @@ std::optional<QString> tagValue(const AVDictionary *tags, const char *key)
 {
     // Without AV_DICT_MATCH_CASE the lookup ignores case: Matroska and Vorbis
     // comments write "ARTIST" where ID3 and MP4 give "artist".
-    if (const AVDictionaryEntry *entry = av_dict_get(tags, key, nullptr, 0))
+    if (const AVDictionaryEntry *entry = Av::api().dict_get(tags, key, nullptr, 0))
         return QString::fromUtf8(entry->value);
     return std::nullopt;
 }
@@ -157,7 +144,8 @@ std::optional<QByteArray> artworkOf(const AVFormatContext *context)
         const AVStream *stream = context->streams[i];
         if (!(stream->disposition & AV_DISPOSITION_ATTACHED_PIC) || stream->attached_pic.size <= 0)
             continue;
-        const AVDictionaryEntry *comment = av_dict_get(stream->metadata, "comment", nullptr, 0);
+        const AVDictionaryEntry *comment =
+            Av::api().dict_get(stream->metadata, "comment", nullptr, 0);
         if (comment && std::strcmp(comment->value, "Cover (front)") == 0) {
             chosen = stream;
             break;
@@ -249,7 +237,10 @@ std::unique_ptr<AvMediaAsset> AvMediaAsset::open(const QString &localPath,
                                                  std::chrono::milliseconds timeLimit)
 {
     std::unique_ptr<AvMediaAsset> asset(new AvMediaAsset);
-    silenceLibavLog();
+    // Waits for a load started elsewhere; without the libraries no file is readable.
+    const Av::Api *av = Av::loadApi();
+    if (!av)
+        return asset;
 
     // Only regular files: opening a FIFO blocks until a writer appears (no deadline
     // can interrupt that), and a directory or device is never a media file. Some
@@ -264,25 +255,25 @@ std::unique_ptr<AvMediaAsset> AvMediaAsset::open(const QString &localPath,
     const QByteArray url = "file:" + QFile::encodeName(info.absoluteFilePath());
     auto deadline = std::chrono::steady_clock::now() + timeLimit;
 
-    std::unique_ptr<AVFormatContext, UnopenedContextDeleter> fresh(avformat_alloc_context());
+    std::unique_ptr<AVFormatContext, UnopenedContextDeleter> fresh(av->alloc_context());
     if (!fresh)
         return asset;
     fresh->interrupt_callback.callback = &deadlinePassed;
     fresh->interrupt_callback.opaque = &deadline;
     // Set on the context rather than through an options dictionary: parsing options
     // costs a noticeable part of the open of a small file.
-    fresh->protocol_whitelist = av_strdup("file"); // freed with the context
+    fresh->protocol_whitelist = av->string_dup("file"); // freed with the context
     if (!fresh->protocol_whitelist)
         return asset;
     AVFormatContext *raw = fresh.release(); // freed by avformat_open_input on failure
-    const int opened = avformat_open_input(&raw, url.constData(), nullptr, nullptr);
+    const int opened = av->open_input(&raw, url.constData(), nullptr, nullptr);
     if (opened < 0)
         return asset; // libav has freed the context
     const FormatContextPtr context(raw);
 
     // Needed for durations of files without a length in their header (mp3 without a
     // Xing frame, Opus); its own failure still leaves tags and chapters readable.
-    if (avformat_find_stream_info(context.get(), nullptr) == AVERROR_EXIT)
+    if (av->find_stream_info(context.get(), nullptr) == AVERROR_EXIT)
         return asset;
 
     asset->m_readable = true;

@@ -15,11 +15,11 @@
 //
 // A file that cannot be read as media (missing, not a regular file, not a format
 // libavformat knows, or slower to read than the time limit) still gives an asset: all
-// its loads return std::nullopt and hasVideoTrack() is false. The file is only ever
-// opened for reading.
+// its loads return std::nullopt and hasVideoTrack() is false. So does every file when
+// libavformat cannot be loaded (AvApi). The file is only ever opened for reading.
 //
-// Thread use: open() may run on any thread, concurrently with other opens; an asset
-// is then used by one thread at a time.
+// Thread use: open() may run on any thread, concurrently with other opens (the first
+// ones wait while libavformat loads); an asset is then used by one thread at a time.
 class AvMediaAsset final : public MediaAsset
 {
 public:

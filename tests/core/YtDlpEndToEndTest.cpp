@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,7 +18,8 @@ namespace {
 
 constexpr std::chrono::seconds kToolTimeout{120};
 
-const QString kLongTitle = u"Loopback stream with a title that is clearly longer than sixty characters"_s;
+const QString kLongTitle =
+    u"Loopback stream with a title that is clearly longer than sixty characters"_s;
 
 class YtDlpEndToEnd : public testing::Test
 {
@@ -142,7 +144,8 @@ TEST_F(YtDlpEndToEnd, StreamsVideoThenAudioIntoThePrivateDirectory)
     const auto audio = stream(url(u"page.html"_s), true);
     ASSERT_TRUE(audio.ok()) << audio.error().description().toStdString();
     EXPECT_EQ(QFileInfo(audio.value().toLocalFile()).suffix(), u"m4a"_s);
-    EXPECT_FALSE(QFileInfo::exists(videoFile.absoluteFilePath())) << "the previous stream's file is replaced";
+    EXPECT_FALSE(QFileInfo::exists(videoFile.absoluteFilePath()))
+        << "the previous stream's file is replaced";
     EXPECT_EQ(QDir(service->streamingDirectory()).entryList(QDir::Files).size(), 1);
     EXPECT_FALSE(service->isStreaming());
 }
@@ -167,6 +170,49 @@ TEST_F(YtDlpEndToEnd, DownloadsVideoOrAudioIntoTheFolderAndFindsTheFile)
             EXPECT_EQ(fractions.back(), 0.95);
         }
     }
+}
+
+// Sets PATH for the life of the object.
+class SearchPath
+{
+public:
+    explicit SearchPath(const QString &path) : m_old(qgetenv("PATH"))
+    {
+        qputenv("PATH", path.toLocal8Bit());
+    }
+    ~SearchPath() { qputenv("PATH", m_old); }
+    SearchPath(const SearchPath &) = delete;
+    SearchPath &operator=(const SearchPath &) = delete;
+
+private:
+    QByteArray m_old;
+};
+
+TEST_F(YtDlpEndToEnd, AudioIsConvertedByTheFfmpegFoundOutsideTheSearchPath)
+{
+    // The search path holds yt-dlp and python3 only; ffmpeg is reachable only through
+    // the folder the service found it in.
+    const QString bin = newFolder(u"bin"_s);
+    const QString found = newFolder(u"found-ffmpeg"_s);
+    for (const auto &[dir, name] : {std::pair{bin, u"yt-dlp"_s}, std::pair{bin, u"python3"_s},
+                                    std::pair{found, u"ffmpeg"_s}, std::pair{found, u"ffprobe"_s}})
+        ASSERT_TRUE(QFile::link(u"/usr/bin/"_s + name, dir + u'/' + name));
+    const SearchPath path(bin);
+    ASSERT_TRUE(QStandardPaths::findExecutable(u"ffmpeg"_s).isEmpty());
+
+    YouTubeToolPaths paths = YouTubeToolPaths::standard();
+    paths.tempParent = m_temp.path();
+    paths.ffmpegDirectories = {found};
+    service = std::make_unique<YouTubeService>(paths);
+    ASSERT_EQ(service->ffmpegDir(), found);
+
+    const auto downloaded = download(url(u"a.mp4"_s), newFolder(u"converted"_s), true);
+    ASSERT_TRUE(downloaded.ok()) << downloaded.error().description().toStdString();
+    EXPECT_EQ(QFileInfo(downloaded.value().toLocalFile()).fileName(), u"a.m4a"_s);
+
+    const auto streamed = stream(url(u"page.html"_s), true);
+    ASSERT_TRUE(streamed.ok()) << streamed.error().description().toStdString();
+    EXPECT_EQ(QFileInfo(streamed.value().toLocalFile()).suffix(), u"m4a"_s);
 }
 
 TEST_F(YtDlpEndToEnd, BadAddressesAndFoldersFailWithTheToolsText)

@@ -1,0 +1,113 @@
+// Inspection around the run-time load of libavformat. Each case runs in a child
+// process of this test program, where nothing has loaded the library yet.
+#include "media/AvApi.h"
+#include "media/AvMediaAsset.h"
+
+#include "MediaFixtures.h"
+#include "models/MediaItem.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Set in the child: the file to inspect.
+constexpr char kChildFile[] = "LYRABOX_AV_LOAD_FILE";
+
+QString childFile()
+{
+    return qEnvironmentVariable(kChildFile);
+}
+
+// Runs `test` of this program in a child with `environment`; its output when it fails.
+testing::AssertionResult passesInChild(const char *test, QProcessEnvironment environment)
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {u"--gtest_filter="_s + QLatin1StringView(test)});
+    if (!child.waitForFinished(120000))
+        return testing::AssertionFailure() << "the child did not finish";
+    const QByteArray output = child.readAll();
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return testing::AssertionFailure() << output.toStdString();
+    if (!output.contains("[  PASSED  ] 1 test"))
+        return testing::AssertionFailure() << "the child ran no test:\n" << output.toStdString();
+    return testing::AssertionSuccess();
+}
+
+QString taggedMp3()
+{
+    MediaFixtures::AudioOptions options;
+    options.seconds = 2;
+    options.title = u"Loaded late"_s;
+    return MediaFixtures::cachedAudio(u"LoadedLate.mp3"_s, options);
+}
+
+} // namespace
+
+// The first inspections of a run race the background load started with the window:
+// each waits for it and reads the file in full.
+TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
+{
+    if (childFile().isEmpty()) {
+        const QString file = taggedMp3();
+        ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1StringView(kChildFile), file);
+        EXPECT_TRUE(passesInChild("AvLoad.FirstOpensOnSeveralThreadsWaitForTheLoad", environment));
+        return;
+    }
+    Av::preloadApi();
+    std::vector<std::unique_ptr<AvMediaAsset>> assets(4);
+    std::vector<std::thread> threads;
+    for (auto &asset : assets)
+        threads.emplace_back([&asset] { asset = AvMediaAsset::open(childFile()); });
+    for (std::thread &thread : threads)
+        thread.join();
+    for (const auto &asset : assets) {
+        ASSERT_TRUE(asset->isReadable());
+        EXPECT_NEAR(asset->loadDuration().value_or(0), 2.0, 0.1);
+        const MediaItem item = MediaItem::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        EXPECT_EQ(item.title, u"Loaded late"_s);
+    }
+}
+
+// A libavformat that lacks the functions inspection needs (here another library
+// under its name) makes every file unreadable; records keep their file names.
+TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
+{
+    if (childFile().isEmpty()) {
+        const QString file = taggedMp3();
+        ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
+        QTemporaryDir libraries;
+        const QString impostor = u"/lib/x86_64-linux-gnu/libz.so.1"_s;
+        if (!QFileInfo::exists(impostor))
+            GTEST_SKIP() << "no libz to stand in for libavformat";
+        ASSERT_TRUE(QFile::link(impostor, libraries.path() + u"/libavformat.so."_s
+                                              + QString::number(LIBAVFORMAT_VERSION_MAJOR)));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1StringView(kChildFile), file);
+        environment.insert(u"LD_LIBRARY_PATH"_s, libraries.path());
+        EXPECT_TRUE(passesInChild("AvLoad.UnusableLibraryLeavesEveryFileUnreadable", environment));
+        return;
+    }
+    EXPECT_EQ(Av::loadApi(), nullptr);
+    for (int i = 0; i < 2; ++i) {
+        const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(childFile());
+        EXPECT_FALSE(asset->isReadable());
+        EXPECT_FALSE(asset->loadCommonMetadata());
+        const MediaItem item = MediaItem::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        EXPECT_EQ(item.title, u"LoadedLate"_s);
+        EXPECT_EQ(item.duration, 0);
+    }
+}
