@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
 import Lyrabox
 
 // The main window's content: the sidebar and the section chosen there, the mini
@@ -9,22 +8,37 @@ import Lyrabox
 Rectangle {
     id: root
 
-    required property var playerManager
-    required property var libraryManager
-    required property var youtubeService
-    required property var downloadManager
+    required property MediaPlayerManager playerManager
+    required property LibraryManager libraryManager
+    required property YouTubeService youtubeService
+    required property DownloadManager downloadManager
 
     property int selectedTab: SidebarTab.Library
     readonly property bool showsMiniPlayer: playerInfo.hasItem
 
-    // The choosers and the alert are made on first use: they cost start-up time.
-    function openFilePicker() {
-        choosers.active = true
-        choosers.item.openFiles()
+    // Asks the choosers (made on first use) to show one of their dialogs.
+    signal chooserRequested(string kind)
+
+    function openFilePicker() { showChooser("files") }
+    function openFolderPicker() { showChooser("folder") }
+    function openDownloadFolderPicker() { showChooser("downloadFolder") }
+    // The choosers cost start-up time (the dialogs module), so they are made on first use.
+    function showChooser(kind: string) {
+        if (!choosers.active)
+            choosers.setSource("ImportChoosers.qml", { content: root })
+        root.chooserRequested(kind)
     }
-    function openFolderPicker() {
-        choosers.active = true
-        choosers.item.openFolder()
+    // The view of each section, in the order of SidebarTab.
+    function viewFor(tab: int): Component {
+        switch (tab) {
+        case SidebarTab.Library: return libraryView
+        case SidebarTab.Audiobooks: return audiobookView
+        case SidebarTab.Videos: return videoView
+        case SidebarTab.Playlists: return playlistsView
+        case SidebarTab.YouTube: return youtubeView
+        case SidebarTab.Downloads: return downloadView
+        default: return nowPlayingView
+        }
     }
 
     color: Theme.window
@@ -38,35 +52,57 @@ Rectangle {
         id: split
         anchors.fill: parent
         // The mini player takes its own strip, so no row of the sections hides under it.
-        anchors.bottomMargin: root.showsMiniPlayer ? 77 : 0
+        anchors.bottomMargin: root.showsMiniPlayer ? Theme.miniPlayerHeight + Theme.hairline : 0
         orientation: Qt.Horizontal
 
         handle: Rectangle {
-            implicitWidth: 1
+            implicitWidth: Theme.hairline
             color: Theme.separator
         }
 
         SidebarView {
             id: sidebar
             objectName: "sidebar"
-            SplitView.minimumWidth: 180
-            SplitView.preferredWidth: 220
-            SplitView.maximumWidth: 300
+            SplitView.minimumWidth: Theme.sidebarMinWidth
+            SplitView.preferredWidth: Theme.sidebarIdealWidth
+            SplitView.maximumWidth: Theme.sidebarMaxWidth
             libraryManager: root.libraryManager
             downloadManager: root.downloadManager
             playerManager: root.playerManager
             selectedTab: root.selectedTab
-            onSelectedTabChanged: root.selectedTab = selectedTab
+            onSelectedTabChanged: root.selectedTab = sidebar.selectedTab
             onAddFilesRequested: root.openFilePicker()
             onAddFolderRequested: root.openFolderPicker()
         }
 
-        // One section view at a time, made afresh each time its tab is chosen.
-        Loader {
+        // One view per section, made the first time its section is chosen and kept
+        // (hidden) while another is shown; a view shown again starts afresh (shown()).
+        Item {
             id: detail
             objectName: "detail"
             SplitView.fillWidth: true
-            sourceComponent: root.selectedTab === SidebarTab.NowPlaying ? nowPlaying : titleOnly
+
+            Repeater {
+                model: [SidebarTab.Library, SidebarTab.Audiobooks, SidebarTab.Videos,
+                        SidebarTab.Playlists, SidebarTab.YouTube, SidebarTab.Downloads,
+                        SidebarTab.NowPlaying]
+                delegate: Loader {
+                    id: section
+                    required property int modelData
+                    readonly property bool selected: root.selectedTab === section.modelData
+
+                    objectName: "section_" + SidebarTab.rawValue(section.modelData)
+                    anchors.fill: parent
+                    active: false
+                    visible: section.selected
+                    sourceComponent: root.viewFor(section.modelData)
+                    onSelectedChanged: {
+                        if (section.selected)
+                            section.active = true
+                    }
+                    Component.onCompleted: section.active = section.selected
+                }
+            }
         }
     }
 
@@ -77,15 +113,50 @@ Rectangle {
     }
 
     Component {
-        id: nowPlaying
-        NowPlayingView {
-            playerManager: root.playerManager
+        id: libraryView
+        LibraryView {
+            libraryManager: root.libraryManager
+            onAddFilesRequested: root.openFilePicker()
+            onAddFolderRequested: root.openFolderPicker()
         }
     }
     Component {
-        id: titleOnly
-        SectionTitleView {
-            title: SidebarTab.title(root.selectedTab)
+        id: audiobookView
+        AudiobookView {
+            libraryManager: root.libraryManager
+            onAddFolderRequested: root.openFolderPicker()
+        }
+    }
+    Component {
+        id: videoView
+        VideoLibraryView {
+            libraryManager: root.libraryManager
+            onAddFilesRequested: root.openFilePicker()
+        }
+    }
+    Component {
+        id: playlistsView
+        PlaylistsView {
+            libraryManager: root.libraryManager
+        }
+    }
+    Component {
+        id: youtubeView
+        YouTubeView {
+            youtubeService: root.youtubeService
+        }
+    }
+    Component {
+        id: downloadView
+        DownloadQueueView {
+            downloadManager: root.downloadManager
+            onChangeFolderRequested: root.openDownloadFolderPicker()
+        }
+    }
+    Component {
+        id: nowPlayingView
+        NowPlayingView {
+            playerManager: root.playerManager
         }
     }
 
@@ -101,7 +172,7 @@ Rectangle {
             spacing: 0
             Rectangle {
                 width: parent.width
-                height: 1
+                height: Theme.hairline
                 color: Theme.separator
             }
             MiniPlayerView {
@@ -129,39 +200,44 @@ Rectangle {
         id: choosers
         anchors.fill: parent
         active: false
-        source: "ImportChoosers.qml"
-        onLoaded: item.libraryManager = Qt.binding(() => root.libraryManager)
     }
 
+    // The alert is made with the first message. Each message set opens it; OK clears
+    // the message, so the same message set again opens it again.
     Loader {
         id: errorAlert
         objectName: "errorAlert"
         anchors.fill: parent
         active: false
         sourceComponent: Dialog {
-            title: "Error"
+            id: alert
+            title: qsTr("Error")
             modal: true
             anchors.centerIn: parent
-            width: Math.min(420, root.width - 40)
+            width: Math.min(Theme.alertWidth, root.width - 2 * Theme.pageHeaderHPadding)
             standardButtons: Dialog.Ok
             Label {
                 width: parent.width
                 wrapMode: Text.Wrap
-                text: root.youtubeService ? root.youtubeService.errorMessage : ""
+                text: root.youtubeService.errorMessage
             }
-            // OK clears the message; the same message set again shows the alert again.
+            Component.onCompleted: alert.open()
             onAccepted: root.youtubeService.errorMessage = ""
             onRejected: root.youtubeService.errorMessage = ""
+            Connections {
+                target: root.youtubeService
+                function onErrorMessageChanged() {
+                    if (root.youtubeService.errorMessage.length > 0)
+                        alert.open()
+                }
+            }
         }
     }
     Connections {
         target: root.youtubeService
-        ignoreUnknownSignals: true
         function onErrorMessageChanged() {
-            if (root.youtubeService.errorMessage.length > 0) {
+            if (root.youtubeService.errorMessage.length > 0)
                 errorAlert.active = true
-                errorAlert.item.open()
-            }
         }
     }
 }

@@ -8,12 +8,12 @@ import Lyrabox
 ListView {
     id: list
 
-    required property var queueModel
+    required property QueueModel queueModel
     // The row being dragged and the position it would land before, or -1.
     property int dragFrom: -1
     property int dropBefore: -1
 
-    function positionAt(y) {
+    function positionAt(y: real): int {
         const row = indexAt(0, contentY + y)
         if (row < 0)
             return y < 0 ? 0 : count
@@ -48,13 +48,13 @@ ListView {
         contentItem: RowLayout {
             spacing: 8
             Item {
-                Layout.preferredWidth: 20
-                Layout.preferredHeight: 16
+                Layout.preferredWidth: Theme.rowMarkWidth
+                Layout.preferredHeight: Theme.rowMarkHeight
                 Text {
                     anchors.centerIn: parent
                     visible: !row.isCurrent
                     text: row.index + 1
-                    font.pixelSize: 11
+                    font.pixelSize: Theme.fontSmall
                     color: Theme.secondary
                 }
                 SymbolIcon {
@@ -62,7 +62,7 @@ ListView {
                     visible: row.isCurrent
                     symbol: "speaker.wave.2.fill"
                     color: Theme.accent
-                    size: 14
+                    size: Theme.rowMarkSymbolSize
                 }
             }
             ColumnLayout {
@@ -71,7 +71,7 @@ ListView {
                 RTLText {
                     text: row.title
                     lineLimit: 1
-                    font.pixelSize: 13
+                    font.pixelSize: Theme.fontBody
                     color: row.isCurrent ? Theme.accent : Theme.primary
                     Layout.fillWidth: true
                 }
@@ -79,7 +79,7 @@ ListView {
                     visible: row.artist.length > 0
                     text: row.artist
                     lineLimit: 1
-                    font.pixelSize: 11
+                    font.pixelSize: Theme.fontSmall
                     color: Theme.secondary
                     Layout.fillWidth: true
                 }
@@ -87,7 +87,7 @@ ListView {
             Text {
                 text: row.formattedDuration
                 font.family: "monospace"
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 color: Theme.secondary
             }
         }

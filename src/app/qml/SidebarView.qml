@@ -8,21 +8,21 @@ import Lyrabox
 Rectangle {
     id: root
 
-    required property var libraryManager
-    required property var downloadManager
-    required property var playerManager
+    required property LibraryManager libraryManager
+    required property DownloadManager downloadManager
+    required property MediaPlayerManager playerManager
     property int selectedTab: SidebarTab.Library
 
     signal addFilesRequested()
     signal addFolderRequested()
 
     // The badge number of a tab; a badge shows only from 1 on.
-    function badgeFor(tab) {
+    function badgeFor(tab: int): int {
         switch (tab) {
         case SidebarTab.Library: return counts.itemCount
         case SidebarTab.Videos: return counts.videoCount
         case SidebarTab.Playlists: return counts.playlistCount
-        case SidebarTab.Downloads: return root.downloadManager ? root.downloadManager.activeCount : 0
+        case SidebarTab.Downloads: return root.downloadManager.activeCount
         default: return 0
         }
     }
@@ -39,10 +39,10 @@ Rectangle {
     }
 
     component SectionHeader: Text {
-        leftPadding: 12
-        topPadding: 12
+        leftPadding: Theme.sidebarGroupPadding
+        topPadding: Theme.sidebarGroupPadding
         bottomPadding: 4
-        font.pixelSize: 11
+        font.pixelSize: Theme.fontSmall
         font.weight: Font.DemiBold
         color: Theme.secondary
     }
@@ -53,13 +53,12 @@ Rectangle {
         readonly property int badge: root.badgeFor(tab)
         readonly property bool selected: root.selectedTab === tab
 
-        objectName: "tabRow_" + SidebarTab.title(tab)
-        width: ListView.view ? ListView.view.width : parent.width
-        height: 28
+        objectName: "tabRow_" + SidebarTab.rawValue(tab)
+        height: Theme.sidebarRowHeight
         focusPolicy: Qt.NoFocus
         leftPadding: 10
         rightPadding: 10
-        onClicked: root.selectedTab = tab
+        onClicked: root.selectedTab = row.tab
 
         background: Rectangle {
             anchors.fill: parent
@@ -74,12 +73,12 @@ Rectangle {
             SymbolIcon {
                 symbol: SidebarTab.symbol(row.tab)
                 color: Theme.accent
-                size: 15
+                size: Theme.sidebarIconSize
             }
             Text {
                 text: SidebarTab.title(row.tab)
                 color: Theme.primary
-                font.pixelSize: 13
+                font.pixelSize: Theme.fontBody
                 elide: Text.ElideRight
                 Layout.fillWidth: true
             }
@@ -87,7 +86,7 @@ Rectangle {
                 objectName: "badge"
                 visible: row.badge >= 1
                 text: row.badge
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 font.weight: Font.Medium
                 color: Theme.secondary
                 leftPadding: 6
@@ -118,7 +117,7 @@ Rectangle {
                 id: rows
                 width: parent.width
 
-                SectionHeader { text: "Browse" }
+                SectionHeader { text: qsTr("Browse") }
                 Repeater {
                     model: [SidebarTab.Library, SidebarTab.Audiobooks, SidebarTab.Videos,
                             SidebarTab.NowPlaying]
@@ -128,7 +127,7 @@ Rectangle {
                         width: rows.width
                     }
                 }
-                SectionHeader { text: "Playlists" }
+                SectionHeader { text: qsTr("Playlists") }
                 TabRow {
                     tab: SidebarTab.Playlists
                     width: rows.width
@@ -141,7 +140,7 @@ Rectangle {
                         objectName: "playlistRow_" + name
                         required property bool isAudiobook
                         width: rows.width
-                        height: 26
+                        height: Theme.sidebarPlaylistRowHeight
                         focusPolicy: Qt.NoFocus
                         leftPadding: 28
                         rightPadding: 10
@@ -154,18 +153,18 @@ Rectangle {
                                 objectName: "playlistIcon"
                                 symbol: playlistRow.isAudiobook ? "book.fill" : "music.note.list"
                                 color: Theme.secondary
-                                size: 11
+                                size: Theme.fontSmall
                             }
                             RTLText {
                                 text: playlistRow.name
-                                font.pixelSize: 13
+                                font.pixelSize: Theme.fontBody
                                 lineLimit: 1
                                 Layout.fillWidth: true
                             }
                         }
                     }
                 }
-                SectionHeader { text: "Online" }
+                SectionHeader { text: qsTr("Online") }
                 Repeater {
                     model: [SidebarTab.YouTube, SidebarTab.Downloads]
                     delegate: TabRow {
@@ -179,7 +178,7 @@ Rectangle {
 
         Rectangle {
             Layout.fillWidth: true
-            height: 1
+            Layout.preferredHeight: Theme.hairline
             color: Theme.separator
         }
         RowLayout {
@@ -192,15 +191,15 @@ Rectangle {
             IconButton {
                 objectName: "addFilesButton"
                 symbol: "plus"
-                iconSize: 14
-                helpText: "Add files"
+                iconSize: Theme.sidebarButtonSize
+                helpText: qsTr("Add files")
                 onClicked: root.addFilesRequested()
             }
             IconButton {
                 objectName: "addFolderButton"
                 symbol: "folder.badge.plus"
-                iconSize: 14
-                helpText: "Add folder"
+                iconSize: Theme.sidebarButtonSize
+                helpText: qsTr("Add folder")
                 onClicked: root.addFolderRequested()
             }
             Item { Layout.fillWidth: true }
@@ -211,7 +210,7 @@ Rectangle {
                 Loader {
                     objectName: "importSpinner"
                     anchors.centerIn: parent
-                    active: root.libraryManager ? root.libraryManager.isLoading : false
+                    active: root.libraryManager.isLoading
                     visible: active
                     sourceComponent: BusyIndicator {
                         running: true
