@@ -52,3 +52,11 @@ struct PlayerLayerForeign
     QML_NAMED_ELEMENT(VideoSurface)
     QML_UNCREATABLE("Made by the player.")
 };
+
+// The download queue's entries, so that views can count and read them.
+struct DownloadTaskForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadTask)
+    QML_ANONYMOUS
+};

@@ -82,6 +82,9 @@ Rectangle {
             objectName: "detail"
             SplitView.fillWidth: true
 
+            // Qt 6.4's qmllint flags this file's ids inside a component (the Repeater's delegate);
+            // the component is made here, where they resolve.
+            // qmllint disable unqualified
             Repeater {
                 model: [SidebarTab.Library, SidebarTab.Audiobooks, SidebarTab.Videos,
                         SidebarTab.Playlists, SidebarTab.YouTube, SidebarTab.Downloads,
@@ -103,6 +106,7 @@ Rectangle {
                     Component.onCompleted: section.active = section.selected
                 }
             }
+            // qmllint enable unqualified
         }
     }
 
@@ -112,6 +116,9 @@ Rectangle {
         value: root.selectedTab
     }
 
+    // Qt 6.4's qmllint flags this file's ids inside a component (the section views);
+    // the component is made here, where they resolve.
+    // qmllint disable unqualified
     Component {
         id: libraryView
         LibraryView {
@@ -159,6 +166,7 @@ Rectangle {
             playerManager: root.playerManager
         }
     }
+    // qmllint enable unqualified
 
     // Made when the first item is loaded; the player keeps an item from then on.
     Loader {
@@ -168,6 +176,9 @@ Rectangle {
         anchors.bottom: parent.bottom
         active: root.showsMiniPlayer
         visible: active
+        // Qt 6.4's qmllint flags this file's ids inside a component (the mini player);
+        // the component is made here, where they resolve.
+        // qmllint disable unqualified
         sourceComponent: Column {
             spacing: 0
             Rectangle {
@@ -180,6 +191,7 @@ Rectangle {
                 playerManager: root.playerManager
             }
         }
+        // qmllint enable unqualified
     }
 
     // Files and folders dropped anywhere on the window; anything else is refused.
@@ -209,6 +221,9 @@ Rectangle {
         objectName: "errorAlert"
         anchors.fill: parent
         active: false
+        // Qt 6.4's qmllint flags this file's ids inside a component (the alert);
+        // the component is made here, where they resolve.
+        // qmllint disable unqualified
         sourceComponent: Dialog {
             id: alert
             title: qsTr("Error")
@@ -232,6 +247,7 @@ Rectangle {
                 }
             }
         }
+        // qmllint enable unqualified
     }
     Connections {
         target: root.youtubeService

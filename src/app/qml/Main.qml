@@ -59,7 +59,7 @@ ApplicationWindow {
             MenuSeparator {}
             Action {
                 text: qsTr("Quit")
-                shortcut: StandardKey.Quit
+                shortcut: "Ctrl+Q"
                 onTriggered: Qt.quit()
             }
         }

@@ -152,11 +152,15 @@ Rectangle {
                     objectName: "speedMenu"
                     Instantiator {
                         model: root.speeds
+                        // Qt 6.4's qmllint flags this file's ids inside a component (the menu's delegate);
+                        // the component is made here, where they resolve.
+                        // qmllint disable unqualified
                         delegate: MenuItem {
                             required property real modelData
                             text: ViewText.speedLabel(modelData)
                             onTriggered: root.playerManager.setPlaybackRate(modelData)
                         }
+                        // qmllint enable unqualified
                         onObjectAdded: (index, object) => speedMenu.insertItem(index, object as MenuItem)
                         onObjectRemoved: (index, object) => speedMenu.removeItem(object as MenuItem)
                     }

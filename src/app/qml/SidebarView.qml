@@ -47,18 +47,22 @@ Rectangle {
         color: Theme.secondary
     }
 
+    // One section's row; it reports a press, the sidebar keeps the selection.
     component TabRow: ItemDelegate {
         id: row
         required property int tab
-        readonly property int badge: root.badgeFor(tab)
-        readonly property bool selected: root.selectedTab === tab
+        required property int currentTab
+        required property int badge
+        readonly property bool selected: row.currentTab === row.tab
 
-        objectName: "tabRow_" + SidebarTab.rawValue(tab)
+        signal chosen(int tab)
+
+        objectName: "tabRow_" + SidebarTab.rawValue(row.tab)
         height: Theme.sidebarRowHeight
         focusPolicy: Qt.NoFocus
         leftPadding: 10
         rightPadding: 10
-        onClicked: root.selectedTab = row.tab
+        onClicked: row.chosen(row.tab)
 
         background: Rectangle {
             anchors.fill: parent
@@ -118,22 +122,47 @@ Rectangle {
                 width: parent.width
 
                 SectionHeader { text: qsTr("Browse") }
-                Repeater {
-                    model: [SidebarTab.Library, SidebarTab.Audiobooks, SidebarTab.Videos,
-                            SidebarTab.NowPlaying]
-                    delegate: TabRow {
-                        required property int modelData
-                        tab: modelData
-                        width: rows.width
-                    }
+                TabRow {
+                    tab: SidebarTab.Library
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Library)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.Audiobooks
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Audiobooks)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.Videos
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Videos)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.NowPlaying
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.NowPlaying)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
                 }
                 SectionHeader { text: qsTr("Playlists") }
                 TabRow {
                     tab: SidebarTab.Playlists
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Playlists)
                     width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
                 }
                 Repeater {
                     model: playlistModel
+                    // Qt 6.4's qmllint flags this file's ids inside a component (the
+                    // playlist rows); the component is made here, where they resolve.
+                    // qmllint disable unqualified
                     delegate: ItemDelegate {
                         id: playlistRow
                         required property string name
@@ -163,15 +192,22 @@ Rectangle {
                             }
                         }
                     }
+                    // qmllint enable unqualified
                 }
                 SectionHeader { text: qsTr("Online") }
-                Repeater {
-                    model: [SidebarTab.YouTube, SidebarTab.Downloads]
-                    delegate: TabRow {
-                        required property int modelData
-                        tab: modelData
-                        width: rows.width
-                    }
+                TabRow {
+                    tab: SidebarTab.YouTube
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.YouTube)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.Downloads
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Downloads)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
                 }
             }
         }
