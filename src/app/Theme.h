@@ -101,6 +101,7 @@ class Theme : public QObject
     Q_PROPERTY(int windowHeight READ windowHeight CONSTANT)
     Q_PROPERTY(int windowMinWidth READ windowMinWidth CONSTANT)
     Q_PROPERTY(int windowMinHeight READ windowMinHeight CONSTANT)
+    Q_PROPERTY(int iconSize READ iconSize CONSTANT)
     Q_PROPERTY(int nowPlayingArtworkSize READ nowPlayingArtworkSize CONSTANT)
     Q_PROPERTY(int nowPlayingPlaceholderSize READ nowPlayingPlaceholderSize CONSTANT)
     Q_PROPERTY(int sideColumnMaxWidth READ sideColumnMaxWidth CONSTANT)
@@ -143,7 +144,7 @@ public:
     int prominentHPadding() const { return 16; } // label padding of a prominent button
     int prominentVPadding() const { return 8; }
     int buttonHPadding() const { return 10; } // label padding of a bordered button
-    int buttonVPadding() const { return 5; }
+    int buttonVPadding() const { return 8; }
     int buttonIconSpacing() const { return 6; }
     int buttonRadius() const { return 6; }
     int headerActionSpacing() const { return 8; } // between header actions
@@ -203,6 +204,7 @@ public:
     int windowHeight() const { return 760; }
     int windowMinWidth() const { return 900; }
     int windowMinHeight() const { return 600; }
+    int iconSize() const { return 16; } // a symbol's size unless its place says otherwise
     int nowPlayingArtworkSize() const { return 300; }
     int nowPlayingPlaceholderSize() const { return 260; } // the artwork placeholder
     int sideColumnMaxWidth() const { return 300; } // the chapter or queue column

@@ -66,6 +66,7 @@ void UiFixture::reset(bool ytDlpFound)
         paths.ytDlpPaths = {m_ytDlp.root() + u"/no-such-tool"_s};
     m_youtube = std::make_unique<YouTubeService>(paths);
     m_downloads = std::make_unique<DownloadManager>();
+    QDir().mkpath(m_dir.filePath(u"downloads"_s));
     m_downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.filePath(u"downloads"_s)));
     m_downloads->setYoutubeService(m_youtube.get());
     Q_EMIT managersChanged();
@@ -145,7 +146,6 @@ QStringList UiFixture::queueTitles() const
 
 void UiFixture::queueDownloads(int count, int completed)
 {
-    QDir().mkpath(m_dir.filePath(u"downloads"_s));
     for (int i = 0; i < count + completed; ++i) {
         const QString name = u"download"_s + QString::number(++m_downloadNumber);
         QString code = u"echo '[download]  10.0% of 1MiB'\n"_s;

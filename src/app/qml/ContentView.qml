@@ -24,7 +24,7 @@ Rectangle {
     function openDownloadFolderPicker() { showChooser("downloadFolder") }
     // The choosers cost start-up time (the dialogs module), so they are made on first use.
     function showChooser(kind: string) {
-        if (!choosers.active)
+        if (choosers.status === Loader.Null)
             choosers.setSource("ImportChoosers.qml", { content: root })
         root.chooserRequested(kind)
     }
@@ -210,8 +210,8 @@ Rectangle {
 
     Loader {
         id: choosers
+        objectName: "choosers"
         anchors.fill: parent
-        active: false
     }
 
     // The alert is made with the first message. Each message set opens it; OK clears

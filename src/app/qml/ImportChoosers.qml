@@ -30,6 +30,7 @@ Item {
 
     FileDialog {
         id: fileDialog
+        objectName: "fileDialog"
         title: qsTr("Select media files to add to your library")
         acceptLabel: qsTr("Add Files")
         fileMode: FileDialog.OpenFiles
@@ -38,12 +39,14 @@ Item {
     }
     FolderDialog {
         id: folderDialog
+        objectName: "folderDialog"
         title: qsTr("Select a folder containing media files")
         acceptLabel: qsTr("Add Folder")
         onAccepted: root.content.libraryManager.addFolder(folderDialog.selectedFolder)
     }
     FolderDialog {
         id: downloadFolderDialog
+        objectName: "downloadFolderDialog"
         title: qsTr("Choose the folder for downloads")
         acceptLabel: qsTr("Choose")
         onAccepted: root.content.downloadManager.downloadDirectory = downloadFolderDialog.selectedFolder

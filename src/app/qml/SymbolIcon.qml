@@ -8,7 +8,7 @@ Item {
 
     property string symbol
     property color color: Theme.primary
-    property real size: 16
+    property real size: Theme.iconSize
 
     implicitWidth: size
     implicitHeight: size

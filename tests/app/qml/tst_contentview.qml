@@ -112,6 +112,34 @@ Item {
             verify(findChild(nowPlaying, "chapterColumn").visible)
         }
 
+        // The choosers are made on first use; the download folder's chooser starts in
+        // the current folder and its choice becomes the folder of later downloads.
+        function test_choosersOpenOnRequest() {
+            const choosers = findChild(view, "choosers")
+            verify(!choosers.item)
+            mouseClick(findChild(view, "tabRow_Downloads"))
+            waitForRendering(view)
+            mouseClick(findChild(section("Downloads").item, "changeFolderButton"))
+            verify(choosers.item)
+            const dialog = findChild(choosers.item, "downloadFolderDialog")
+            tryVerify(() => dialog.visible)
+            compare(dialog.currentFolder, fixture.downloads.downloadDirectory)
+            const chosen = fixture.downloads.downloadDirectory + "/elsewhere"
+            dialog.selectedFolder = chosen
+            dialog.accept()
+            compare(String(fixture.downloads.downloadDirectory), chosen)
+            verify(!findChild(choosers.item, "fileDialog").visible)
+
+            view.openFilePicker()
+            tryVerify(() => findChild(choosers.item, "fileDialog").visible)
+            findChild(choosers.item, "fileDialog").reject()
+            mouseClick(findChild(view, "tabRow_Library"))
+            waitForRendering(view)
+            mouseClick(findChild(section("Library").item, "addFolderButton"))
+            tryVerify(() => findChild(choosers.item, "folderDialog").visible)
+            findChild(choosers.item, "folderDialog").reject()
+        }
+
         function test_sectionsChangeOnlyThroughTheSidebar() {
             compare(view.selectedTab, SidebarTab.Library)
             fixture.importFiles(["a.mp3"])
