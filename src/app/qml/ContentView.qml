@@ -28,20 +28,26 @@ Rectangle {
             choosers.setSource("ImportChoosers.qml", { content: root })
         root.chooserRequested(kind)
     }
-    // The view of each section, in the order of SidebarTab.
-    function viewFor(tab: int): Component {
-        switch (tab) {
-        case SidebarTab.Library: return libraryView
-        case SidebarTab.Audiobooks: return audiobookView
-        case SidebarTab.Videos: return videoView
-        case SidebarTab.Playlists: return playlistsView
-        case SidebarTab.YouTube: return youtubeView
-        case SidebarTab.Downloads: return downloadView
-        default: return nowPlayingView
-        }
-    }
 
     color: Theme.window
+
+    // The place of one section's view: made on the section's first visit, then kept.
+    component SectionLoader: Loader {
+        id: section
+        required property int tab
+        required property int currentTab
+        readonly property bool selected: section.currentTab === section.tab
+
+        objectName: "section_" + SidebarTab.rawValue(section.tab)
+        anchors.fill: parent
+        active: false
+        visible: section.selected
+        onSelectedChanged: {
+            if (section.selected)
+                section.active = true
+        }
+        Component.onCompleted: section.active = section.selected
+    }
 
     PlayerItemInfo {
         id: playerInfo
@@ -82,31 +88,41 @@ Rectangle {
             objectName: "detail"
             SplitView.fillWidth: true
 
-            // Qt 6.4's qmllint flags this file's ids inside a component (the Repeater's delegate);
-            // the component is made here, where they resolve.
-            // qmllint disable unqualified
-            Repeater {
-                model: [SidebarTab.Library, SidebarTab.Audiobooks, SidebarTab.Videos,
-                        SidebarTab.Playlists, SidebarTab.YouTube, SidebarTab.Downloads,
-                        SidebarTab.NowPlaying]
-                delegate: Loader {
-                    id: section
-                    required property int modelData
-                    readonly property bool selected: root.selectedTab === section.modelData
-
-                    objectName: "section_" + SidebarTab.rawValue(section.modelData)
-                    anchors.fill: parent
-                    active: false
-                    visible: section.selected
-                    sourceComponent: root.viewFor(section.modelData)
-                    onSelectedChanged: {
-                        if (section.selected)
-                            section.active = true
-                    }
-                    Component.onCompleted: section.active = section.selected
-                }
+            SectionLoader {
+                tab: SidebarTab.Library
+                currentTab: root.selectedTab
+                sourceComponent: libraryView
             }
-            // qmllint enable unqualified
+            SectionLoader {
+                tab: SidebarTab.Audiobooks
+                currentTab: root.selectedTab
+                sourceComponent: audiobookView
+            }
+            SectionLoader {
+                tab: SidebarTab.Videos
+                currentTab: root.selectedTab
+                sourceComponent: videoView
+            }
+            SectionLoader {
+                tab: SidebarTab.Playlists
+                currentTab: root.selectedTab
+                sourceComponent: playlistsView
+            }
+            SectionLoader {
+                tab: SidebarTab.YouTube
+                currentTab: root.selectedTab
+                sourceComponent: youtubeView
+            }
+            SectionLoader {
+                tab: SidebarTab.Downloads
+                currentTab: root.selectedTab
+                sourceComponent: downloadView
+            }
+            SectionLoader {
+                tab: SidebarTab.NowPlaying
+                currentTab: root.selectedTab
+                sourceComponent: nowPlayingView
+            }
         }
     }
 
