@@ -217,6 +217,19 @@ Item {
             verify(clear.visible)
         }
 
+        // A kept page hears each time it comes into view again, not while hidden.
+        function test_pageTellsWhenShownAgain() {
+            const view = make("playlists")
+            let shown = 0
+            view.shown.connect(() => ++shown)
+            view.visible = false
+            compare(shown, 0)
+            view.visible = true
+            compare(shown, 1)
+            view.visible = true
+            compare(shown, 1)
+        }
+
         function test_youTubeWarnsOnlyWithoutTheTool_data() {
             return [
                 { tag: "found", found: true },
