@@ -104,6 +104,7 @@ Item {
             fixture.play([{ title: "Book", chapters: 3, duration: 300 }], 0)
             mouseClick(findChild(view, "tabRow_Now Playing"))
             const nowPlaying = section("Now Playing").item
+            waitForRendering(view)
             mouseClick(findChild(nowPlaying, "chapterToggle"))
             verify(!findChild(nowPlaying, "chapterColumn").visible)
             mouseClick(findChild(view, "tabRow_Library"))

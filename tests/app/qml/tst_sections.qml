@@ -55,6 +55,7 @@ Item {
             properties[entry[1]] = fixture[entry[2]]
             const view = createTemporaryObject(entry[0], host, properties)
             verify(view, name)
+            waitForRendering(view)
             return view
         }
         function textOf(view, name) {
@@ -209,6 +210,8 @@ Item {
             tryCompare(findChild(view, "pageSubtitle"), "text", "3 items · 2 active")
             verify(!emptyShown(view))
             tryVerify(() => clear.visible)
+            // The header row places the button on its next layout pass.
+            waitForRendering(view)
             mouseClick(clear)
             compare(textOf(view, "pageSubtitle"), "2 items · 2 active")
             verify(!clear.visible)
