@@ -11,5 +11,5 @@ QStringList ImportChoices::nameFilters()
         patterns.append(u"*."_s + extension.toLower());
         patterns.append(u"*."_s + extension.toUpper());
     }
-    return {u"Media files ("_s + patterns.join(u' ') + u')'};
+    return {tr("Media files (%1)").arg(patterns.join(u' '))};
 }

@@ -32,6 +32,7 @@ void LibraryCounts::recount()
     int items = 0;
     int videos = 0;
     int playlists = 0;
+    int audiobooks = 0;
     if (m_library) {
         items = int(m_library->allItems().size());
         const QList<qsizetype> &positions = m_library->filteredPositions();
@@ -39,11 +40,15 @@ void LibraryCounts::recount()
         for (qsizetype position : positions)
             videos += all.at(position).isVideo ? 1 : 0;
         playlists = int(m_library->playlists().size());
+        for (const Playlist &playlist : m_library->playlists())
+            audiobooks += playlist.isAudiobook ? 1 : 0;
     }
-    if (items == m_itemCount && videos == m_videoCount && playlists == m_playlistCount)
+    if (items == m_itemCount && videos == m_videoCount && playlists == m_playlistCount
+        && audiobooks == m_audiobookCount)
         return;
     m_itemCount = items;
     m_videoCount = videos;
     m_playlistCount = playlists;
+    m_audiobookCount = audiobooks;
     Q_EMIT countsChanged();
 }

@@ -8,8 +8,8 @@
 class LibraryManager;
 Q_MOC_INCLUDE("core/LibraryManager.h")
 
-// The numbers the sidebar's badges show: every item, the video items among the
-// search results, the playlists. Recounted at most every 50 ms however many changes
+// The numbers the sidebar's badges and the sections' count lines show: every item,
+// the video items among the search results, the playlists, the audiobook playlists. Recounted at most every 50 ms however many changes
 // arrive (an import appends thousands of records one by one).
 class LibraryCounts : public QObject
 {
@@ -19,6 +19,7 @@ class LibraryCounts : public QObject
     Q_PROPERTY(int itemCount READ itemCount NOTIFY countsChanged)
     Q_PROPERTY(int videoCount READ videoCount NOTIFY countsChanged)
     Q_PROPERTY(int playlistCount READ playlistCount NOTIFY countsChanged)
+    Q_PROPERTY(int audiobookCount READ audiobookCount NOTIFY countsChanged)
 
 public:
     explicit LibraryCounts(QObject *parent = nullptr);
@@ -28,6 +29,7 @@ public:
     int itemCount() const { return m_itemCount; }
     int videoCount() const { return m_videoCount; }
     int playlistCount() const { return m_playlistCount; }
+    int audiobookCount() const { return m_audiobookCount; }
 
 Q_SIGNALS:
     void libraryChanged();
@@ -41,4 +43,5 @@ private:
     int m_itemCount = 0;
     int m_videoCount = 0;
     int m_playlistCount = 0;
+    int m_audiobookCount = 0;
 };

@@ -7,7 +7,7 @@ QList<SidebarTab::Tab> SidebarTab::allCases()
     return {Library, Audiobooks, Videos, Playlists, YouTube, Downloads, NowPlaying};
 }
 
-QString SidebarTab::title(Tab tab)
+QString SidebarTab::rawValue(Tab tab)
 {
     switch (tab) {
     case Library: return u"Library"_s;
@@ -17,6 +17,20 @@ QString SidebarTab::title(Tab tab)
     case YouTube: return u"YouTube"_s;
     case Downloads: return u"Downloads"_s;
     case NowPlaying: return u"Now Playing"_s;
+    }
+    return {};
+}
+
+QString SidebarTab::title(Tab tab)
+{
+    switch (tab) {
+    case Library: return tr("Library");
+    case Audiobooks: return tr("Audiobooks");
+    case Videos: return tr("Videos");
+    case Playlists: return tr("Playlists");
+    case YouTube: return tr("YouTube");
+    case Downloads: return tr("Downloads");
+    case NowPlaying: return tr("Now Playing");
     }
     return {};
 }
@@ -38,17 +52,17 @@ QString SidebarTab::symbol(Tab tab)
 QString SidebarTab::section(Tab tab)
 {
     switch (tab) {
-    case Playlists: return u"Playlists"_s;
+    case Playlists: return tr("Playlists");
     case YouTube:
-    case Downloads: return u"Online"_s;
-    default: return u"Browse"_s;
+    case Downloads: return tr("Online");
+    default: return tr("Browse");
     }
 }
 
 std::optional<SidebarTab::Tab> SidebarTab::fromRawValue(const QString &rawValue)
 {
     for (Tab tab : allCases()) {
-        if (title(tab) == rawValue)
+        if (SidebarTab::rawValue(tab) == rawValue)
             return tab;
     }
     return std::nullopt;

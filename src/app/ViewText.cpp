@@ -33,3 +33,8 @@ double ViewText::clockProgress(double currentTime, double duration)
         return 0;
     return std::floor(currentTime) / duration;
 }
+
+QString ViewText::localPath(const QUrl &url)
+{
+    return url.isLocalFile() ? url.toLocalFile() : url.toDisplayString();
+}

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 // Text rules the views share: right-to-left detection for RTLText, clock texts and
@@ -28,4 +29,7 @@ public:
     // time and the window redraws once a second instead of four times while playing.
     // 0 when the length is unknown; not clamped.
     Q_INVOKABLE static double clockProgress(double currentTime, double duration);
+    // A folder or file address as the user reads it: the local path, or the address
+    // itself when it is not a local file.
+    Q_INVOKABLE static QString localPath(const QUrl &url);
 };

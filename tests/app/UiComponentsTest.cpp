@@ -211,14 +211,15 @@ TEST(ArtworkCacheTest, UnknownKeysAndBrokenBytesGiveNoImage)
     EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
 }
 
-// Every symbol name written in the views (any quoted text on a "symbol:" line) and
+// Every symbol name written in the views (any quoted text on a "symbol:" or
+// "...Symbol:" line, such as a page's "emptySymbol:") and
 // every tab's symbol has an icon that draws something in the asked colour.
 TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
 {
     QSet<QString> used;
     for (SidebarTab::Tab tab : SidebarTab::allCases())
         used.insert(SidebarTab::symbol(tab));
-    const QRegularExpression symbolLine(uR"re(\bsymbol\s*:([^\n]*))re"_s);
+    const QRegularExpression symbolLine(uR"re(\b(?:symbol|[a-z]\w*Symbol)\s*:([^\n]*))re"_s);
     const QRegularExpression quoted(uR"re("([^"]+)")re"_s);
     QDirIterator it(u":/Lyrabox"_s, {u"*.qml"_s}, QDir::Files);
     int files = 0;

@@ -1,6 +1,7 @@
 #include "UiFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -22,8 +23,25 @@ QObject *UiFixture::library() const
     return m_library.get();
 }
 
-void UiFixture::reset()
+QObject *UiFixture::youtube() const
 {
+    return m_youtube.get();
+}
+
+QObject *UiFixture::downloads() const
+{
+    return m_downloads.get();
+}
+
+void UiFixture::reset(bool ytDlpFound)
+{
+    // Downloads of the previous managers run to their end; later ones wait at a new gate.
+    finishDownloads();
+    ++m_generation;
+    if (m_downloads)
+        m_retired.push_back(std::move(m_downloads));
+    if (m_youtube)
+        m_retired.push_back(std::move(m_youtube));
     if (m_player)
         m_retired.push_back(std::move(m_player));
     if (m_library)
@@ -43,6 +61,14 @@ void UiFixture::reset()
         m_backend = backend.get();
         return backend;
     });
+    YouTubeToolPaths paths = m_ytDlp.paths();
+    if (!ytDlpFound)
+        paths.ytDlpPaths = {m_ytDlp.root() + u"/no-such-tool"_s};
+    m_youtube = std::make_unique<YouTubeService>(paths);
+    m_downloads = std::make_unique<DownloadManager>();
+    QDir().mkpath(m_dir.filePath(u"downloads"_s));
+    m_downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.filePath(u"downloads"_s)));
+    m_downloads->setYoutubeService(m_youtube.get());
     Q_EMIT managersChanged();
 }
 
@@ -116,4 +142,21 @@ QStringList UiFixture::queueTitles() const
     for (const MediaItem &item : m_player->queue())
         titles.append(item.title);
     return titles;
+}
+
+void UiFixture::queueDownloads(int count, int completed)
+{
+    for (int i = 0; i < count + completed; ++i) {
+        const QString name = u"download"_s + QString::number(++m_downloadNumber);
+        QString code = u"echo '[download]  10.0% of 1MiB'\n"_s;
+        if (i < count)
+            code += u"while [ ! -e \"$here/finish%1\" ]; do sleep 0.05; done\n"_s.arg(m_generation);
+        code += u": > \"$out_dir/%1.mp4\"\necho \"[download] Destination: $out_dir/%1.mp4\"\n"_s.arg(name);
+        m_downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
+    }
+}
+
+void UiFixture::finishDownloads()
+{
+    m_ytDlp.open(u"finish"_s + QString::number(m_generation));
 }

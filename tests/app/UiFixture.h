@@ -1,8 +1,11 @@
 #pragma once
 
 #include "FakePlayerBackend.h"
+#include "FakeYtDlp.h"
+#include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/YouTubeService.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -10,12 +13,15 @@
 #include <memory>
 
 // Real managers for the Qt Quick tests of the views: a library whose records come
-// from file names, and a player over a scripted back end that the tests drive.
+// from file names, a player over a scripted back end that the tests drive, and the
+// online-video service and download queue over a scripted yt-dlp.
 class UiFixture : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QObject *player READ player NOTIFY managersChanged)
     Q_PROPERTY(QObject *library READ library NOTIFY managersChanged)
+    Q_PROPERTY(QObject *youtube READ youtube NOTIFY managersChanged)
+    Q_PROPERTY(QObject *downloads READ downloads NOTIFY managersChanged)
 
 public:
     explicit UiFixture(QObject *parent = nullptr);
@@ -23,9 +29,12 @@ public:
 
     QObject *player() const;
     QObject *library() const;
+    QObject *youtube() const;
+    QObject *downloads() const;
 
-    // Fresh managers (views made before keep the old ones).
-    Q_INVOKABLE void reset();
+    // Fresh managers (views made before keep the old ones). Without `ytDlpFound` the
+    // online-video service finds no yt-dlp.
+    Q_INVOKABLE void reset(bool ytDlpFound = true);
     // Replaces the queue with items described by `descriptions` ({title, artist, album,
     // duration, chapters: count, video: bool}) and plays the one at `start`; the
     // length and track loads complete at once.
@@ -40,16 +49,25 @@ public:
     Q_INVOKABLE void importFiles(const QStringList &names);
     Q_INVOKABLE bool importsIdle() const;
     Q_INVOKABLE void createPlaylist(const QString &name, bool isAudiobook);
+    // Queues `count` downloads that run until finishDownloads(), and `completed` ones
+    // that finish at once.
+    Q_INVOKABLE void queueDownloads(int count, int completed);
+    Q_INVOKABLE void finishDownloads();
 
 Q_SIGNALS:
     void managersChanged();
 
 private:
     QTemporaryDir m_dir;
+    FakeYtDlp m_ytDlp;
+    int m_downloadNumber = 0;
+    int m_generation = 0;
     FakePlayerBackend::State m_state;
     FakePlayerBackend *m_backend = nullptr;
     std::unique_ptr<LibraryManager> m_library;
     std::unique_ptr<MediaPlayerManager> m_player;
+    std::unique_ptr<YouTubeService> m_youtube;
+    std::unique_ptr<DownloadManager> m_downloads;
     // Managers replaced by reset() stay alive until the fixture goes: views of earlier
     // tests may still be bound to them.
     std::vector<std::unique_ptr<QObject>> m_retired;

@@ -13,7 +13,7 @@ Item {
     property real placeholderSize: width
     property real noteSize: width * 0.4
 
-    readonly property bool hasArtwork: source.toString().length > 0 && image.status !== Image.Error
+    readonly property bool hasArtwork: String(root.source).length > 0 && image.status !== Image.Error
 
     Image {
         id: image
@@ -21,10 +21,10 @@ Item {
         visible: root.hasArtwork
         asynchronous: true
         fillMode: Image.PreserveAspectFit
-        sourceSize: Qt.size(Math.ceil(width * Screen.devicePixelRatio),
-                            Math.ceil(height * Screen.devicePixelRatio))
+        sourceSize.width: Math.ceil(width * Screen.devicePixelRatio)
+        sourceSize.height: Math.ceil(height * Screen.devicePixelRatio)
         // Rounding and cropping happen where the picture is decoded, at pixel size.
-        source: root.source.toString().length > 0
+        source: String(root.source).length > 0
                 ? root.source + (root.fill ? "/fill/" : "/fit/")
                   + Math.round(1000 * root.radius / Math.max(1, Math.min(width, height)))
                 : ""

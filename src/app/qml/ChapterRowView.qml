@@ -27,14 +27,14 @@ ItemDelegate {
     contentItem: RowLayout {
         spacing: 8
         Item {
-            Layout.preferredWidth: 20
-            Layout.preferredHeight: 16
+            Layout.preferredWidth: Theme.rowMarkWidth
+            Layout.preferredHeight: Theme.rowMarkHeight
             Text {
                 anchors.centerIn: parent
                 visible: !row.isCurrent
                 text: row.number
                 font.family: "monospace"
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 color: Theme.secondary
             }
             SymbolIcon {
@@ -42,7 +42,7 @@ ItemDelegate {
                 visible: row.isCurrent
                 symbol: "speaker.wave.2.fill"
                 color: Theme.accent
-                size: 14
+                size: Theme.rowMarkSymbolSize
             }
         }
         ColumnLayout {
@@ -51,21 +51,21 @@ ItemDelegate {
             RTLText {
                 text: row.title
                 lineLimit: 1
-                font.pixelSize: 13
+                font.pixelSize: Theme.fontBody
                 color: row.isCurrent ? Theme.accent : Theme.primary
                 Layout.fillWidth: true
             }
             Text {
                 text: row.formattedStartTime
                 font.family: "monospace"
-                font.pixelSize: 10
+                font.pixelSize: Theme.fontTiny
                 color: Theme.secondary
             }
         }
         Text {
             text: row.formattedLength
             font.family: "monospace"
-            font.pixelSize: 11
+            font.pixelSize: Theme.fontSmall
             color: Theme.secondary
         }
     }

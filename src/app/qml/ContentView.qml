@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
 import Lyrabox
 
 // The main window's content: the sidebar and the section chosen there, the mini
@@ -9,25 +8,46 @@ import Lyrabox
 Rectangle {
     id: root
 
-    required property var playerManager
-    required property var libraryManager
-    required property var youtubeService
-    required property var downloadManager
+    required property MediaPlayerManager playerManager
+    required property LibraryManager libraryManager
+    required property YouTubeService youtubeService
+    required property DownloadManager downloadManager
 
     property int selectedTab: SidebarTab.Library
     readonly property bool showsMiniPlayer: playerInfo.hasItem
 
-    // The choosers and the alert are made on first use: they cost start-up time.
-    function openFilePicker() {
-        choosers.active = true
-        choosers.item.openFiles()
-    }
-    function openFolderPicker() {
-        choosers.active = true
-        choosers.item.openFolder()
+    // Asks the choosers (made on first use) to show one of their dialogs.
+    signal chooserRequested(string kind)
+
+    function openFilePicker() { showChooser("files") }
+    function openFolderPicker() { showChooser("folder") }
+    function openDownloadFolderPicker() { showChooser("downloadFolder") }
+    // The choosers cost start-up time (the dialogs module), so they are made on first use.
+    function showChooser(kind: string) {
+        if (choosers.status === Loader.Null)
+            choosers.setSource("ImportChoosers.qml", { content: root })
+        root.chooserRequested(kind)
     }
 
     color: Theme.window
+
+    // The place of one section's view: made on the section's first visit, then kept.
+    component SectionLoader: Loader {
+        id: section
+        required property int tab
+        required property int currentTab
+        readonly property bool selected: section.currentTab === section.tab
+
+        objectName: "section_" + SidebarTab.rawValue(section.tab)
+        anchors.fill: parent
+        active: false
+        visible: section.selected
+        onSelectedChanged: {
+            if (section.selected)
+                section.active = true
+        }
+        Component.onCompleted: section.active = section.selected
+    }
 
     PlayerItemInfo {
         id: playerInfo
@@ -38,35 +58,71 @@ Rectangle {
         id: split
         anchors.fill: parent
         // The mini player takes its own strip, so no row of the sections hides under it.
-        anchors.bottomMargin: root.showsMiniPlayer ? 77 : 0
+        anchors.bottomMargin: root.showsMiniPlayer ? Theme.miniPlayerHeight + Theme.hairline : 0
         orientation: Qt.Horizontal
 
         handle: Rectangle {
-            implicitWidth: 1
+            implicitWidth: Theme.hairline
             color: Theme.separator
         }
 
         SidebarView {
             id: sidebar
             objectName: "sidebar"
-            SplitView.minimumWidth: 180
-            SplitView.preferredWidth: 220
-            SplitView.maximumWidth: 300
+            SplitView.minimumWidth: Theme.sidebarMinWidth
+            SplitView.preferredWidth: Theme.sidebarIdealWidth
+            SplitView.maximumWidth: Theme.sidebarMaxWidth
             libraryManager: root.libraryManager
             downloadManager: root.downloadManager
             playerManager: root.playerManager
             selectedTab: root.selectedTab
-            onSelectedTabChanged: root.selectedTab = selectedTab
+            onSelectedTabChanged: root.selectedTab = sidebar.selectedTab
             onAddFilesRequested: root.openFilePicker()
             onAddFolderRequested: root.openFolderPicker()
         }
 
-        // One section view at a time, made afresh each time its tab is chosen.
-        Loader {
+        // One view per section, made the first time its section is chosen and kept
+        // (hidden) while another is shown; a view shown again starts afresh (shown()).
+        Item {
             id: detail
             objectName: "detail"
             SplitView.fillWidth: true
-            sourceComponent: root.selectedTab === SidebarTab.NowPlaying ? nowPlaying : titleOnly
+
+            SectionLoader {
+                tab: SidebarTab.Library
+                currentTab: root.selectedTab
+                sourceComponent: libraryView
+            }
+            SectionLoader {
+                tab: SidebarTab.Audiobooks
+                currentTab: root.selectedTab
+                sourceComponent: audiobookView
+            }
+            SectionLoader {
+                tab: SidebarTab.Videos
+                currentTab: root.selectedTab
+                sourceComponent: videoView
+            }
+            SectionLoader {
+                tab: SidebarTab.Playlists
+                currentTab: root.selectedTab
+                sourceComponent: playlistsView
+            }
+            SectionLoader {
+                tab: SidebarTab.YouTube
+                currentTab: root.selectedTab
+                sourceComponent: youtubeView
+            }
+            SectionLoader {
+                tab: SidebarTab.Downloads
+                currentTab: root.selectedTab
+                sourceComponent: downloadView
+            }
+            SectionLoader {
+                tab: SidebarTab.NowPlaying
+                currentTab: root.selectedTab
+                sourceComponent: nowPlayingView
+            }
         }
     }
 
@@ -76,18 +132,57 @@ Rectangle {
         value: root.selectedTab
     }
 
+    // Qt 6.4's qmllint flags this file's ids inside a component (the section views);
+    // the component is made here, where they resolve.
+    // qmllint disable unqualified
     Component {
-        id: nowPlaying
+        id: libraryView
+        LibraryView {
+            libraryManager: root.libraryManager
+            onAddFilesRequested: root.openFilePicker()
+            onAddFolderRequested: root.openFolderPicker()
+        }
+    }
+    Component {
+        id: audiobookView
+        AudiobookView {
+            libraryManager: root.libraryManager
+            onAddFolderRequested: root.openFolderPicker()
+        }
+    }
+    Component {
+        id: videoView
+        VideoLibraryView {
+            libraryManager: root.libraryManager
+            onAddFilesRequested: root.openFilePicker()
+        }
+    }
+    Component {
+        id: playlistsView
+        PlaylistsView {
+            libraryManager: root.libraryManager
+        }
+    }
+    Component {
+        id: youtubeView
+        YouTubeView {
+            youtubeService: root.youtubeService
+        }
+    }
+    Component {
+        id: downloadView
+        DownloadQueueView {
+            downloadManager: root.downloadManager
+            onChangeFolderRequested: root.openDownloadFolderPicker()
+        }
+    }
+    Component {
+        id: nowPlayingView
         NowPlayingView {
             playerManager: root.playerManager
         }
     }
-    Component {
-        id: titleOnly
-        SectionTitleView {
-            title: SidebarTab.title(root.selectedTab)
-        }
-    }
+    // qmllint enable unqualified
 
     // Made when the first item is loaded; the player keeps an item from then on.
     Loader {
@@ -97,11 +192,14 @@ Rectangle {
         anchors.bottom: parent.bottom
         active: root.showsMiniPlayer
         visible: active
+        // Qt 6.4's qmllint flags this file's ids inside a component (the mini player);
+        // the component is made here, where they resolve.
+        // qmllint disable unqualified
         sourceComponent: Column {
             spacing: 0
             Rectangle {
                 width: parent.width
-                height: 1
+                height: Theme.hairline
                 color: Theme.separator
             }
             MiniPlayerView {
@@ -109,6 +207,7 @@ Rectangle {
                 playerManager: root.playerManager
             }
         }
+        // qmllint enable unqualified
     }
 
     // Files and folders dropped anywhere on the window; anything else is refused.
@@ -127,41 +226,50 @@ Rectangle {
 
     Loader {
         id: choosers
+        objectName: "choosers"
         anchors.fill: parent
-        active: false
-        source: "ImportChoosers.qml"
-        onLoaded: item.libraryManager = Qt.binding(() => root.libraryManager)
     }
 
+    // The alert is made with the first message. Each message set opens it; OK clears
+    // the message, so the same message set again opens it again.
     Loader {
         id: errorAlert
         objectName: "errorAlert"
         anchors.fill: parent
         active: false
+        // Qt 6.4's qmllint flags this file's ids inside a component (the alert);
+        // the component is made here, where they resolve.
+        // qmllint disable unqualified
         sourceComponent: Dialog {
-            title: "Error"
+            id: alert
+            title: qsTr("Error")
             modal: true
             anchors.centerIn: parent
-            width: Math.min(420, root.width - 40)
+            width: Math.min(Theme.alertWidth, root.width - 2 * Theme.pageHeaderHPadding)
             standardButtons: Dialog.Ok
             Label {
                 width: parent.width
                 wrapMode: Text.Wrap
-                text: root.youtubeService ? root.youtubeService.errorMessage : ""
+                text: root.youtubeService.errorMessage
             }
-            // OK clears the message; the same message set again shows the alert again.
+            Component.onCompleted: alert.open()
             onAccepted: root.youtubeService.errorMessage = ""
             onRejected: root.youtubeService.errorMessage = ""
+            Connections {
+                target: root.youtubeService
+                function onErrorMessageChanged() {
+                    if (root.youtubeService.errorMessage.length > 0)
+                        alert.open()
+                }
+            }
         }
+        // qmllint enable unqualified
     }
     Connections {
         target: root.youtubeService
-        ignoreUnknownSignals: true
         function onErrorMessageChanged() {
-            if (root.youtubeService.errorMessage.length > 0) {
+            if (root.youtubeService.errorMessage.length > 0)
                 errorAlert.active = true
-                errorAlert.item.open()
-            }
         }
     }
 }

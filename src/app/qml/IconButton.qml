@@ -9,7 +9,7 @@ AbstractButton {
 
     property string symbol
     property color color: Theme.secondary
-    property real iconSize: 16
+    property real iconSize: Theme.iconSize
     property string helpText: ""
 
     focusPolicy: Qt.NoFocus

@@ -6,17 +6,17 @@ import Lyrabox
 ApplicationWindow {
     id: window
 
-    required property var playerManager
-    required property var libraryManager
-    required property var youtubeService
-    required property var downloadManager
+    required property MediaPlayerManager playerManager
+    required property LibraryManager libraryManager
+    required property YouTubeService youtubeService
+    required property DownloadManager downloadManager
 
-    title: "Lyrabox"
+    title: qsTr("Lyrabox")
     visible: true
-    width: 1180
-    height: 760
-    minimumWidth: 900
-    minimumHeight: 600
+    width: Theme.windowWidth
+    height: Theme.windowHeight
+    minimumWidth: Theme.windowMinWidth
+    minimumHeight: Theme.windowMinHeight
     color: Theme.window
     // The controls' own colours (menus, sliders, dialogs) in the same scheme.
     palette.window: Theme.bar
@@ -35,20 +35,20 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         Menu {
-            title: "&File"
+            title: qsTr("&File")
             Action {
-                text: "Open Files..."
+                text: qsTr("Open Files...")
                 shortcut: "Ctrl+O"
                 onTriggered: content.openFilePicker()
             }
             Action {
-                text: "Open Folder..."
+                text: qsTr("Open Folder...")
                 shortcut: "Ctrl+Shift+O"
                 onTriggered: content.openFolderPicker()
             }
             MenuSeparator {}
             Action {
-                text: "Paste YouTube URL"
+                text: qsTr("Paste YouTube URL")
                 shortcut: "Ctrl+Shift+V"
                 onTriggered: {
                     const text = SystemClipboard.text()
@@ -58,38 +58,38 @@ ApplicationWindow {
             }
             MenuSeparator {}
             Action {
-                text: "Quit"
-                shortcut: StandardKey.Quit
+                text: qsTr("Quit")
+                shortcut: "Ctrl+Q"
                 onTriggered: Qt.quit()
             }
         }
         Menu {
-            title: "&View"
+            title: qsTr("&View")
             // A text field with the focus takes Space for itself (shortcut override),
             // so typing a space never toggles playback.
             Action {
-                text: "Play / Pause"
+                text: qsTr("Play / Pause")
                 shortcut: "Space"
                 onTriggered: window.playerManager.togglePlayPause()
             }
             Action {
-                text: "Next Track"
+                text: qsTr("Next Track")
                 shortcut: "Ctrl+Right"
                 onTriggered: window.playerManager.playNext()
             }
             Action {
-                text: "Previous Track"
+                text: qsTr("Previous Track")
                 shortcut: "Ctrl+Left"
                 onTriggered: window.playerManager.playPrevious()
             }
             MenuSeparator {}
             Action {
-                text: "Volume Up"
+                text: qsTr("Volume Up")
                 shortcut: "Ctrl+Up"
                 onTriggered: window.playerManager.adjustVolume(0.1)
             }
             Action {
-                text: "Volume Down"
+                text: qsTr("Volume Down")
                 shortcut: "Ctrl+Down"
                 onTriggered: window.playerManager.adjustVolume(-0.1)
             }

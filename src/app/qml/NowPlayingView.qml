@@ -9,27 +9,30 @@ import Lyrabox
 Rectangle {
     id: root
 
-    required property var playerManager
+    required property MediaPlayerManager playerManager
     property bool showChapters: true
 
     // Which column stands beside the player: "chapters", "queue" or "" (none). With
     // chapters present the queue never shows, whatever showChapters holds.
-    function sideColumnFor(showChaptersOn, chapterCount, queueCount) {
+    function sideColumnFor(showChaptersOn: bool, chapterCount: int, queueCount: int): string {
         if (chapterCount > 0)
             return showChaptersOn ? "chapters" : ""
         return queueCount > 0 ? "queue" : ""
     }
     // 30 % of the available width, at most 300.
-    function sideColumnWidth(available) {
-        return Math.min(available * 0.3, 300)
+    function sideColumnWidth(available: real): real {
+        return Math.min(available * 0.3, Theme.sideColumnMaxWidth)
     }
 
     readonly property string sideColumn: sideColumnFor(showChapters, info.chapterCount, info.queueCount)
-    readonly property string repeatTitle: root.playerManager
-        ? root.playerManager.repeatModeTitle(root.playerManager.repeatMode) : ""
-    readonly property bool repeatsOne: repeatTitle === "Repeat One"
 
+    objectName: "nowPlayingView"
     color: Theme.window
+    // The view is kept while other sections are shown; each showing starts afresh.
+    onVisibleChanged: {
+        if (visible)
+            root.showChapters = true
+    }
 
     PlayerItemInfo {
         id: info
@@ -50,33 +53,33 @@ Rectangle {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
-        height: 44
+        height: Theme.nowPlayingHeaderHeight
         color: Theme.window
         Text {
             anchors.left: parent.left
-            anchors.leftMargin: 20
+            anchors.leftMargin: Theme.pageHeaderHPadding
             anchors.verticalCenter: parent.verticalCenter
-            text: "Now Playing"
-            font.pixelSize: 15
+            text: qsTr("Now Playing")
+            font.pixelSize: Theme.fontHeadline
             font.weight: Font.DemiBold
             color: Theme.primary
         }
         IconButton {
             objectName: "chapterToggle"
             anchors.right: parent.right
-            anchors.rightMargin: 14
+            anchors.rightMargin: Theme.pageHeaderHPadding
             anchors.verticalCenter: parent.verticalCenter
             visible: info.chapterCount > 0
             symbol: "list.bullet.rectangle"
-            iconSize: 18
+            iconSize: Theme.largeTransportToggleSize
             color: root.showChapters ? Theme.accent : Theme.secondary
-            helpText: root.showChapters ? "Hide chapters" : "Show chapters"
+            helpText: root.showChapters ? qsTr("Hide chapters") : qsTr("Show chapters")
             onClicked: root.showChapters = !root.showChapters
         }
         Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
-            height: 1
+            height: Theme.hairline
             color: Theme.separator
         }
     }
@@ -86,24 +89,24 @@ Rectangle {
         objectName: "emptyState"
         anchors.centerIn: parent
         visible: !info.hasItem
-        spacing: 10
+        spacing: Theme.nowPlayingEmptySpacing
         SymbolIcon {
             Layout.alignment: Qt.AlignHCenter
             symbol: "waveform"
-            size: 64
+            size: Theme.nowPlayingEmptySymbolSize
             color: Theme.faded(Theme.secondary, 0.5)
         }
         Text {
             Layout.alignment: Qt.AlignHCenter
-            text: "Nothing Playing"
-            font.pixelSize: 20
+            text: qsTr("Nothing Playing")
+            font.pixelSize: Theme.fontEmptyTitle
             font.weight: Font.DemiBold
             color: Theme.primary
         }
         Text {
             Layout.alignment: Qt.AlignHCenter
-            text: "Select a track from your library to start playing."
-            font.pixelSize: 13
+            text: qsTr("Select a track from your library to start playing.")
+            font.pixelSize: Theme.fontBody
             color: Theme.secondary
         }
     }
@@ -127,11 +130,15 @@ Rectangle {
                 objectName: "videoArea"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                active: root.playerManager ? root.playerManager.hasVideo : false
+                active: root.playerManager.hasVideo
                 visible: active
+                // Qt 6.4's qmllint flags this file's ids inside a component (the video area);
+                // the component is made here, where they resolve.
+                // qmllint disable unqualified
                 sourceComponent: VideoArea {
                     playerLayer: root.playerManager.playerLayer
                 }
+                // qmllint enable unqualified
             }
 
             // Audio area.
@@ -140,26 +147,26 @@ Rectangle {
                 objectName: "audioArea"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                visible: !(root.playerManager && root.playerManager.hasVideo)
+                visible: !root.playerManager.hasVideo
                 clip: true
 
                 ColumnLayout {
                     anchors.centerIn: parent
-                    width: Math.min(parent.width - 48, 560)
-                    spacing: 14
+                    width: Math.min(audioArea.width - 2 * Theme.overlayPadding, Theme.nowPlayingTextWidth)
+                    spacing: Theme.nowPlayingSpacing
 
                     ArtworkView {
                         objectName: "nowPlayingArtwork"
                         // 300 points when the window leaves room for it, smaller otherwise.
-                        readonly property real side: Math.max(48, Math.min(300,
-                            audioArea.height - itemText.implicitHeight - 44))
+                        readonly property real side: Math.max(Theme.miniArtworkSize, Math.min(Theme.nowPlayingArtworkSize,
+                            audioArea.height - itemText.implicitHeight - Theme.nowPlayingHeaderHeight))
                         Layout.alignment: Qt.AlignHCenter
                         Layout.preferredWidth: side
                         Layout.preferredHeight: side
                         source: info.artworkSource
                         fill: false
-                        radius: 12
-                        placeholderSize: side * 260 / 300
+                        radius: Theme.overlayRadius
+                        placeholderSize: side * Theme.nowPlayingPlaceholderSize / Theme.nowPlayingArtworkSize
                         noteSize: placeholderSize * 0.3
                     }
                     ColumnLayout {
@@ -171,7 +178,7 @@ Rectangle {
                             Layout.fillWidth: true
                             text: info.title
                             lineLimit: 2
-                            font.pixelSize: 22
+                            font.pixelSize: Theme.fontNowPlayingTitle
                             font.weight: Font.Bold
                             horizontalAlignment: Text.AlignHCenter
                         }
@@ -180,7 +187,7 @@ Rectangle {
                             visible: info.artist.length > 0
                             text: info.artist
                             lineLimit: 1
-                            font.pixelSize: 15
+                            font.pixelSize: Theme.fontHeadline
                             color: Theme.secondary
                             horizontalAlignment: Text.AlignHCenter
                         }
@@ -189,7 +196,7 @@ Rectangle {
                             visible: info.album.length > 0
                             text: info.album
                             lineLimit: 1
-                            font.pixelSize: 13
+                            font.pixelSize: Theme.fontBody
                             color: Theme.faded(Theme.secondary, 0.8)
                             horizontalAlignment: Text.AlignHCenter
                         }
@@ -204,14 +211,14 @@ Rectangle {
                             SymbolIcon {
                                 symbol: "bookmark.fill"
                                 color: Theme.chapterMark
-                                size: 12
+                                size: Theme.fontFootnote
                             }
                             RTLText {
                                 text: info.currentChapterTitle
                                 lineLimit: 1
-                                font.pixelSize: 13
+                                font.pixelSize: Theme.fontBody
                                 color: Theme.chapterMark
-                                Layout.maximumWidth: itemText.width - 18
+                                Layout.maximumWidth: itemText.width - Theme.fontFootnote - 6
                             }
                         }
                     }
@@ -221,95 +228,54 @@ Rectangle {
             // Player controls.
             ColumnLayout {
                 Layout.fillWidth: true
-                Layout.leftMargin: 24
-                Layout.rightMargin: 24
-                Layout.topMargin: 10
-                Layout.bottomMargin: 16
+                Layout.leftMargin: Theme.overlayPadding
+                Layout.rightMargin: Theme.overlayPadding
+                Layout.topMargin: Theme.nowPlayingControlsTopMargin
+                Layout.bottomMargin: Theme.emptySpacing
                 spacing: 2
 
                 SeekBar {
                     objectName: "seekBar"
                     Layout.fillWidth: true
-                    progress: root.playerManager ? ViewText.clockProgress(
-                        root.playerManager.currentTime, root.playerManager.duration) : 0
+                    progress: ViewText.clockProgress(root.playerManager.currentTime,
+                                                     root.playerManager.duration)
                     onSeek: (fraction) => root.playerManager.seek(fraction * root.playerManager.duration)
                 }
                 RowLayout {
                     Layout.fillWidth: true
                     Text {
                         objectName: "elapsedTime"
-                        text: root.playerManager ? ViewText.formatTime(root.playerManager.currentTime) : ""
-                        font.pixelSize: 11
+                        text: ViewText.formatTime(root.playerManager.currentTime)
+                        font.pixelSize: Theme.fontSmall
                         font.family: "monospace"
                         color: Theme.secondary
                     }
                     Item { Layout.fillWidth: true }
                     Text {
                         objectName: "remainingTime"
-                        text: root.playerManager ? root.playerManager.formattedRemainingTime : ""
-                        font.pixelSize: 11
+                        text: root.playerManager.formattedRemainingTime
+                        font.pixelSize: Theme.fontSmall
                         font.family: "monospace"
                         color: Theme.secondary
                     }
                 }
-                RowLayout {
+                TransportControls {
                     Layout.alignment: Qt.AlignHCenter
-                    Layout.topMargin: 6
-                    spacing: 26
-                    IconButton {
-                        objectName: "shuffleButton"
-                        symbol: "shuffle"
-                        iconSize: 18
-                        color: root.playerManager && root.playerManager.shuffleEnabled ? Theme.accent : Theme.secondary
-                        onClicked: root.playerManager.toggleShuffle()
-                    }
-                    IconButton {
-                        symbol: "backward.fill"
-                        iconSize: 22
-                        color: Theme.primary
-                        onClicked: root.playerManager.playPrevious()
-                    }
-                    IconButton {
-                        symbol: "gobackward.15"
-                        iconSize: 24
-                        color: Theme.primary
-                        onClicked: root.playerManager.skipBackward(15)
-                    }
-                    IconButton {
-                        objectName: "playButton"
-                        symbol: root.playerManager && root.playerManager.isPlaying
-                                ? "pause.circle.fill" : "play.circle.fill"
-                        iconSize: 52
-                        padding: 0
-                        color: Theme.accent
-                        onClicked: root.playerManager.togglePlayPause()
-                    }
-                    IconButton {
-                        symbol: "goforward.15"
-                        iconSize: 24
-                        color: Theme.primary
-                        onClicked: root.playerManager.skipForward(15)
-                    }
-                    IconButton {
-                        symbol: "forward.fill"
-                        iconSize: 22
-                        color: Theme.primary
-                        onClicked: root.playerManager.playNext()
-                    }
-                    IconButton {
-                        objectName: "repeatButton"
-                        symbol: root.repeatsOne ? "repeat.1" : "repeat"
-                        iconSize: 18
-                        color: root.repeatTitle === "Off" ? Theme.secondary : Theme.accent
-                        onClicked: root.playerManager.cycleRepeatMode()
-                    }
+                    Layout.topMargin: Theme.nowPlayingTransportTopMargin
+                    playerManager: root.playerManager
+                    toggleSize: Theme.largeTransportToggleSize
+                    stepSize: Theme.largeTransportStepSize
+                    skipSize: Theme.largeTransportSkipSize
+                    playSize: Theme.largeTransportPlaySize
+                    spacing: Theme.largeTransportSpacing
+                    showsHelp: false
                 }
             }
         }
 
         Rectangle {
             Layout.fillHeight: true
-            width: 1
+            Layout.preferredWidth: Theme.hairline
             visible: root.sideColumn.length > 0
             color: Theme.separator
         }
@@ -324,17 +290,17 @@ Rectangle {
             spacing: 0
             RowLayout {
                 Layout.fillWidth: true
-                Layout.margins: 12
+                Layout.margins: Theme.pageHeaderVPadding
                 Text {
-                    text: "Chapters"
-                    font.pixelSize: 14
+                    text: qsTr("Chapters")
+                    font.pixelSize: Theme.fontCallout
                     font.weight: Font.DemiBold
                     color: Theme.primary
                     Layout.fillWidth: true
                 }
                 Text {
                     text: chapterModel.count
-                    font.pixelSize: 12
+                    font.pixelSize: Theme.fontFootnote
                     color: Theme.secondary
                 }
             }
@@ -346,11 +312,15 @@ Rectangle {
                 model: chapterModel
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ScrollBar {}
+                // Qt 6.4's qmllint flags this file's ids inside a component (the list's delegate);
+                // the component is made here, where they resolve.
+                // qmllint disable unqualified
                 delegate: ChapterRowView {
                     required property int index
                     width: chapterList.width
                     onClicked: chapterModel.seekToRow(index)
                 }
+                // qmllint enable unqualified
             }
         }
 
@@ -364,18 +334,18 @@ Rectangle {
             spacing: 0
             RowLayout {
                 Layout.fillWidth: true
-                Layout.margins: 12
+                Layout.margins: Theme.pageHeaderVPadding
                 Text {
-                    text: "Queue"
-                    font.pixelSize: 14
+                    text: qsTr("Queue")
+                    font.pixelSize: Theme.fontCallout
                     font.weight: Font.DemiBold
                     color: Theme.primary
                     Layout.fillWidth: true
                 }
                 Text {
                     objectName: "queueCount"
-                    text: queueModel.count + " items"
-                    font.pixelSize: 12
+                    text: qsTr("%1 items").arg(queueModel.count)
+                    font.pixelSize: Theme.fontFootnote
                     color: Theme.secondary
                 }
             }

@@ -8,12 +8,12 @@ import Lyrabox
 ListView {
     id: list
 
-    required property var queueModel
+    required property QueueModel queueModel
     // The row being dragged and the position it would land before, or -1.
     property int dragFrom: -1
     property int dropBefore: -1
 
-    function positionAt(y) {
+    function positionAt(y: real): int {
         const row = indexAt(0, contentY + y)
         if (row < 0)
             return y < 0 ? 0 : count
@@ -26,6 +26,9 @@ ListView {
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar {}
 
+    // Qt 6.4's qmllint flags this file's ids inside a component (the list's delegate);
+    // the component is made here, where they resolve.
+    // qmllint disable unqualified
     delegate: ItemDelegate {
         id: row
         required property int index
@@ -48,13 +51,13 @@ ListView {
         contentItem: RowLayout {
             spacing: 8
             Item {
-                Layout.preferredWidth: 20
-                Layout.preferredHeight: 16
+                Layout.preferredWidth: Theme.rowMarkWidth
+                Layout.preferredHeight: Theme.rowMarkHeight
                 Text {
                     anchors.centerIn: parent
                     visible: !row.isCurrent
                     text: row.index + 1
-                    font.pixelSize: 11
+                    font.pixelSize: Theme.fontSmall
                     color: Theme.secondary
                 }
                 SymbolIcon {
@@ -62,7 +65,7 @@ ListView {
                     visible: row.isCurrent
                     symbol: "speaker.wave.2.fill"
                     color: Theme.accent
-                    size: 14
+                    size: Theme.rowMarkSymbolSize
                 }
             }
             ColumnLayout {
@@ -71,7 +74,7 @@ ListView {
                 RTLText {
                     text: row.title
                     lineLimit: 1
-                    font.pixelSize: 13
+                    font.pixelSize: Theme.fontBody
                     color: row.isCurrent ? Theme.accent : Theme.primary
                     Layout.fillWidth: true
                 }
@@ -79,7 +82,7 @@ ListView {
                     visible: row.artist.length > 0
                     text: row.artist
                     lineLimit: 1
-                    font.pixelSize: 11
+                    font.pixelSize: Theme.fontSmall
                     color: Theme.secondary
                     Layout.fillWidth: true
                 }
@@ -87,7 +90,7 @@ ListView {
             Text {
                 text: row.formattedDuration
                 font.family: "monospace"
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 color: Theme.secondary
             }
         }
@@ -116,6 +119,7 @@ ListView {
             }
         }
     }
+    // qmllint enable unqualified
 
     Rectangle {
         visible: list.dragFrom >= 0 && list.dropBefore >= 0

@@ -8,21 +8,21 @@ import Lyrabox
 Rectangle {
     id: root
 
-    required property var libraryManager
-    required property var downloadManager
-    required property var playerManager
+    required property LibraryManager libraryManager
+    required property DownloadManager downloadManager
+    required property MediaPlayerManager playerManager
     property int selectedTab: SidebarTab.Library
 
     signal addFilesRequested()
     signal addFolderRequested()
 
     // The badge number of a tab; a badge shows only from 1 on.
-    function badgeFor(tab) {
+    function badgeFor(tab: int): int {
         switch (tab) {
         case SidebarTab.Library: return counts.itemCount
         case SidebarTab.Videos: return counts.videoCount
         case SidebarTab.Playlists: return counts.playlistCount
-        case SidebarTab.Downloads: return root.downloadManager ? root.downloadManager.activeCount : 0
+        case SidebarTab.Downloads: return root.downloadManager.activeCount
         default: return 0
         }
     }
@@ -39,27 +39,30 @@ Rectangle {
     }
 
     component SectionHeader: Text {
-        leftPadding: 12
-        topPadding: 12
+        leftPadding: Theme.sidebarGroupPadding
+        topPadding: Theme.sidebarGroupPadding
         bottomPadding: 4
-        font.pixelSize: 11
+        font.pixelSize: Theme.fontSmall
         font.weight: Font.DemiBold
         color: Theme.secondary
     }
 
+    // One section's row; it reports a press, the sidebar keeps the selection.
     component TabRow: ItemDelegate {
         id: row
         required property int tab
-        readonly property int badge: root.badgeFor(tab)
-        readonly property bool selected: root.selectedTab === tab
+        required property int currentTab
+        required property int badge
+        readonly property bool selected: row.currentTab === row.tab
 
-        objectName: "tabRow_" + SidebarTab.title(tab)
-        width: ListView.view ? ListView.view.width : parent.width
-        height: 28
+        signal chosen(int tab)
+
+        objectName: "tabRow_" + SidebarTab.rawValue(row.tab)
+        height: Theme.sidebarRowHeight
         focusPolicy: Qt.NoFocus
         leftPadding: 10
         rightPadding: 10
-        onClicked: root.selectedTab = tab
+        onClicked: row.chosen(row.tab)
 
         background: Rectangle {
             anchors.fill: parent
@@ -74,12 +77,12 @@ Rectangle {
             SymbolIcon {
                 symbol: SidebarTab.symbol(row.tab)
                 color: Theme.accent
-                size: 15
+                size: Theme.sidebarIconSize
             }
             Text {
                 text: SidebarTab.title(row.tab)
                 color: Theme.primary
-                font.pixelSize: 13
+                font.pixelSize: Theme.fontBody
                 elide: Text.ElideRight
                 Layout.fillWidth: true
             }
@@ -87,7 +90,7 @@ Rectangle {
                 objectName: "badge"
                 visible: row.badge >= 1
                 text: row.badge
-                font.pixelSize: 11
+                font.pixelSize: Theme.fontSmall
                 font.weight: Font.Medium
                 color: Theme.secondary
                 leftPadding: 6
@@ -118,30 +121,55 @@ Rectangle {
                 id: rows
                 width: parent.width
 
-                SectionHeader { text: "Browse" }
-                Repeater {
-                    model: [SidebarTab.Library, SidebarTab.Audiobooks, SidebarTab.Videos,
-                            SidebarTab.NowPlaying]
-                    delegate: TabRow {
-                        required property int modelData
-                        tab: modelData
-                        width: rows.width
-                    }
+                SectionHeader { text: qsTr("Browse") }
+                TabRow {
+                    tab: SidebarTab.Library
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Library)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
                 }
-                SectionHeader { text: "Playlists" }
+                TabRow {
+                    tab: SidebarTab.Audiobooks
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Audiobooks)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.Videos
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Videos)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.NowPlaying
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.NowPlaying)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                SectionHeader { text: qsTr("Playlists") }
                 TabRow {
                     tab: SidebarTab.Playlists
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Playlists)
                     width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
                 }
                 Repeater {
                     model: playlistModel
+                    // Qt 6.4's qmllint flags this file's ids inside a component (the
+                    // playlist rows); the component is made here, where they resolve.
+                    // qmllint disable unqualified
                     delegate: ItemDelegate {
                         id: playlistRow
                         required property string name
                         objectName: "playlistRow_" + name
                         required property bool isAudiobook
                         width: rows.width
-                        height: 26
+                        height: Theme.sidebarPlaylistRowHeight
                         focusPolicy: Qt.NoFocus
                         leftPadding: 28
                         rightPadding: 10
@@ -154,32 +182,39 @@ Rectangle {
                                 objectName: "playlistIcon"
                                 symbol: playlistRow.isAudiobook ? "book.fill" : "music.note.list"
                                 color: Theme.secondary
-                                size: 11
+                                size: Theme.fontSmall
                             }
                             RTLText {
                                 text: playlistRow.name
-                                font.pixelSize: 13
+                                font.pixelSize: Theme.fontBody
                                 lineLimit: 1
                                 Layout.fillWidth: true
                             }
                         }
                     }
+                    // qmllint enable unqualified
                 }
-                SectionHeader { text: "Online" }
-                Repeater {
-                    model: [SidebarTab.YouTube, SidebarTab.Downloads]
-                    delegate: TabRow {
-                        required property int modelData
-                        tab: modelData
-                        width: rows.width
-                    }
+                SectionHeader { text: qsTr("Online") }
+                TabRow {
+                    tab: SidebarTab.YouTube
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.YouTube)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
+                }
+                TabRow {
+                    tab: SidebarTab.Downloads
+                    currentTab: root.selectedTab
+                    badge: root.badgeFor(SidebarTab.Downloads)
+                    width: rows.width
+                    onChosen: (tab) => { root.selectedTab = tab }
                 }
             }
         }
 
         Rectangle {
             Layout.fillWidth: true
-            height: 1
+            Layout.preferredHeight: Theme.hairline
             color: Theme.separator
         }
         RowLayout {
@@ -192,15 +227,15 @@ Rectangle {
             IconButton {
                 objectName: "addFilesButton"
                 symbol: "plus"
-                iconSize: 14
-                helpText: "Add files"
+                iconSize: Theme.sidebarButtonSize
+                helpText: qsTr("Add files")
                 onClicked: root.addFilesRequested()
             }
             IconButton {
                 objectName: "addFolderButton"
                 symbol: "folder.badge.plus"
-                iconSize: 14
-                helpText: "Add folder"
+                iconSize: Theme.sidebarButtonSize
+                helpText: qsTr("Add folder")
                 onClicked: root.addFolderRequested()
             }
             Item { Layout.fillWidth: true }
@@ -211,7 +246,7 @@ Rectangle {
                 Loader {
                     objectName: "importSpinner"
                     anchors.centerIn: parent
-                    active: root.libraryManager ? root.libraryManager.isLoading : false
+                    active: root.libraryManager.isLoading
                     visible: active
                     sourceComponent: BusyIndicator {
                         running: true

@@ -8,7 +8,7 @@ Item {
 
     property string symbol
     property color color: Theme.primary
-    property real size: 16
+    property real size: Theme.iconSize
 
     implicitWidth: size
     implicitHeight: size
@@ -17,8 +17,8 @@ Item {
         anchors.fill: parent
         fillMode: Image.PreserveAspectFit
         smooth: true
-        sourceSize: Qt.size(Math.ceil(root.size * Screen.devicePixelRatio),
-                            Math.ceil(root.size * Screen.devicePixelRatio))
+        sourceSize.width: Math.ceil(root.size * Screen.devicePixelRatio)
+        sourceSize.height: Math.ceil(root.size * Screen.devicePixelRatio)
         source: root.symbol.length > 0
                 ? "image://symbol/" + root.symbol + "/" + root.color.toString().substring(1) : ""
     }

@@ -5,7 +5,7 @@ import Lyrabox
 Rectangle {
     id: root
 
-    property var playerLayer: null
+    property VideoSurface playerLayer: null
 
     color: "black"
 

@@ -75,6 +75,36 @@ Item {
             compare(seen, ["repeat Off", "repeat Repeat All", "repeat.1 Repeat One", "repeat Off"])
         }
 
+        // The shared transport row: each button reaches its operation, with its help.
+        function test_transportButton_data() {
+            return [
+                { tag: "shuffle", name: "shuffleButton", help: "Shuffle",
+                  check: p => p.shuffleEnabled === true },
+                // Past the first seconds "previous" starts the item again.
+                { tag: "previous", name: "previousButton", help: "Previous",
+                  check: p => p.currentIndex === 2 && p.currentTime < 1 },
+                { tag: "skip back", name: "skipBackButton", help: "Skip back 15s",
+                  check: p => Math.abs(p.currentTime - 45) < 1e-6 },
+                { tag: "play / pause", name: "playButton", help: "Pause",
+                  check: p => p.isPlaying === false },
+                { tag: "skip forward", name: "skipForwardButton", help: "Skip forward 15s",
+                  check: p => Math.abs(p.currentTime - 75) < 1e-6 },
+                { tag: "next", name: "nextButton", help: "Next",
+                  check: p => p.currentIndex === 3 },
+                { tag: "repeat", name: "repeatButton", help: "Off",
+                  check: p => p.repeatMode === MediaPlayerManager.RepeatMode.all },
+            ]
+        }
+        function test_transportButton(data) {
+            fixture.play([{ title: "A" }, { title: "B" }, { title: "C" }, { title: "D" }], 2)
+            fixture.reportTime(60)
+            const button = findChild(view, data.name)
+            verify(button, data.name)
+            compare(button.helpText, data.help)
+            mouseClick(button)
+            verify(data.check(player), data.tag)
+        }
+
         function test_playButtonHelpFollowsPlayback() {
             const button = findChild(view, "playButton")
             compare(player.isPlaying, true)
@@ -94,19 +124,21 @@ Item {
         }
 
         function test_progressBarSeeksOnlyOnRelease() {
-            const area = findChild(view, "miniProgressArea")
+            const bar = findChild(view, "miniProgressBar")
+            // 12 points take the pointer, 3 are drawn.
+            compare(bar.height, 12)
             const seeksBefore = fixture.seekCount()
-            mousePress(area, area.width * 0.1, 5)
-            mouseMove(area, area.width * 0.5, 5)
+            mousePress(bar, bar.width * 0.1, 10)
+            mouseMove(bar, bar.width * 0.5, 10)
             compare(view.isDraggingSeek, true)
             fuzzyCompare(view.dragProgress, 0.5, 1e-6)
             compare(fixture.seekCount(), seeksBefore)
-            mouseRelease(area, area.width * 0.75, 5)
+            mouseRelease(bar, bar.width * 0.75, 10)
             compare(view.isDraggingSeek, false)
             compare(fixture.seekCount(), seeksBefore + 1)
             fuzzyCompare(player.currentTime, 150, 1e-6)
 
-            mouseClick(area, area.width * 0.25, 5)
+            mouseClick(bar, bar.width * 0.25, 5)
             fuzzyCompare(player.currentTime, 50, 1e-6)
         }
 

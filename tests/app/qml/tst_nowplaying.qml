@@ -133,6 +133,23 @@ Item {
             verify(!list.itemAtIndex(2).isCurrent)
         }
 
+        // The same transport row as the mini player, larger and without help texts.
+        function test_transportCarriesNoHelpTexts() {
+            fixture.play([{ title: "Song" }], 0)
+            const view = makeView()
+            for (const name of ["shuffleButton", "previousButton", "skipBackButton", "playButton",
+                                "skipForwardButton", "nextButton", "repeatButton"]) {
+                const button = findChild(view, name)
+                verify(button, name)
+                compare(button.helpText, "", name)
+            }
+            const play = findChild(view, "playButton")
+            compare(play.iconSize, 52)
+            mouseClick(findChild(view, "repeatButton"))
+            mouseClick(findChild(view, "repeatButton"))
+            compare(findChild(view, "repeatButton").symbol, "repeat.1")
+        }
+
         function test_videoItemShowsTheVideoArea() {
             fixture.play([{ title: "Clip", video: true }], 0)
             const view = makeView()

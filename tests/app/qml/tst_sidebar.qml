@@ -7,15 +7,10 @@ Item {
     width: 240
     height: 600
 
-    QtObject {
-        id: downloads
-        property int activeCount: 0
-    }
     Component {
         id: sidebarComponent
         SidebarView {
             anchors.fill: parent
-            downloadManager: downloads
         }
     }
 
@@ -28,10 +23,10 @@ Item {
 
         function init() {
             fixture.reset()
-            downloads.activeCount = 0
             library = fixture.library
             view = createTemporaryObject(sidebarComponent, host,
-                                         { libraryManager: library, playerManager: fixture.player })
+                                         { libraryManager: library, playerManager: fixture.player,
+                                           downloadManager: fixture.downloads })
             verify(view)
         }
         function badgeOf(title) {
@@ -57,7 +52,9 @@ Item {
             fixture.importFiles(["one.mp3", "two.m4b", "three.mp4"])
             tryVerify(() => fixture.importsIdle())
             tryCompare(findChild(findChild(view, "tabRow_Library"), "badge"), "text", "3")
-            downloads.activeCount = 2
+            // Two running, one finished: only the running ones count.
+            fixture.queueDownloads(2, 1)
+            tryVerify(() => fixture.downloads.completedCount === 1)
             compare(badges(), { "Library": "3", "Audiobooks": "", "Videos": "1", "Now Playing": "",
                                 "Playlists": "", "YouTube": "", "Downloads": "2" })
 
