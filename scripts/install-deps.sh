@@ -9,7 +9,7 @@ PACKAGES=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs
   qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript qml6-module-qttest
-  qml6-module-qtqml qml6-module-qtqml-models
+  qml6-module-qtqml qml6-module-qtqml-models qt6-declarative-dev-tools
   libmpv-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libegl1 ffmpeg yt-dlp mpv locales

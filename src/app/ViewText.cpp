@@ -3,10 +3,10 @@
 #include "models/TimeText.h"
 #include "util/RTLSupport.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 
-using namespace Qt::StringLiterals;
 
 bool ViewText::isRTL(const QString &text)
 {
@@ -24,7 +24,8 @@ QString ViewText::speedLabel(float rate)
     // "1.2"); QString::asprintf has its own rounding and gives "1.3".
     char text[32];
     std::snprintf(text, sizeof text, "%.2g", double(rate));
-    return QString::fromLatin1(text) + u"x"_s;
+    //: A playback speed, such as "1.5x".
+    return QCoreApplication::translate("ViewText", "%1x").arg(QString::fromLatin1(text));
 }
 
 double ViewText::clockProgress(double currentTime, double duration)

@@ -4,6 +4,7 @@
 #include "media/AvMediaAsset.h"
 
 #include "MediaFixtures.h"
+#include "core/MediaItemFactory.h"
 #include "models/MediaItem.h"
 
 #include <QCoreApplication>
@@ -77,7 +78,7 @@ TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
     for (const auto &asset : assets) {
         ASSERT_TRUE(asset->isReadable());
         EXPECT_NEAR(asset->loadDuration().value_or(0), 2.0, 0.1);
-        const MediaItem item = MediaItem::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"Loaded late"_s);
     }
 }
@@ -106,7 +107,7 @@ TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
         const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(childFile());
         EXPECT_FALSE(asset->isReadable());
         EXPECT_FALSE(asset->loadCommonMetadata());
-        const MediaItem item = MediaItem::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"LoadedLate"_s);
         EXPECT_EQ(item.duration, 0);
     }

@@ -316,9 +316,9 @@ Rectangle {
                 // the component is made here, where they resolve.
                 // qmllint disable unqualified
                 delegate: ChapterRowView {
-                    required property int index
+                    required property string chapterId
                     width: chapterList.width
-                    onClicked: chapterModel.seekToRow(index)
+                    onClicked: root.playerManager.seekToChapter(chapterId)
                 }
                 // qmllint enable unqualified
             }
@@ -353,6 +353,7 @@ Rectangle {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 queueModel: queueModel
+                playerManager: root.playerManager
             }
         }
     }

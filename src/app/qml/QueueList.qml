@@ -9,6 +9,7 @@ ListView {
     id: list
 
     required property QueueModel queueModel
+    required property MediaPlayerManager playerManager
     // The row being dragged and the position it would land before, or -1.
     property int dragFrom: -1
     property int dropBefore: -1
@@ -100,7 +101,7 @@ ListView {
             preventStealing: true
             property real pressY: 0
             onPressed: (mouse) => { pressY = mouse.y }
-            onDoubleClicked: list.queueModel.playRow(row.index)
+            onDoubleClicked: list.playerManager.playFromQueue(row.index)
             onPositionChanged: (mouse) => {
                 if (list.dragFrom < 0 && Math.abs(mouse.y - pressY) > 6)
                     list.dragFrom = row.index
@@ -109,7 +110,7 @@ ListView {
             }
             onReleased: {
                 if (list.dragFrom >= 0 && list.dropBefore >= 0)
-                    list.queueModel.moveRow(list.dragFrom, list.dropBefore)
+                    list.playerManager.moveQueueItem(list.dragFrom, list.dropBefore)
                 list.dragFrom = -1
                 list.dropBefore = -1
             }
