@@ -55,6 +55,14 @@ void installBenchHooks(LyraboxApp &app)
 int main(int argc, char *argv[])
 {
     LyraboxApp::prepareGraphics();
+    // Qt Quick sizes its texture atlas after the window (2048 x 1024 here); making and
+    // clearing one that large costs the first frame tens of milliseconds on a software
+    // renderer, and the icons and small covers it holds fit one of 512 x 512.
+    if (!qEnvironmentVariableIsSet("QSG_ATLAS_WIDTH")
+        && !qEnvironmentVariableIsSet("QSG_ATLAS_HEIGHT")) {
+        qputenv("QSG_ATLAS_WIDTH", "512");
+        qputenv("QSG_ATLAS_HEIGHT", "512");
+    }
     QGuiApplication application(argc, argv);
     QGuiApplication::setOrganizationName(u"Lyrabox"_s);
     QGuiApplication::setApplicationName(u"Lyrabox"_s);

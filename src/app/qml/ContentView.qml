@@ -46,7 +46,14 @@ Rectangle {
             if (section.selected)
                 section.active = true
         }
-        Component.onCompleted: section.active = section.selected
+        // The section shown at start is built in the background right after the
+        // window's first frame, so that the window appears without waiting for it;
+        // a section chosen later is built at once.
+        onLoaded: section.asynchronous = false
+        Component.onCompleted: {
+            section.asynchronous = section.selected
+            section.active = section.selected
+        }
     }
 
     PlayerItemInfo {

@@ -15,6 +15,9 @@ Item {
 
     Image {
         anchors.fill: parent
+        // Drawn on Qt Quick's image thread: the SVG is rendered off the main thread, so
+        // neither the window's first frame nor a list scrolling through rows waits for it.
+        asynchronous: true
         fillMode: Image.PreserveAspectFit
         smooth: true
         sourceSize.width: Math.ceil(root.size * Screen.devicePixelRatio)
