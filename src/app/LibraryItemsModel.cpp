@@ -1,8 +1,7 @@
 #include "LibraryItemsModel.h"
 
-#include "ArtworkCache.h"
+#include "MediaRows.h"
 #include "core/LibraryManager.h"
-#include "util/RTLSupport.h"
 
 #include <algorithm>
 
@@ -58,30 +57,10 @@ QVariant LibraryItemsModel::data(const QModelIndex &index, int role) const
 {
     if (!m_library || !index.isValid() || index.row() >= m_library->allItems().size())
         return {};
-    const MediaItem &item = m_library->allItems().at(index.row());
-    switch (role) {
-    case TitleRole: return item.title;
-    case ArtistRole: return item.artist;
-    case AlbumRole: return item.album;
-    case FormattedDurationRole: return item.formattedDuration();
-    case IsVideoRole: return item.isVideo;
-    case ArtworkSourceRole:
-        return ArtworkCache::shared().sourceFor(item.id.toString(QUuid::WithoutBraces),
-                                                item.artwork);
-    case TitleIsRTLRole: return RTLSupport::isRTL(item.title);
-    case ItemIdRole: return item.id.toString(QUuid::WithoutBraces);
-    }
-    return {};
+    return MediaRows::data(m_library->allItems().at(index.row()), role);
 }
 
 QHash<int, QByteArray> LibraryItemsModel::roleNames() const
 {
-    return {{TitleRole, "title"},
-            {ArtistRole, "artist"},
-            {AlbumRole, "album"},
-            {FormattedDurationRole, "formattedDuration"},
-            {IsVideoRole, "isVideo"},
-            {ArtworkSourceRole, "artworkSource"},
-            {TitleIsRTLRole, "titleIsRTL"},
-            {ItemIdRole, "itemId"}};
+    return MediaRows::roleNames();
 }

@@ -10,7 +10,8 @@ Q_MOC_INCLUDE("core/LibraryManager.h")
 
 // The library's items (allItems) as a list model. An import's records arrive as
 // single appended rows; a re-sort or a removal is one reset or one removed row. Reads
-// the records from the manager, keeping only their ids.
+// the records from the manager, keeping only their ids. Rows carry the media-row roles
+// (MediaRows).
 class LibraryItemsModel : public IdListModel
 {
     Q_OBJECT
@@ -18,17 +19,6 @@ class LibraryItemsModel : public IdListModel
     Q_PROPERTY(LibraryManager *library READ library WRITE setLibrary NOTIFY libraryChanged)
 
 public:
-    enum Role {
-        TitleRole = Qt::UserRole + 1,
-        ArtistRole,
-        AlbumRole,
-        FormattedDurationRole,
-        IsVideoRole,
-        ArtworkSourceRole,
-        TitleIsRTLRole,
-        ItemIdRole,
-    };
-
     explicit LibraryItemsModel(QObject *parent = nullptr);
 
     LibraryManager *library() const { return m_library; }

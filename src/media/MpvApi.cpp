@@ -1,73 +1,62 @@
 #include "MpvApi.h"
 
-#include <QLibrary>
-#include <mutex>
-#include <thread>
+#include "RuntimeLibrary.h"
 
 namespace Mpv {
 
 namespace {
 
-Api g_api;
-bool g_loaded = false;
-std::once_flag g_once;
+using Library = RuntimeLibrary<Api>;
 
-template <typename Fn>
-bool resolve(QLibrary &library, Fn &slot, const char *name)
-{
-    slot = reinterpret_cast<Fn>(library.resolve(name));
-    return slot != nullptr;
-}
-
-void load()
+bool fill(Api &api)
 {
     // The library stays loaded for the life of the process.
     QLibrary library(QStringLiteral("mpv"), 2);
     if (!library.load()) {
         qWarning("mpv: cannot load libmpv: %s", qPrintable(library.errorString()));
-        return;
+        return false;
     }
-    Api api;
-    const bool ok = resolve(library, api.create, "mpv_create")
-                    && resolve(library, api.initialize, "mpv_initialize")
-                    && resolve(library, api.terminate_destroy, "mpv_terminate_destroy")
-                    && resolve(library, api.set_option_string, "mpv_set_option_string")
-                    && resolve(library, api.set_wakeup_callback, "mpv_set_wakeup_callback")
-                    && resolve(library, api.wait_event, "mpv_wait_event")
-                    && resolve(library, api.command, "mpv_command")
-                    && resolve(library, api.command_ret, "mpv_command_ret")
-                    && resolve(library, api.command_async, "mpv_command_async")
-                    && resolve(library, api.get_property, "mpv_get_property")
-                    && resolve(library, api.free_node_contents, "mpv_free_node_contents")
-                    && resolve(library, api.render_context_create, "mpv_render_context_create")
-                    && resolve(library, api.render_context_set_update_callback,
-                               "mpv_render_context_set_update_callback")
-                    && resolve(library, api.render_context_render, "mpv_render_context_render")
-                    && resolve(library, api.render_context_free, "mpv_render_context_free");
+    const bool ok =
+        Library::resolve(library, api.create, "mpv_create") &&
+        Library::resolve(library, api.initialize, "mpv_initialize") &&
+        Library::resolve(library, api.terminate_destroy, "mpv_terminate_destroy") &&
+        Library::resolve(library, api.set_option_string, "mpv_set_option_string") &&
+        Library::resolve(library, api.set_wakeup_callback, "mpv_set_wakeup_callback") &&
+        Library::resolve(library, api.wait_event, "mpv_wait_event") &&
+        Library::resolve(library, api.command, "mpv_command") &&
+        Library::resolve(library, api.command_ret, "mpv_command_ret") &&
+        Library::resolve(library, api.command_async, "mpv_command_async") &&
+        Library::resolve(library, api.get_property, "mpv_get_property") &&
+        Library::resolve(library, api.free_node_contents, "mpv_free_node_contents") &&
+        Library::resolve(library, api.render_context_create, "mpv_render_context_create") &&
+        Library::resolve(library, api.render_context_set_update_callback,
+                         "mpv_render_context_set_update_callback") &&
+        Library::resolve(library, api.render_context_render, "mpv_render_context_render") &&
+        Library::resolve(library, api.render_context_free, "mpv_render_context_free");
     if (!ok) {
         qWarning("mpv: libmpv lacks a function this player needs");
-        return;
+        return false;
     }
-    g_api = api;
-    g_loaded = true;
+    return true;
 }
+
+Library g_library(fill);
 
 } // namespace
 
 const Api *loadApi()
 {
-    std::call_once(g_once, load);
-    return g_loaded ? &g_api : nullptr;
+    return g_library.load();
 }
 
 const Api &api()
 {
-    return g_api;
+    return g_library.api();
 }
 
 void preloadApi()
 {
-    std::thread([] { loadApi(); }).detach();
+    g_library.preload();
 }
 
 } // namespace Mpv
