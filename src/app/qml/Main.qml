@@ -33,66 +33,101 @@ ApplicationWindow {
     palette.toolTipText: Theme.primary
     palette.mid: Theme.separator
 
+    // The menu commands. Their shortcuts work from the start; each menu makes its rows
+    // the first time it opens, which keeps a dozen menu rows out of the first frame.
+    Action {
+        id: openFilesAction
+        text: qsTr("Open Files...")
+        shortcut: "Ctrl+O"
+        onTriggered: content.openFilePicker()
+    }
+    Action {
+        id: openFolderAction
+        text: qsTr("Open Folder...")
+        shortcut: "Ctrl+Shift+O"
+        onTriggered: content.openFolderPicker()
+    }
+    Action {
+        id: pasteAction
+        text: qsTr("Paste YouTube URL")
+        shortcut: "Ctrl+Shift+V"
+        onTriggered: {
+            const text = SystemClipboard.text()
+            if (text !== undefined)
+                window.youtubeService.urlInput = text
+        }
+    }
+    Action {
+        id: quitAction
+        text: qsTr("Quit")
+        shortcut: "Ctrl+Q"
+        onTriggered: Qt.quit()
+    }
+    // A text field with the focus takes Space for itself (shortcut override), so typing
+    // a space never toggles playback.
+    Action {
+        id: playPauseAction
+        text: qsTr("Play / Pause")
+        shortcut: "Space"
+        onTriggered: window.playerManager.togglePlayPause()
+    }
+    Action {
+        id: nextAction
+        text: qsTr("Next Track")
+        shortcut: "Ctrl+Right"
+        onTriggered: window.playerManager.playNext()
+    }
+    Action {
+        id: previousAction
+        text: qsTr("Previous Track")
+        shortcut: "Ctrl+Left"
+        onTriggered: window.playerManager.playPrevious()
+    }
+    Action {
+        id: volumeUpAction
+        text: qsTr("Volume Up")
+        shortcut: "Ctrl+Up"
+        onTriggered: window.playerManager.adjustVolume(0.1)
+    }
+    Action {
+        id: volumeDownAction
+        text: qsTr("Volume Down")
+        shortcut: "Ctrl+Down"
+        onTriggered: window.playerManager.adjustVolume(-0.1)
+    }
+
+    Component {
+        id: menuSeparator
+        MenuSeparator {}
+    }
+
+    // Gives `menu` its rows on its first opening: one per action, a separator for null.
+    function fillMenu(menu: Menu, entries: var) {
+        if (menu.count > 0)
+            return
+        for (const entry of entries) {
+            if (entry)
+                menu.addAction(entry)
+            else
+                menu.addItem(menuSeparator.createObject(menu))
+        }
+    }
+
     menuBar: MenuBar {
         Menu {
+            id: fileMenu
+            objectName: "fileMenu"
             title: qsTr("&File")
-            Action {
-                text: qsTr("Open Files...")
-                shortcut: "Ctrl+O"
-                onTriggered: content.openFilePicker()
-            }
-            Action {
-                text: qsTr("Open Folder...")
-                shortcut: "Ctrl+Shift+O"
-                onTriggered: content.openFolderPicker()
-            }
-            MenuSeparator {}
-            Action {
-                text: qsTr("Paste YouTube URL")
-                shortcut: "Ctrl+Shift+V"
-                onTriggered: {
-                    const text = SystemClipboard.text()
-                    if (text !== undefined)
-                        window.youtubeService.urlInput = text
-                }
-            }
-            MenuSeparator {}
-            Action {
-                text: qsTr("Quit")
-                shortcut: "Ctrl+Q"
-                onTriggered: Qt.quit()
-            }
+            onAboutToShow: window.fillMenu(fileMenu, [openFilesAction, openFolderAction, null,
+                                                      pasteAction, null, quitAction])
         }
         Menu {
+            id: viewMenu
+            objectName: "viewMenu"
             title: qsTr("&View")
-            // A text field with the focus takes Space for itself (shortcut override),
-            // so typing a space never toggles playback.
-            Action {
-                text: qsTr("Play / Pause")
-                shortcut: "Space"
-                onTriggered: window.playerManager.togglePlayPause()
-            }
-            Action {
-                text: qsTr("Next Track")
-                shortcut: "Ctrl+Right"
-                onTriggered: window.playerManager.playNext()
-            }
-            Action {
-                text: qsTr("Previous Track")
-                shortcut: "Ctrl+Left"
-                onTriggered: window.playerManager.playPrevious()
-            }
-            MenuSeparator {}
-            Action {
-                text: qsTr("Volume Up")
-                shortcut: "Ctrl+Up"
-                onTriggered: window.playerManager.adjustVolume(0.1)
-            }
-            Action {
-                text: qsTr("Volume Down")
-                shortcut: "Ctrl+Down"
-                onTriggered: window.playerManager.adjustVolume(-0.1)
-            }
+            onAboutToShow: window.fillMenu(viewMenu, [playPauseAction, nextAction,
+                                                      previousAction, null, volumeUpAction,
+                                                      volumeDownAction])
         }
     }
 
