@@ -74,29 +74,44 @@ TEST_F(PlayerTest, ToggleStopAndResumeDriveThePlayer)
     EXPECT_EQ(state.loadedUrls.size(), 1);
 }
 
+// At the last item, asked for the next one or ended, per repeat mode.
 struct LastItemCase
 {
     MediaPlayerManager::RepeatMode mode;
-    int expectedIndex; // after playNext() from the last item
+    bool ended;        // the item ended rather than the user pressing next
+    int expectedIndex;
+    bool playing;
+    double time;       // the position after it
 };
 
-class NextAtLastItem : public PlayerTest, public ::testing::WithParamInterface<LastItemCase>
+class AtTheLastItem : public PlayerTest, public ::testing::WithParamInterface<LastItemCase>
 {
 };
 
-TEST_P(NextAtLastItem, MovesOnlyWhenRepeatingAll)
+TEST_P(AtTheLastItem, OnlyRepeatAllMovesOnAndOnlyRepeatOneRestartsAtTheEnd)
 {
-    setRepeat(GetParam().mode);
+    const LastItemCase c = GetParam();
+    setRepeat(c.mode);
     player.play(items(3), 2);
-    player.playNext();
-    EXPECT_EQ(player.currentIndex(), GetParam().expectedIndex);
-    EXPECT_EQ(state.loadedUrls.size(), GetParam().expectedIndex == 2 ? 1 : 2);
+    fake->reportTime(50);
+    if (c.ended)
+        fake->finishCurrent();
+    else
+        player.playNext();
+    EXPECT_EQ(player.currentIndex(), c.expectedIndex);
+    EXPECT_EQ(state.loadedUrls.size(), c.expectedIndex == 2 ? 1 : 2);
+    EXPECT_EQ(player.isPlaying(), c.playing);
+    EXPECT_EQ(player.currentTime(), c.time);
 }
 
-INSTANTIATE_TEST_SUITE_P(RepeatModes, NextAtLastItem,
-                         ::testing::Values(LastItemCase{MediaPlayerManager::RepeatMode::off, 2},
-                                           LastItemCase{MediaPlayerManager::RepeatMode::all, 0},
-                                           LastItemCase{MediaPlayerManager::RepeatMode::one, 2}));
+using M = MediaPlayerManager::RepeatMode;
+INSTANTIATE_TEST_SUITE_P(RepeatModes, AtTheLastItem,
+                         ::testing::Values(LastItemCase{M::off, false, 2, true, 50},
+                                           LastItemCase{M::off, true, 2, false, 50},
+                                           LastItemCase{M::all, false, 0, true, 50},
+                                           LastItemCase{M::all, true, 0, true, 50},
+                                           LastItemCase{M::one, false, 2, true, 50},
+                                           LastItemCase{M::one, true, 2, true, 0}));
 
 TEST_F(PlayerTest, PreviousRestartsTheItemAfterThreeSecondsElseGoesBack)
 {
@@ -230,51 +245,30 @@ TEST_F(PlayerTest, RepeatModesCycleAndReadBackFromTheirStoredTitles)
 
 // End of an item ---------------------------------------------------------------------
 
-TEST_F(PlayerTest, EndWithRepeatOneRestartsTheSameItem)
+TEST_F(PlayerTest, EndWithRepeatOneRestartsEvenAPausedItemAndNextStillMovesOn)
 {
     setRepeat(RepeatMode::one);
     player.play(items(3), 1);
-    fake->reportTime(200);
-    player.pause(); // even a paused player (ended by a race) plays again
+    player.pause(); // ended by a race with the pause
     fake->finishCurrent();
-    EXPECT_EQ(player.currentIndex(), 1);
-    EXPECT_EQ(player.currentTime(), 0);
     EXPECT_TRUE(state.playing);
-    EXPECT_EQ(state.loadedUrls.size(), 1);
     EXPECT_EQ(state.seeks.last().value, 0);
-
-    player.playNext(); // the user still moves on
+    player.playNext();
     EXPECT_EQ(player.currentIndex(), 2);
 }
 
-TEST_F(PlayerTest, EndWithRepeatAllAdvancesAndWraps)
-{
-    setRepeat(RepeatMode::all);
-    player.play(items(2), 0);
-    fake->finishCurrent();
-    EXPECT_EQ(currentTitle(), u"B"_s);
-    fake->finishCurrent();
-    EXPECT_EQ(currentTitle(), u"A"_s);
-    EXPECT_TRUE(player.isPlaying());
-}
-
-TEST_F(PlayerTest, EndWithRepeatOffAdvancesThenStopsAtTheLastItem)
+TEST_F(PlayerTest, EndAdvancesThroughTheQueueAndIgnoresLateEndsOfReplacedItems)
 {
     player.play(items(3), 0);
     const auto first = state.currentItem;
     fake->finishCurrent();
     EXPECT_EQ(currentTitle(), u"B"_s);
-    fake->finish(first); // a late end of the replaced item counts for nothing
+    fake->finish(first);
     EXPECT_EQ(currentTitle(), u"B"_s);
     fake->finishCurrent();
-    fake->reportTime(59.5);
     fake->finishCurrent();
-    EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(currentTitle(), u"C"_s);
-    EXPECT_EQ(player.currentTime(), 59.5);
-    EXPECT_EQ(state.loadedUrls.size(), 3);
-
     player.playNext(); // ended: nothing follows
+    EXPECT_EQ(currentTitle(), u"C"_s);
     EXPECT_EQ(state.loadedUrls.size(), 3);
 }
 
