@@ -61,7 +61,6 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
     EXPECT_EQ(manager.activeCount(), 1);
 
     ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.9; }));
-    EXPECT_EQ(entry(0).status, Status::downloading);
     EXPECT_EQ(entry(0).statusMessage, u"[download]  90.0% of 1MiB"_s);
     fake.open(u"a"_s);
     ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.91; }));
@@ -76,8 +75,6 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
     EXPECT_EQ(entry(0).progress, 1.0);
     EXPECT_EQ(entry(0).statusMessage, u"Completed"_s);
     EXPECT_EQ(entry(0).outputURL, QUrl::fromLocalFile(folder + u"/song.mp4"_s));
-    EXPECT_EQ(entry(0).title, u"Song"_s);
-    EXPECT_EQ(manager.activeCount(), 0);
     EXPECT_EQ(manager.completedCount(), 1);
 }
 
@@ -166,17 +163,6 @@ TEST_F(DownloadManagerTest, FolderChangeAppliesToLaterDownloadsOnly)
     ASSERT_TRUE(waitUntil([&] { return manager.completedCount() == 2; }));
     EXPECT_EQ(entry(0).outputURL, QUrl::fromLocalFile(folder + u"/one.mp4"_s));
     EXPECT_EQ(entry(1).outputURL, QUrl::fromLocalFile(other + u"/two.mp4"_s));
-}
-
-TEST_F(DownloadManagerTest, ADownloadFolderThatIsNoFolderFailsTheDownload)
-{
-    const QString blocker = fake.root() + u"/file"_s;
-    QFile(blocker).open(QIODevice::WriteOnly);
-    manager.setDownloadDirectory(QUrl::fromLocalFile(blocker + u"/sub"_s));
-    manager.addDownload(fake.scenario(u"writes"_s, u": > \"$out_dir/x.mp4\" || exit 1"_s),
-                        u"X"_s, false);
-    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::failed; }));
-    EXPECT_TRUE(entry(0).statusMessage.startsWith("Download failed: "_L1));
 }
 
 TEST(DownloadManager, WithoutAServiceEntriesWait)

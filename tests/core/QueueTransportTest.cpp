@@ -69,6 +69,7 @@ TEST_F(PlayerTest, ToggleStopAndResumeDriveThePlayer)
     EXPECT_FALSE(player.isPlaying());
     EXPECT_FALSE(state.playing);
     EXPECT_EQ(player.currentTime(), 0);
+    ASSERT_FALSE(state.seeks.isEmpty());
     EXPECT_EQ(state.seeks.last().value, 0);
     EXPECT_EQ(currentTitle(), u"B"_s);
     EXPECT_EQ(state.loadedUrls.size(), 1);
@@ -252,6 +253,7 @@ TEST_F(PlayerTest, EndWithRepeatOneRestartsEvenAPausedItemAndNextStillMovesOn)
     player.pause(); // ended by a race with the pause
     fake->finishCurrent();
     EXPECT_TRUE(state.playing);
+    ASSERT_FALSE(state.seeks.isEmpty());
     EXPECT_EQ(state.seeks.last().value, 0);
     player.playNext();
     EXPECT_EQ(player.currentIndex(), 2);
