@@ -1,8 +1,6 @@
 #include "core/YouTubeService.h"
 #include "models/YouTubeVideoInfo.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QUuid>
 #include <gtest/gtest.h>
 #include <limits>
@@ -67,15 +65,6 @@ TEST(YouTubeVideoInfo, FormatsKeepOrderAndFallBackPerKey)
     EXPECT_TRUE(info.formats[2].isAudioOnly);
     EXPECT_TRUE(info.formats[3].quality.isEmpty());
     EXPECT_FALSE(info.formats[3].filesize);
-}
-
-TEST(YouTubeVideoInfo, OddTextIsKeptAsItIs)
-{
-    const QString title = u"AC/DC \"Live\"\n\u05e9\u05dc\u05d5\u05dd / \u0645\u0631\u062d\u0628\u0627"_s;
-    QJsonObject object{{u"title"_s, title}, {u"description"_s, QString(5'000'000, u'd')}};
-    const YouTubeVideoInfo info = parsed(QJsonDocument(object).toJson());
-    EXPECT_EQ(info.title, title);
-    EXPECT_EQ(info.description.size(), 5'000'000);
 }
 
 TEST(YouTubeVideoInfo, OutputThatIsNoObjectFails)
