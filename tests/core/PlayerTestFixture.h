@@ -1,11 +1,12 @@
 #pragma once
 
 #include "FakePlayerBackend.h"
+#include "TestItems.h"
 #include "core/MediaPlayerManager.h"
 
 #include <gtest/gtest.h>
 
-// A playback engine over a scripted player, and queues of named items.
+// The one place that builds the playback engine over the scripted player.
 class PlayerTest : public ::testing::Test
 {
 protected:
@@ -21,26 +22,15 @@ protected:
 
     static MediaItem item(const QString &name, QList<Chapter> chapters = {})
     {
-        MediaItem made;
-        made.title = name;
-        made.url = QUrl::fromLocalFile(QStringLiteral("/media/") + name + QStringLiteral(".mp3"));
-        made.chapters = std::move(chapters);
-        return made;
+        return TestItems::makeItem(name, 0, QString(), std::move(chapters));
     }
-
-    // Items named A, B, C, ...
-    static QList<MediaItem> items(int count)
-    {
-        QList<MediaItem> made;
-        for (int i = 0; i < count; ++i)
-            made.append(item(QString(QChar(u'A' + i))));
-        return made;
-    }
+    static QList<MediaItem> items(int count) { return TestItems::makeItems(count); }
 
     QString currentTitle() const
     {
         return player.currentItem() ? player.currentItem()->title : QString();
     }
+    QString queueText() const { return TestItems::titlesOf(player.queue()).join(QString()); }
     QString lastLoadedName() const
     {
         return state.loadedUrls.isEmpty() ? QString()

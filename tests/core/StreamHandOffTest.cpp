@@ -1,27 +1,20 @@
 // A streamed online video reaches the player as a one-item entry of the queue.
-#include "FakePlayerBackend.h"
 #include "FakeYtDlp.h"
+#include "PlayerTestFixture.h"
 #include "TestSupport.h"
-#include "core/MediaPlayerManager.h"
 #include "core/YouTubeService.h"
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
-TEST(StreamHandOff, StreamedFilePlaysAfterTheQueueAndNeverBeforeItIsComplete)
+using StreamHandOff = PlayerTest;
+
+TEST_F(StreamHandOff, StreamedFilePlaysAfterTheQueueAndNeverBeforeItIsComplete)
 {
     FakeYtDlp tool;
     YouTubeService service(tool.paths());
-    FakePlayerBackend::State state;
-    MediaPlayerManager player([&] { return std::make_unique<FakePlayerBackend>(state); });
     QObject::connect(&service, &YouTubeService::streamedItemReady, &player,
                      qOverload<const MediaItem &>(&MediaPlayerManager::play));
-
-    MediaItem queued;
-    queued.title = u"Already queued"_s;
-    queued.url = QUrl::fromLocalFile(u"/media/queued.mp3"_s);
-    player.play({queued}, 0);
+    player.play({item(u"Already queued"_s)}, 0);
 
     // The tool writes the file only once its gate opens; nothing may play before that.
     const QString address = tool.scenario(u"clip"_s, uR"SH(case "$*" in

@@ -109,7 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
         ShellCase{"answers", "#!/bin/sh\n[ \"$1 $2 $3\" = '-l -c which yt-dlp' ] && echo '  %1'\n",
                   true},
         ShellCase{"answersAMissingPath", "#!/bin/sh\necho /no/such/yt-dlp\n", false},
-        ShellCase{"answersNothing", "#!/bin/sh\nexit 1\n", false},
         ShellCase{"cannotStart", nullptr, false}),
     [](const auto &p) { return std::string(p.param.name); });
 
@@ -126,14 +125,6 @@ TEST_F(YouTubeServiceTest, AToolRemovedAfterItWasFoundStaysFoundAndFailsToLaunch
     EXPECT_TRUE(service.errorMessageText().startsWith(
         "Failed to fetch video info: Command failed: Failed to launch: "_L1))
         << service.errorMessageText().toStdString();
-
-    std::optional<YouTubeResult<QUrl>> downloaded;
-    service.download(u"https://youtu.be/x"_s, QUrl::fromLocalFile(fake.root()), false, {},
-                     [&](const YouTubeResult<QUrl> &r) { downloaded = r; });
-    const auto result = waitForResult(downloaded);
-    ASSERT_TRUE(result && !result->ok());
-    EXPECT_TRUE(result->error().description().startsWith("Command failed: Failed to launch: "_L1))
-        << result->error().description().toStdString();
     EXPECT_TRUE(fake.strayTempFiles().isEmpty()) << fake.strayTempFiles().join(u' ').toStdString();
 }
 
@@ -170,7 +161,7 @@ struct FetchCase
     const char *name;
     const char *scenario;
     const char *title;        // expected title, or nullptr when the fetch fails
-    const char *errorMessage; // expected message; "*" = the JSON parser's text
+    const char *errorMessage; // the expected message after "Failed to fetch video info: "
 };
 
 class FetchInfo : public YouTubeServiceTest, public testing::WithParamInterface<FetchCase>
@@ -194,15 +185,8 @@ TEST_P(FetchInfo, ReportsTheOutcomeAndLeavesNoFiles)
         EXPECT_FALSE(service.errorMessage());
     } else {
         EXPECT_FALSE(service.videoInfo());
-        const QString expected = QString::fromUtf8(GetParam().errorMessage);
-        const QString prefix = u"Failed to fetch video info: "_s;
-        if (expected == "*"_L1) {
-            EXPECT_TRUE(service.errorMessageText().startsWith(prefix));
-            EXPECT_GT(service.errorMessageText().size(), prefix.size());
-            EXPECT_FALSE(service.errorMessageText().contains("Failed to parse"_L1));
-        } else {
-            EXPECT_EQ(service.errorMessageText(), prefix + expected);
-        }
+        EXPECT_EQ(service.errorMessageText(),
+                  u"Failed to fetch video info: "_s + QString::fromUtf8(GetParam().errorMessage));
     }
     EXPECT_TRUE(fake.strayTempFiles().isEmpty()) << fake.strayTempFiles().join(u' ').toStdString();
 }
@@ -219,8 +203,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "Command failed: partial\n"},
         FetchCase{"undecodableError", "printf '\\377\\376' >&2; exit 1", nullptr,
                   "Command failed: Unknown error"},
-        FetchCase{"notJson", "echo 'Traceback: oops'", nullptr, "*"},
-        FetchCase{"undecodable", "printf '\\377\\376{\"title\": \"x\"}'", nullptr, "*"},
         FetchCase{"topLevelArray", "echo '[{\"title\": \"x\"}]'", nullptr,
                   "Failed to parse video information"}),
     [](const auto &p) { return std::string(p.param.name); });
@@ -378,27 +360,14 @@ TEST_P(Streaming, ReplacesThePreviousStreamAndReturnsTheNewFile)
 INSTANTIATE_TEST_SUITE_P(YouTubeService, Streaming, testing::Bool(),
                          [](const auto &p) { return p.param ? "audio" : "video"; });
 
-TEST_F(YouTubeServiceTest, StreamActionPlaysTheFileUnderTheVideosTitleOrShowsTheError)
+TEST_F(YouTubeServiceTest, StreamActionShowsWhyNothingPlays)
 {
     YouTubeService service(fake.paths());
-    QList<MediaItem> played;
-    QObject::connect(&service, &YouTubeService::streamedItemReady,
-                     [&](const MediaItem &item) { played << item; });
-
-    const QString address = fake.scenario(
-        u"video"_s,
-        uR"SH(case "$*" in
-  *--dump-json*) echo '{"title": "", "uploader": "U", "duration": 9}' ;;
-  *) : > "$out_dir/Named by tool.mp4" ;;
-esac)SH"_s);
+    int played = 0;
+    QObject::connect(&service, &YouTubeService::streamedItemReady, [&] { ++played; });
+    const QString address = fake.scenario(u"video"_s, u"echo '{\"title\": \"T\"}'"_s);
     service.fetchVideoInfo(address);
     ASSERT_TRUE(waitUntil([&] { return service.videoInfo().has_value(); }));
-    service.streamCurrentVideo(false);
-    ASSERT_TRUE(waitUntil([&] { return !played.isEmpty(); }));
-    EXPECT_EQ(played[0].title, u"Named by tool"_s);
-    EXPECT_EQ(played[0].artist, u"U"_s);
-    EXPECT_EQ(played[0].youtubeURL, address);
-    EXPECT_TRUE(played[0].isVideo);
 
     // The tool succeeds but writes nothing; then it fails.
     for (const auto &[code, message] :
@@ -413,7 +382,7 @@ esac)SH"_s);
         EXPECT_FALSE(service.isStreaming());
         EXPECT_TRUE(service.videoInfo());
     }
-    EXPECT_EQ(played.size(), 1);
+    EXPECT_EQ(played, 0);
     EXPECT_TRUE(fake.strayTempFiles().isEmpty());
 }
 
@@ -456,107 +425,82 @@ TEST_F(YouTubeServiceTest, PrivateDirectoryNeverUsesANameHeldBySomethingElse)
 
 // ---- Downloads ------------------------------------------------------------------
 
-struct Reports
+// A download ends with the file it produced (after a conversion or a merge, the newest
+// visible file of the folder) or with the tool's text, and reports no progress after that.
+struct DownloadCase
 {
-    std::vector<std::pair<double, QString>> progress;
-    std::optional<YouTubeResult<QUrl>> result;
+    const char *name;
+    const char *scenario;
+    bool audioOnly;
+    int progressReports;
+    const char *file;  // the expected file, or nullptr when it fails with:
+    const char *error;
 };
 
-void startDownload(YouTubeService &service, const QString &address, const QString &folder,
-                   bool audioOnly, Reports &reports)
+class Download : public YouTubeServiceTest, public testing::WithParamInterface<DownloadCase>
 {
-    service.download(
-        address, QUrl::fromLocalFile(folder), audioOnly,
-        [&reports](double f, const QString &m) {
-            EXPECT_FALSE(reports.result) << "progress after completion";
-            reports.progress.emplace_back(f, m);
-        },
-        [&reports](const YouTubeResult<QUrl> &r) { reports.result = r; });
-}
+};
 
-TEST_F(YouTubeServiceTest, AudioDownloadFindsTheConvertedFile)
+TEST_P(Download, EndsWithTheFileProducedOrTheToolsText)
 {
+    const DownloadCase &c = GetParam();
     YouTubeService service(fake.paths());
     const QString folder = fake.root() + u"/100% music"_s;
     QDir().mkpath(folder);
-    const QString address = fake.scenario(u"audio"_s, uR"SH(
-echo "[youtube] abc: Downloading webpage"
+    if (c.file) { // an earlier download, older than what this one produces
+        QFile older(folder + u"/older.mp4"_s);
+        older.open(QIODevice::WriteOnly);
+        older.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                          QFileDevice::FileModificationTime);
+    }
+
+    std::optional<YouTubeResult<QUrl>> result;
+    int progressReports = 0;
+    service.download(
+        fake.scenario(u"d"_s, QString::fromUtf8(c.scenario)), QUrl::fromLocalFile(folder + u'/'),
+        c.audioOnly,
+        [&](double, const QString &) {
+            EXPECT_FALSE(result) << "progress after completion";
+            ++progressReports;
+        },
+        [&](const YouTubeResult<QUrl> &r) { result = r; });
+    ASSERT_TRUE(waitForResult(result));
+    EXPECT_EQ(progressReports, c.progressReports);
+    if (c.file) {
+        ASSERT_TRUE(result->ok()) << result->error().description().toStdString();
+        EXPECT_EQ(result->value(), QUrl::fromLocalFile(folder + u'/' + QString::fromUtf8(c.file)));
+    } else {
+        ASSERT_FALSE(result->ok());
+        EXPECT_EQ(result->error().description(), QString::fromUtf8(c.error));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    YouTubeService, Download,
+    testing::Values(
+        DownloadCase{"convertedAudio", R"SH(
 echo "[download] Destination: $out_dir/T.webm"
 printf '[download]  45.3%% of 1.00MiB at 2.00MiB/s ETA 00:00\n[down'
 sleep 0.05
 printf 'load] 100%% of 1.00MiB in 00:00:00\n'
 echo "[ExtractAudio] Destination: $out_dir/T.m4a"
 : > "$out_dir/T.m4a"
-echo "Deleting original file $out_dir/T.webm (pass -k to keep)"
-)SH"_s);
-    Reports reports;
-    startDownload(service, address, folder, true, reports);
-    ASSERT_TRUE(waitForResult(reports.result));
-    ASSERT_TRUE(reports.result->ok()) << reports.result->error().description().toStdString();
-    EXPECT_EQ(reports.result->value(), QUrl::fromLocalFile(folder + u"/T.m4a"_s));
-
-    ASSERT_EQ(reports.progress.size(), 4u);
-    EXPECT_DOUBLE_EQ(reports.progress[0].first, 0.453);
-    EXPECT_EQ(reports.progress[0].second, u"[download]  45.3% of 1.00MiB at 2.00MiB/s ETA 00:00"_s);
-    EXPECT_EQ(reports.progress[1], std::pair(1.0, u"[download] 100% of 1.00MiB in 00:00:00"_s));
-    EXPECT_EQ(reports.progress[2], std::pair(0.95, u"Converting audio..."_s));
-    EXPECT_EQ(reports.progress[3], std::pair(0.95, u"Converting audio..."_s));
-}
-
-TEST_F(YouTubeServiceTest, MergedVideoIsFoundAsTheNewestFile)
-{
-    YouTubeService service(fake.paths());
-    const QString folder = fake.root() + u"/videos"_s;
-    QDir().mkpath(folder);
-    QFile(folder + u"/older.mp4"_s).open(QIODevice::WriteOnly);
-    QFile(folder + u"/older.mp4"_s).setFileTime(QDateTime::currentDateTime().addDays(-1),
-                                                QFileDevice::FileModificationTime);
-    const QString address = fake.scenario(u"merge"_s, uR"SH(
+echo "Deleting original file $out_dir/T.webm (pass -k to keep)")SH",
+                     true, 4, "T.m4a", nullptr},
+        DownloadCase{"mergedVideo", R"SH(
 echo "[download] Destination: $out_dir/T.f137.mp4"
 echo "[download] Destination: $out_dir/T.f140.m4a"
 echo "[Merger] Merging formats into \"$out_dir/T.mp4\""
-: > "$out_dir/T.mp4"; : > "$out_dir/.T.hidden"
-)SH"_s);
-    Reports reports;
-    startDownload(service, address, folder + u'/', false, reports);
-    ASSERT_TRUE(waitForResult(reports.result) && reports.result->ok());
-    EXPECT_EQ(reports.result->value(), QUrl::fromLocalFile(folder + u"/T.mp4"_s));
-}
-
-struct FailureCase
-{
-    const char *name;
-    const char *scenario;
-    const char *description;
-};
-
-class DownloadFailure : public YouTubeServiceTest, public testing::WithParamInterface<FailureCase>
-{
-};
-
-TEST_P(DownloadFailure, IsReportedWithItsText)
-{
-    YouTubeService service(fake.paths());
-    const QString folder = fake.root() + u"/empty"_s;
-    QDir().mkpath(folder);
-    Reports reports;
-    startDownload(service, fake.scenario(u"f"_s, QString::fromUtf8(GetParam().scenario)), folder,
-                  false, reports);
-    ASSERT_TRUE(waitForResult(reports.result));
-    ASSERT_FALSE(reports.result->ok());
-    EXPECT_EQ(reports.result->error().description(), QString::fromUtf8(GetParam().description));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    YouTubeService, DownloadFailure,
-    testing::Values(
-        FailureCase{"toolText", "echo '[download]  5.0%'; echo 'ERROR: HTTP Error 404' >&2; exit 1",
-                    "Download failed: ERROR: HTTP Error 404\n"},
-        FailureCase{"noText", "exit 1", "Download failed: "},
-        FailureCase{"undecodableText", "printf '\\377\\376' >&2; exit 1",
-                    "Download failed: Unknown error"},
-        FailureCase{"nothingProduced", "echo \"[download] Destination: $out_dir/gone.mp4\"",
-                    "Downloaded file not found"}),
+: > "$out_dir/T.mp4"; : > "$out_dir/.T.hidden")SH",
+                     false, 0, "T.mp4", nullptr},
+        DownloadCase{"toolText",
+                     "echo '[download]  5.0%'; echo 'ERROR: HTTP Error 404' >&2; exit 1", false,
+                     1, nullptr, "Download failed: ERROR: HTTP Error 404\n"},
+        DownloadCase{"noText", "exit 1", false, 0, nullptr, "Download failed: "},
+        DownloadCase{"undecodableText", "printf '\\377\\376' >&2; exit 1", false, 0, nullptr,
+                     "Download failed: Unknown error"},
+        DownloadCase{"nothingProduced", "echo \"[download] Destination: $out_dir/gone.mp4\"",
+                     false, 0, nullptr, "Downloaded file not found"}),
     [](const auto &p) { return std::string(p.param.name); });
 
 // ---- Teardown -------------------------------------------------------------------

@@ -61,13 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"CaseIgnoredNumbersByValue", {u"Chapter 1"_s, u"chapter 2"_s, u"Chapter 10"_s}},
         OrderCase{"LowerCaseBeforeLaterUpperCase", {u"apple"_s, u"Banana"_s, u"cherry"_s}},
         OrderCase{"RightToLeftFirst", {u"كتاب 2"_s, u"كتاب 10"_s, u"Apple"_s, u"Zebra"_s}},
-        OrderCase{"HebrewBeforeLatin", {u"פרק 3"_s, u"פרק 20"_s, u"Aleph"_s}},
         OrderCase{"DigitsTouchingLetters", {u"ch1"_s, u"ch2x"_s, u"ch10a"_s}},
         OrderCase{"TitlesOfDigitsOnly", {u"٢"_s, u"١٠٠"_s, u"9"_s, u"10"_s}},
         OrderCase{"LeadingZeros", {u"Track 007"_s, u"Track 9"_s, u"Track 010"_s}},
         OrderCase{"RunMixingScriptsIsOneNumber", {u"x 9"_s, u"x 1٢"_s, u"x 13"_s}},
         OrderCase{"ArabicDiacriticsIgnored", {u"كتاب ٩"_s, u"كِتَاب ١٠"_s, u"كتاب ١١"_s}},
-        OrderCase{"PersianDigits", {u"فصل ۹"_s, u"فصل ۱۰"_s}},
         // A shared leading digit: ICU's compare() skips the common prefix and misreads
         // digits other than ASCII after it.
         OrderCase{"SharedLeadingArabicIndicDigit", {u"פרק ١٧"_s, u"פרק ١٠٠"_s}},

@@ -77,23 +77,6 @@ QStringList RandomTexts::take(int count)
     return texts;
 }
 
-MediaItem item(const QString &title, qint64 sortIndex, const QString &album)
-{
-    MediaItem m;
-    m.title = title;
-    m.sortIndex = sortIndex;
-    m.album = album;
-    return m;
-}
-
-QStringList titlesOf(const QList<MediaItem> &items)
-{
-    QStringList titles;
-    for (const MediaItem &m : items)
-        titles.append(m.title);
-    return titles;
-}
-
 } // namespace SortTestSupport
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/MediaItem.h"
+#include "TestItems.h"
 
 #include <QList>
 #include <QString>
@@ -39,9 +39,11 @@ private:
     QStringList m_seen;
 };
 
-MediaItem item(const QString &title, qint64 sortIndex = 0, const QString &album = QString());
-
-QStringList titlesOf(const QList<MediaItem> &items);
+using TestItems::titlesOf;
+inline MediaItem item(const QString &title, qint64 sortIndex = 0, const QString &album = {})
+{
+    return TestItems::makeItem(title, sortIndex, album);
+}
 
 // Names parameterised cases after the `name` field of their parameter.
 struct CaseName
