@@ -44,12 +44,14 @@ void YtDlpDownload::onExited(bool succeeded, int exitCode)
         complete(YouTubeError::downloadFailed(errorText));
         return;
     }
-    complete(locateProducedFile(m_parser.destination(), m_candidateExtensions, m_folder));
+    complete(locateProducedFile(m_parser.destination(), m_candidateExtensions, m_folder,
+                                m_startedAt));
 }
 
 YouTubeResult<QUrl> YtDlpDownload::locateProducedFile(const std::optional<QString> &destination,
                                                       const QStringList &candidateExtensions,
-                                                      const QString &folder)
+                                                      const QString &folder,
+                                                      const QDateTime &startedAt)
 {
     if (destination && !destination->isEmpty()) {
         const QFileInfo announced(*destination);
@@ -70,6 +72,13 @@ YouTubeResult<QUrl> YtDlpDownload::locateProducedFile(const std::optional<QStrin
     if (!dir.exists())
         return YouTubeError::fileNotFound();
     QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    // yt-dlp dates its files by the server's Last-Modified header, so the modification
+    // time cannot tell a new file from an old one; the status-change time can (the tool
+    // cannot set it). A second of slack covers file systems with coarse timestamps.
+    const QDateTime notBefore = startedAt.addSecs(-1);
+    entries.removeIf([&notBefore](const QFileInfo &entry) {
+        return entry.metadataChangeTime() < notBefore;
+    });
     std::stable_sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
         return a.lastModified() > b.lastModified();
     });

@@ -4,6 +4,7 @@
 #include "YtDlpInvocation.h"
 #include "models/YouTubeError.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -36,10 +37,12 @@ public:
     ~YtDlpDownload() override;
 
     // The file yt-dlp produced in `folder`, by the announced destination, else the
-    // newest visible file of the folder.
+    // newest visible file of the folder that was written since `startedAt` (a file
+    // already there, such as an earlier download, is never taken for this one's).
     static YouTubeResult<QUrl> locateProducedFile(const std::optional<QString> &destination,
                                                   const QStringList &candidateExtensions,
-                                                  const QString &folder);
+                                                  const QString &folder,
+                                                  const QDateTime &startedAt);
 
 private:
     void onExited(bool succeeded, int exitCode);
@@ -48,6 +51,7 @@ private:
     std::unique_ptr<YtDlpProcess> m_process;
     DownloadProgressParser m_parser;
     QString m_folder;
+    QDateTime m_startedAt = QDateTime::currentDateTimeUtc();
     QStringList m_candidateExtensions;
     ProgressCallback m_onProgress;
     Completion m_done;

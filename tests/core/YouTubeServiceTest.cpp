@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QSignalSpy>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -426,7 +427,8 @@ TEST_F(YouTubeServiceTest, PrivateDirectoryNeverUsesANameHeldBySomethingElse)
 // ---- Downloads ------------------------------------------------------------------
 
 // A download ends with the file it produced (after a conversion or a merge, the newest
-// visible file of the folder) or with the tool's text, and reports no progress after that.
+// visible file of the folder written since it started; never an earlier download's) or
+// with the tool's text, and reports no progress after that.
 struct DownloadCase
 {
     const char *name;
@@ -435,6 +437,8 @@ struct DownloadCase
     int progressReports;
     const char *file;  // the expected file, or nullptr when it fails with:
     const char *error;
+    // The earlier download is left to age past the timestamp slack first.
+    bool earlierFileAged = false;
 };
 
 class Download : public YouTubeServiceTest, public testing::WithParamInterface<DownloadCase>
@@ -447,12 +451,14 @@ TEST_P(Download, EndsWithTheFileProducedOrTheToolsText)
     YouTubeService service(fake.paths());
     const QString folder = fake.root() + u"/100% music"_s;
     QDir().mkpath(folder);
-    if (c.file) { // an earlier download, older than what this one produces
+    { // an earlier download, older than what this one produces
         QFile older(folder + u"/older.mp4"_s);
         older.open(QIODevice::WriteOnly);
         older.setFileTime(QDateTime::currentDateTime().addDays(-1),
                           QFileDevice::FileModificationTime);
     }
+    if (c.earlierFileAged)
+        QThread::msleep(1100);
 
     std::optional<YouTubeResult<QUrl>> result;
     int progressReports = 0;
@@ -500,7 +506,7 @@ echo "[Merger] Merging formats into \"$out_dir/T.mp4\""
         DownloadCase{"undecodableText", "printf '\\377\\376' >&2; exit 1", false, 0, nullptr,
                      "Download failed: Unknown error"},
         DownloadCase{"nothingProduced", "echo \"[download] Destination: $out_dir/gone.mp4\"",
-                     false, 0, nullptr, "Downloaded file not found"}),
+                     false, 0, nullptr, "Downloaded file not found", true}),
     [](const auto &p) { return std::string(p.param.name); });
 
 // ---- Teardown -------------------------------------------------------------------
