@@ -5,10 +5,13 @@
 #include "DownloadsModel.h"
 #include "FakePlayerBackend.h"
 #include "FakeYtDlp.h"
+#include "LibraryCounts.h"
+#include "LibraryItemsModel.h"
 #include "LibraryListModel.h"
 #include "MediaRows.h"
 #include "PlaylistItemsModel.h"
 #include "PlaylistListModel.h"
+#include "TestItems.h"
 #include "TestSupport.h"
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
@@ -26,6 +29,7 @@
 using namespace Qt::StringLiterals;
 using Tester = QAbstractItemModelTester;
 using SortOrder = LibraryManager::SortOrder;
+using TestItems::titlesOf;
 
 namespace {
 
@@ -102,13 +106,6 @@ protected:
         ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
         // Rows gathered in the last turn.
         QCoreApplication::processEvents();
-    }
-    QStringList titlesOf(const QList<MediaItem> &items)
-    {
-        QStringList out;
-        for (const MediaItem &item : items)
-            out.append(item.title);
-        return out;
     }
 
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/models-XXXXXX"_s};
@@ -388,6 +385,77 @@ TEST(ChapterModelTest, RowsNameTheirChapterForTheSeek)
     EXPECT_TRUE(model.index(1, 0).data(ChapterModel::IsCurrentRole).toBool());
     EXPECT_FALSE(model.index(0, 0).data(ChapterModel::IsCurrentRole).toBool());
     EXPECT_EQ(changed.count(), 2); // the row losing the mark and the row gaining it
+}
+
+TEST_F(ListModelsTest, ImportedItemsArriveAsInsertedRowsAndAResortResets)
+{
+    LibraryItemsModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLibrary(&library);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    import({u"b 2.mp3"_s, u"b 10.mp3"_s, u"b 1.mp3"_s});
+    EXPECT_EQ(inserted.count(), 3);
+    // One batch arrives in natural order already: the closing re-sort changes nothing.
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(column(model, "title"), (QStringList{u"b 1"_s, u"b 2"_s, u"b 10"_s}));
+
+    // A second batch interleaves with the first (first files, then second files...)
+    // when the library re-sorts: the rows are rebuilt once.
+    import({u"a 2.mp3"_s, u"a 1.mp3"_s});
+    EXPECT_EQ(inserted.count(), 5);
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(column(model, "title"),
+              (QStringList{u"a 1"_s, u"b 1"_s, u"a 2"_s, u"b 2"_s, u"b 10"_s}));
+}
+
+TEST_F(ListModelsTest, RemovingAnItemRemovesOneRow)
+{
+    import({u"x 1.mp3"_s, u"x 2.mp3"_s, u"x 3.mp3"_s});
+    LibraryItemsModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLibrary(&library);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    library.removeItem(library.allItems().at(1));
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed.first().at(1).toInt(), 1);
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(column(model, "title"), (QStringList{u"x 1"_s, u"x 3"_s}));
+}
+
+TEST_F(ListModelsTest, PlaylistRowsFollowCreationAndDeletion)
+{
+    PlaylistListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLibrary(&library);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+
+    library.createPlaylist(u"Road"_s, {}, false);
+    library.createPlaylist(u"كتاب"_s, {}, true);
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(column(model, "name"), (QStringList{u"Road"_s, u"كتاب"_s}));
+    EXPECT_EQ(model.index(1, 0).data(model.roleNames().key("isAudiobook")).toBool(), true);
+
+    library.deletePlaylist(library.playlists().first());
+    EXPECT_EQ(removed.count(), 1);
+    EXPECT_EQ(column(model, "name"), (QStringList{u"كتاب"_s}));
+}
+
+TEST_F(ListModelsTest, BadgeCountsFollowTheSearchForVideosOnly)
+{
+    LibraryCounts counts;
+    counts.setLibrary(&library);
+    import({u"song.mp3"_s, u"talk.m4a"_s, u"clip.mp4"_s});
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return counts.itemCount() == 3; }));
+    EXPECT_EQ(counts.videoCount(), 1);
+
+    library.setSearchText(u"song"_s);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return counts.videoCount() == 0; }));
+    EXPECT_EQ(counts.itemCount(), 3);
 }
 
 } // namespace

@@ -1,17 +1,12 @@
-// The C++ side of the views: list models, artwork decoding, icons, appearance, tabs.
+// The C++ side of the views: artwork decoding, icons, appearance, tabs, clipboard.
 #include "ArtworkCache.h"
-#include "LibraryCounts.h"
-#include "LibraryItemsModel.h"
-#include "PlaylistListModel.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
 #include "TestSupport.h"
 #include "ViewText.h"
-#include "core/LibraryManager.h"
 #include "platform/Appearance.h"
 #include "platform/Clipboard.h"
 
-#include <QAbstractItemModelTester>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
@@ -21,133 +16,12 @@
 #include <QImage>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Records come from the file name: "x.mp4" is a video, everything else audio.
-LibraryManager::ItemFactory nameFactory()
-{
-    return [](const QUrl &url, qint64 sortIndex) {
-        MediaItem item;
-        item.url = url;
-        item.title = MediaItem::titleFromURL(url);
-        item.sortIndex = sortIndex;
-        item.isVideo = MediaItem::isVideoExtension(url.fileName());
-        return item;
-    };
-}
-
-class LibraryModelsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    QList<QUrl> files(const QStringList &names)
-    {
-        QList<QUrl> urls;
-        for (const QString &name : names) {
-            QFile file(dir.filePath(name));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            urls.append(QUrl::fromLocalFile(file.fileName()));
-        }
-        return urls;
-    }
-    void import(const QStringList &names)
-    {
-        library.addFiles(files(names));
-        ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
-        QCoreApplication::processEvents();
-    }
-
-    QTemporaryDir dir;
-    LibraryManager library{nameFactory()};
-};
-
-QStringList column(const QAbstractItemModel &model, const QByteArray &role)
-{
-    const int r = model.roleNames().key(role);
-    QStringList out;
-    for (int row = 0; row < model.rowCount(); ++row)
-        out.append(model.index(row, 0).data(r).toString());
-    return out;
-}
-
-TEST_F(LibraryModelsTest, ImportedItemsArriveAsInsertedRowsAndAResortResets)
-{
-    LibraryItemsModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setLibrary(&library);
-    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-
-    import({u"b 2.mp3"_s, u"b 10.mp3"_s, u"b 1.mp3"_s});
-    EXPECT_EQ(inserted.count(), 3);
-    // One batch arrives in natural order already: the closing re-sort changes nothing.
-    EXPECT_EQ(reset.count(), 0);
-    EXPECT_EQ(column(model, "title"), (QStringList{u"b 1"_s, u"b 2"_s, u"b 10"_s}));
-
-    // A second batch interleaves with the first (first files, then second files...)
-    // when the library re-sorts: the rows are rebuilt once.
-    import({u"a 2.mp3"_s, u"a 1.mp3"_s});
-    EXPECT_EQ(inserted.count(), 5);
-    EXPECT_EQ(reset.count(), 1);
-    EXPECT_EQ(column(model, "title"),
-              (QStringList{u"a 1"_s, u"b 1"_s, u"a 2"_s, u"b 2"_s, u"b 10"_s}));
-}
-
-TEST_F(LibraryModelsTest, RemovingAnItemRemovesOneRow)
-{
-    import({u"x 1.mp3"_s, u"x 2.mp3"_s, u"x 3.mp3"_s});
-    LibraryItemsModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setLibrary(&library);
-    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-
-    library.removeItem(library.allItems().at(1));
-    ASSERT_EQ(removed.count(), 1);
-    EXPECT_EQ(removed.first().at(1).toInt(), 1);
-    EXPECT_EQ(reset.count(), 0);
-    EXPECT_EQ(column(model, "title"), (QStringList{u"x 1"_s, u"x 3"_s}));
-}
-
-TEST_F(LibraryModelsTest, PlaylistRowsFollowCreationAndDeletion)
-{
-    PlaylistListModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setLibrary(&library);
-    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-
-    library.createPlaylist(u"Road"_s, {}, false);
-    library.createPlaylist(u"كتاب"_s, {}, true);
-    EXPECT_EQ(inserted.count(), 2);
-    EXPECT_EQ(column(model, "name"), (QStringList{u"Road"_s, u"كتاب"_s}));
-    EXPECT_EQ(model.index(1, 0).data(model.roleNames().key("isAudiobook")).toBool(), true);
-
-    library.deletePlaylist(library.playlists().first());
-    EXPECT_EQ(removed.count(), 1);
-    EXPECT_EQ(column(model, "name"), (QStringList{u"كتاب"_s}));
-}
-
-TEST_F(LibraryModelsTest, BadgeCountsFollowTheSearchForVideosOnly)
-{
-    LibraryCounts counts;
-    counts.setLibrary(&library);
-    import({u"song.mp3"_s, u"talk.m4a"_s, u"clip.mp4"_s});
-    EXPECT_TRUE(TestSupport::waitUntil([&] { return counts.itemCount() == 3; }));
-    EXPECT_EQ(counts.videoCount(), 1);
-
-    library.setSearchText(u"song"_s);
-    EXPECT_TRUE(TestSupport::waitUntil([&] { return counts.videoCount() == 0; }));
-    EXPECT_EQ(counts.itemCount(), 3);
-}
 
 // A picture of the given size, encoded as PNG.
 QByteArray pngOf(const QSize &size, QColor color = Qt::red)
