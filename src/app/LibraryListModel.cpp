@@ -81,17 +81,9 @@ bool LibraryListModel::inStoreOrder() const
     return m_videosOnly || m_sortOrder == LibraryManager::SortOrder::DateAdded;
 }
 
-// The test the library's search index makes, for one record.
 bool LibraryListModel::matches(const MediaItem &item) const
 {
-    if (m_videosOnly && !item.isVideo)
-        return false;
-    const QString &text = m_library->searchText();
-    if (text.isEmpty())
-        return true;
-    const QString needle = text.toLower();
-    return item.title.toLower().contains(needle) || item.artist.toLower().contains(needle)
-           || item.album.toLower().contains(needle);
+    return (!m_videosOnly || item.isVideo) && m_library->matchesSearch(item);
 }
 
 void LibraryListModel::onItemAppended(const MediaItem &item)

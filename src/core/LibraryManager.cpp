@@ -140,6 +140,11 @@ const QList<qsizetype> &LibraryManager::filteredPositions() const
     return m_filtered;
 }
 
+bool LibraryManager::matchesSearch(const MediaItem &item) const
+{
+    return m_searchText.isEmpty() || LibrarySearchIndex::matches(item, m_searchText.toLower());
+}
+
 QList<MediaItem> LibraryManager::filteredItems() const
 {
     if (m_searchText.isEmpty())

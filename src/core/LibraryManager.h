@@ -60,6 +60,8 @@ public:
     // The items of allItems whose lower-cased title, artist or album contains the
     // lower-cased search text (all items when it is empty), in order.
     QList<MediaItem> filteredItems() const;
+    // Whether one record passes that test.
+    bool matchesSearch(const MediaItem &item) const;
     // The video items of filteredItems.
     QList<MediaItem> videoItems() const;
     // filteredItems in the given order (stable).

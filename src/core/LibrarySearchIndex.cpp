@@ -23,15 +23,19 @@ void LibrarySearchIndex::append(const MediaItem &item)
     m_starts.push_back(m_text.size());
 }
 
+bool LibrarySearchIndex::matches(const MediaItem &item, const QString &needle)
+{
+    return item.title.toLower().contains(needle) || item.artist.toLower().contains(needle)
+           || item.album.toLower().contains(needle);
+}
+
 QList<qsizetype> LibrarySearchIndex::search(const QString &needle,
                                             const QList<MediaItem> &items) const
 {
     QList<qsizetype> result;
     if (needle.contains(separator)) {
         for (qsizetype i = 0; i < items.size(); ++i) {
-            const MediaItem &item = items[i];
-            if (item.title.toLower().contains(needle) || item.artist.toLower().contains(needle)
-                || item.album.toLower().contains(needle))
+            if (matches(items[i], needle))
                 result.append(i);
         }
         return result;

@@ -17,6 +17,10 @@ public:
     void append(const MediaItem &item);
     qsizetype size() const { return qsizetype(m_starts.size()) - 1; }
 
+    // The rule for one item: its lower-cased title, artist or album contains `needle`
+    // (already lower-cased).
+    static bool matches(const MediaItem &item, const QString &needle);
+
     // Positions of the items matching `needle` (already lower-cased), ascending.
     QList<qsizetype> search(const QString &needle, const QList<MediaItem> &items) const;
 
