@@ -175,3 +175,16 @@ void IdListModel::refreshAll(const QList<int> &roles)
     if (!m_ids.isEmpty())
         Q_EMIT dataChanged(index(0), index(int(m_ids.size() - 1)), roles);
 }
+
+int IdListModel::rowOfId(const QString &id) const
+{
+    const QUuid uuid = QUuid::fromString(id);
+    if (uuid.isNull())
+        return -1;
+    return int(m_ids.indexOf(uuid));
+}
+
+QString IdListModel::idAt(int row) const
+{
+    return row >= 0 && row < m_ids.size() ? m_ids.at(row).toString(QUuid::WithoutBraces) : QString();
+}

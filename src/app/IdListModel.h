@@ -19,6 +19,10 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int count() const { return int(m_ids.size()); }
+    // The first row holding the record with that id (QUuid text, braces optional); -1 when none.
+    Q_INVOKABLE int rowOfId(const QString &id) const;
+    // The id of a row (QUuid text without braces); empty out of range.
+    Q_INVOKABLE QString idAt(int row) const;
 
 Q_SIGNALS:
     void countChanged();

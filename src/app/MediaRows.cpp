@@ -15,7 +15,8 @@ QHash<int, QByteArray> MediaRows::roleNames()
             {ArtistIsRTLRole, "artistIsRTL"},
             {AlbumIsRTLRole, "albumIsRTL"},
             {ItemIdRole, "itemId"},
-            {ChapterCountRole, "chapterCount"}};
+            {ChapterCountRole, "chapterCount"},
+            {UrlRole, "fileUrl"}};
 }
 
 QVariant MediaRows::data(const MediaItem &item, int role)
@@ -33,6 +34,7 @@ QVariant MediaRows::data(const MediaItem &item, int role)
     case AlbumIsRTLRole: return RTLSupport::isRTL(item.album);
     case ItemIdRole: return item.id.toString(QUuid::WithoutBraces);
     case ChapterCountRole: return int(item.chapters.size());
+    case UrlRole: return item.url;
     }
     return {};
 }

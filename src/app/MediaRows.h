@@ -21,6 +21,7 @@ enum Role {
     AlbumIsRTLRole,
     ItemIdRole,
     ChapterCountRole,
+    UrlRole,
 };
 
 QHash<int, QByteArray> roleNames();

@@ -33,6 +33,11 @@ bool PlayerItemInfo::hasItem() const
     return m_player && m_player->currentItem().has_value();
 }
 
+QString PlayerItemInfo::itemId() const
+{
+    return hasItem() ? m_player->currentItem()->id.toString(QUuid::WithoutBraces) : QString();
+}
+
 QString PlayerItemInfo::title() const
 {
     return hasItem() ? m_player->currentItem()->title : QString();

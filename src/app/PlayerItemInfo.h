@@ -16,6 +16,8 @@ class PlayerItemInfo : public QObject
     QML_ELEMENT
     Q_PROPERTY(MediaPlayerManager *player READ player WRITE setPlayer NOTIFY playerChanged)
     Q_PROPERTY(bool hasItem READ hasItem NOTIFY itemChanged)
+    // The current item's id (QUuid text without braces), empty without one.
+    Q_PROPERTY(QString itemId READ itemId NOTIFY itemChanged)
     Q_PROPERTY(QString title READ title NOTIFY itemChanged)
     Q_PROPERTY(QString artist READ artist NOTIFY itemChanged)
     Q_PROPERTY(QString album READ album NOTIFY itemChanged)
@@ -33,6 +35,7 @@ public:
     void setPlayer(MediaPlayerManager *player);
 
     bool hasItem() const;
+    QString itemId() const;
     QString title() const;
     QString artist() const;
     QString album() const;

@@ -23,6 +23,7 @@ class Theme : public QObject
     Q_PROPERTY(QColor chapterMark READ chapterMark CONSTANT)
     Q_PROPERTY(QColor separator READ separator CONSTANT)
     Q_PROPERTY(QColor warning READ warning CONSTANT)
+    Q_PROPERTY(QColor destructive READ destructive CONSTANT)
     Q_PROPERTY(int fontTiny READ fontTiny CONSTANT)
     Q_PROPERTY(int fontSmall READ fontSmall CONSTANT)
     Q_PROPERTY(int fontFootnote READ fontFootnote CONSTANT)
@@ -122,6 +123,8 @@ public:
     QColor separator() const { return m_colors.separator; }
     // Warnings (a missing tool); the same orange as chapter marks.
     QColor warning() const { return m_colors.chapterMark; }
+    // Menu entries that delete or remove.
+    QColor destructive() const { return isDark() ? QColor(0xff, 0x69, 0x61) : QColor(0xd7, 0x00, 0x15); }
 
     // Type sizes, in points (pixel sizes at 1x).
     int fontTiny() const { return 10; } // chapter start times

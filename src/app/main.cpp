@@ -6,6 +6,7 @@
 #include "media/MpvApi.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QTimer>
@@ -22,7 +23,8 @@ namespace {
 // user's way (no command-line options):
 //   LYRABOX_BENCH_FIRST_FRAME=1   print "first-frame" when the window first shows a
 //                                 frame, then quit;
-//   LYRABOX_BENCH_PLAY=<file>     import the file and play it once imported;
+//   LYRABOX_BENCH_PLAY=<path>     import the file (or folder) and play its first item
+//                                 once imported;
 //   LYRABOX_BENCH_QUIT_AFTER=<s>  quit after that many seconds.
 //   LYRABOX_AUDIO_OUTPUT=<ao>     mpv's audio output (e.g. "null" without a sound card).
 void installBenchHooks(LyraboxApp &app)
@@ -42,7 +44,10 @@ void installBenchHooks(LyraboxApp &app)
             if (!library.allItems().isEmpty() && !player.currentItem())
                 player.play(library.allItems().first());
         });
-        library.addFiles({QUrl::fromLocalFile(file)});
+        if (QFileInfo(file).isDir())
+            library.addFolder(QUrl::fromLocalFile(file));
+        else
+            library.addFiles({QUrl::fromLocalFile(file)});
     }
     bool ok = false;
     const double quitAfter = qEnvironmentVariable("LYRABOX_BENCH_QUIT_AFTER").toDouble(&ok);

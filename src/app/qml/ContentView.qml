@@ -22,6 +22,14 @@ Rectangle {
     function openFilePicker() { showChooser("files") }
     function openFolderPicker() { showChooser("folder") }
     function openDownloadFolderPicker() { showChooser("downloadFolder") }
+    // The playlist the export chooser writes, set before it is asked for.
+    property string exportPlaylistId
+    property string exportPlaylistName
+    function exportPlaylist(playlistId: string, name: string) {
+        root.exportPlaylistId = playlistId
+        root.exportPlaylistName = name
+        showChooser("exportPlaylist")
+    }
     // The choosers cost start-up time (the dialogs module), so they are made on first use.
     function showChooser(kind: string) {
         if (choosers.status === Loader.Null)
@@ -86,6 +94,12 @@ Rectangle {
             onSelectedTabChanged: root.selectedTab = sidebar.selectedTab
             onAddFilesRequested: root.openFilePicker()
             onAddFolderRequested: root.openFolderPicker()
+            // A playlist row opens that playlist in the playlists section.
+            onPlaylistChosen: (playlistId) => {
+                root.selectedTab = SidebarTab.Playlists
+                const view = playlistsSection.item as PlaylistsView
+                view.openPlaylist(playlistId)
+            }
         }
 
         // One view per section, made the first time its section is chosen and kept
@@ -111,6 +125,7 @@ Rectangle {
                 sourceComponent: videoView
             }
             SectionLoader {
+                id: playlistsSection
                 tab: SidebarTab.Playlists
                 currentTab: root.selectedTab
                 sourceComponent: playlistsView
@@ -146,8 +161,10 @@ Rectangle {
         id: libraryView
         LibraryView {
             libraryManager: root.libraryManager
+            playerManager: root.playerManager
             onAddFilesRequested: root.openFilePicker()
             onAddFolderRequested: root.openFolderPicker()
+            onRevealRequested: (file) => FileRevealer.reveal(file)
         }
     }
     Component {
@@ -168,6 +185,8 @@ Rectangle {
         id: playlistsView
         PlaylistsView {
             libraryManager: root.libraryManager
+            playerManager: root.playerManager
+            onExportRequested: (playlistId, name) => root.exportPlaylist(playlistId, name)
         }
     }
     Component {
@@ -278,5 +297,42 @@ Rectangle {
             if (root.youtubeService.errorMessage.length > 0)
                 errorAlert.active = true
         }
+    }
+
+    // What an import of a playlist file skipped, an export that failed, a file that
+    // could not be shown: one message at a time, in a small alert made on first use.
+    property string noticeText
+    function showNotice(text: string) {
+        root.noticeText = text
+        noticeAlert.active = true
+        (noticeAlert.item as Dialog).open()
+    }
+    Connections {
+        target: root.libraryManager
+        function onNotice(text: string) { root.showNotice(text) }
+    }
+    Connections {
+        target: FileRevealer
+        function onNotice(text: string) { root.showNotice(text) }
+    }
+    Loader {
+        id: noticeAlert
+        objectName: "noticeAlert"
+        anchors.fill: parent
+        active: false
+        // qmllint disable unqualified
+        sourceComponent: Dialog {
+            modal: true
+            anchors.centerIn: parent
+            width: Math.min(Theme.alertWidth, root.width - 2 * Theme.pageHeaderHPadding)
+            standardButtons: Dialog.Ok
+            Label {
+                objectName: "noticeText"
+                width: parent.width
+                wrapMode: Text.Wrap
+                text: root.noticeText
+            }
+        }
+        // qmllint enable unqualified
     }
 }

@@ -9,6 +9,8 @@ Item {
     id: root
 
     required property ContentView content
+    // Where the last export went; the next one starts there.
+    property url exportFolder: ImportChoices.startFolder()
 
     Connections {
         target: root.content
@@ -19,6 +21,13 @@ Item {
                 break
             case "folder":
                 folderDialog.open()
+                break
+            case "exportPlaylist":
+                exportDialog.playlistId = root.content.exportPlaylistId
+                exportDialog.currentFolder = root.exportFolder
+                exportDialog.selectedFile = ImportChoices.playlistFileIn(
+                    root.exportFolder, root.content.exportPlaylistName)
+                exportDialog.open()
                 break
             case "downloadFolder":
                 downloadFolderDialog.currentFolder = root.content.downloadManager.downloadDirectory
@@ -35,6 +44,7 @@ Item {
         acceptLabel: qsTr("Add Files")
         fileMode: FileDialog.OpenFiles
         nameFilters: ImportChoices.nameFilters()
+        currentFolder: ImportChoices.startFolder()
         onAccepted: root.content.libraryManager.addFiles(fileDialog.selectedFiles)
     }
     FolderDialog {
@@ -42,7 +52,25 @@ Item {
         objectName: "folderDialog"
         title: qsTr("Select a folder containing media files")
         acceptLabel: qsTr("Add Folder")
-        onAccepted: root.content.libraryManager.addFolder(folderDialog.selectedFolder)
+        currentFolder: ImportChoices.startFolder()
+        // With no entry highlighted, the folder that is open is the one chosen.
+        onAccepted: root.content.libraryManager.addFolder(
+            String(folderDialog.selectedFolder).length > 0 ? folderDialog.selectedFolder
+                                                           : folderDialog.currentFolder)
+    }
+    FileDialog {
+        id: exportDialog
+        objectName: "exportDialog"
+        property string playlistId
+        title: qsTr("Export Playlist")
+        acceptLabel: qsTr("Export")
+        fileMode: FileDialog.SaveFile
+        defaultSuffix: "m3u8"
+        nameFilters: [qsTr("Playlists (*.m3u8)")]
+        onAccepted: {
+            root.exportFolder = exportDialog.currentFolder
+            root.content.libraryManager.exportPlaylist(exportDialog.playlistId, exportDialog.selectedFile)
+        }
     }
     FolderDialog {
         id: downloadFolderDialog

@@ -15,6 +15,8 @@ Rectangle {
 
     signal addFilesRequested()
     signal addFolderRequested()
+    // A playlist row was pressed: its playlist is to be opened.
+    signal playlistChosen(string playlistId)
 
     // The badge number of a tab; a badge shows only from 1 on.
     function badgeFor(tab: int): int {
@@ -168,13 +170,13 @@ Rectangle {
                         required property string name
                         objectName: "playlistRow_" + name
                         required property bool isAudiobook
+                        required property string playlistId
                         width: rows.width
                         height: Theme.sidebarPlaylistRowHeight
                         focusPolicy: Qt.NoFocus
                         leftPadding: 28
                         rightPadding: 10
-                        // Selects the section only; the playlists view keeps its own choice.
-                        onClicked: root.selectedTab = SidebarTab.Playlists
+                        onClicked: root.playlistChosen(playlistRow.playlistId)
                         background: Item {}
                         contentItem: RowLayout {
                             spacing: 6
