@@ -104,6 +104,8 @@ ListView {
             chapterCount: entry.chapterCount
             isCurrent: entry.itemId === list.currentItemId
             isPlaying: list.playerManager.isPlaying
+            // Whole seconds: the bars step in the frame that redraws the time texts.
+            clock: isCurrent ? Math.floor(list.playerManager.currentTime) : 0
         }
         MouseArea {
             anchors.fill: parent

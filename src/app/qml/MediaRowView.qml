@@ -18,6 +18,8 @@ Rectangle {
     property int chapterCount: 0
     property bool isCurrent: false
     property bool isPlaying: false
+    // The player's time while this row's item is current: the playing bars step with it.
+    property real clock: 0
 
     readonly property color videoBlue: Theme.isDark ? "#409cff" : "#007aff"
 
@@ -40,6 +42,7 @@ Rectangle {
                 sourceComponent: PlayingIndicator {
                     objectName: "playingIndicator"
                     height: 14
+                    clock: row.clock
                 }
             }
             SymbolIcon {
