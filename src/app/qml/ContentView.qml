@@ -94,6 +94,11 @@ Rectangle {
             onSelectedTabChanged: root.selectedTab = sidebar.selectedTab
             onAddFilesRequested: root.openFilePicker()
             onAddFolderRequested: root.openFolderPicker()
+            // "Playlists" pressed while a playlist is open goes back to the grid.
+            onTabReselected: (tab) => {
+                if (tab === SidebarTab.Playlists)
+                    (playlistsSection.item as PlaylistsView).openPlaylist("")
+            }
             // A playlist row opens that playlist in the playlists section.
             onPlaylistChosen: (playlistId) => {
                 root.selectedTab = SidebarTab.Playlists

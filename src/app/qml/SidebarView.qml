@@ -17,6 +17,14 @@ Rectangle {
     signal addFolderRequested()
     // A playlist row was pressed: its playlist is to be opened.
     signal playlistChosen(string playlistId)
+    // The row of the section already shown was pressed again.
+    signal tabReselected(int tab)
+
+    function choose(tab: int) {
+        if (tab === root.selectedTab)
+            root.tabReselected(tab)
+        root.selectedTab = tab
+    }
 
     // The badge number of a tab; a badge shows only from 1 on.
     function badgeFor(tab: int): int {
@@ -129,28 +137,28 @@ Rectangle {
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.Library)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
                 TabRow {
                     tab: SidebarTab.Audiobooks
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.Audiobooks)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
                 TabRow {
                     tab: SidebarTab.Videos
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.Videos)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
                 TabRow {
                     tab: SidebarTab.NowPlaying
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.NowPlaying)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
                 SectionHeader { text: qsTr("Playlists") }
                 TabRow {
@@ -158,7 +166,7 @@ Rectangle {
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.Playlists)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
                 Repeater {
                     model: playlistModel
@@ -202,14 +210,14 @@ Rectangle {
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.YouTube)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
                 TabRow {
                     tab: SidebarTab.Downloads
                     currentTab: root.selectedTab
                     badge: root.badgeFor(SidebarTab.Downloads)
                     width: rows.width
-                    onChosen: (tab) => { root.selectedTab = tab }
+                    onChosen: (tab) => root.choose(tab)
                 }
             }
         }
