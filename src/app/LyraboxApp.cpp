@@ -68,6 +68,11 @@ LyraboxApp::LyraboxApp(const Options &options, QObject *parent) : QObject(parent
     });
     if (m_window->isVisible())
         contentShown();
+    // frameSwapped comes from the render thread; the queued call lands on this one.
+    connect(
+        m_window, &QQuickWindow::frameSwapped, this,
+        [this] { m_window->setProperty("hasShownFirstFrame", true); },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
 LyraboxApp::~LyraboxApp()

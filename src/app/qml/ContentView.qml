@@ -14,6 +14,9 @@ Rectangle {
     required property DownloadManager downloadManager
 
     property int selectedTab: SidebarTab.Library
+    // False until the window has shown its first frame (the app sets it then); the
+    // section shown at start waits for it.
+    property bool windowShown: true
     readonly property bool showsMiniPlayer: playerInfo.hasItem
 
     // Asks the choosers (made on first use) to show one of their dialogs.
@@ -44,23 +47,28 @@ Rectangle {
         id: section
         required property int tab
         required property int currentTab
+        required property bool windowShown
         readonly property bool selected: section.currentTab === section.tab
+
+        function activateIfShown() {
+            if (section.selected && section.windowShown)
+                section.active = true
+        }
 
         objectName: "section_" + SidebarTab.rawValue(section.tab)
         anchors.fill: parent
         active: false
         visible: section.selected
-        onSelectedChanged: {
-            if (section.selected)
-                section.active = true
-        }
-        // The section shown at start is built in the background right after the
-        // window's first frame, so that the window appears without waiting for it;
-        // a section chosen later is built at once.
+        onSelectedChanged: section.activateIfShown()
+        onWindowShownChanged: section.activateIfShown()
+        // The section shown at start is built in the background once the window has
+        // shown its first frame, so that the window appears without waiting for it
+        // (nor sharing its start with the building); a section chosen later is built
+        // at once.
         onLoaded: section.asynchronous = false
         Component.onCompleted: {
             section.asynchronous = section.selected
-            section.active = section.selected
+            section.activateIfShown()
         }
     }
 
@@ -117,37 +125,44 @@ Rectangle {
             SectionLoader {
                 tab: SidebarTab.Library
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: libraryView
             }
             SectionLoader {
                 tab: SidebarTab.Audiobooks
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: audiobookView
             }
             SectionLoader {
                 tab: SidebarTab.Videos
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: videoView
             }
             SectionLoader {
                 id: playlistsSection
                 tab: SidebarTab.Playlists
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: playlistsView
             }
             SectionLoader {
                 tab: SidebarTab.YouTube
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: youtubeView
             }
             SectionLoader {
                 tab: SidebarTab.Downloads
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: downloadView
             }
             SectionLoader {
                 tab: SidebarTab.NowPlaying
                 currentTab: root.selectedTab
+                windowShown: root.windowShown
                 sourceComponent: nowPlayingView
             }
         }

@@ -10,6 +10,8 @@ ApplicationWindow {
     required property LibraryManager libraryManager
     required property YouTubeService youtubeService
     required property DownloadManager downloadManager
+    // Set by the app once the first frame is on screen; the starting section waits for it.
+    property bool hasShownFirstFrame: false
 
     title: qsTr("Lyrabox")
     visible: true
@@ -139,5 +141,6 @@ ApplicationWindow {
         libraryManager: window.libraryManager
         youtubeService: window.youtubeService
         downloadManager: window.downloadManager
+        windowShown: window.hasShownFirstFrame
     }
 }
