@@ -384,7 +384,8 @@ void LibraryManager::addFiles(const QList<QUrl> &urls)
     QList<QUrl> media;
     QList<QUrl> playlistFiles;
     for (const QUrl &url : urls)
-        (url.isLocalFile() && PlaylistFile::isPlaylistFile(url) ? playlistFiles : media).append(url);
+        (url.isLocalFile() && PlaylistFile::isPlaylistFile(url) ? playlistFiles : media)
+            .append(url);
     if (playlistFiles.isEmpty() || !media.isEmpty())
         startImport(media, QUrl(), {});
     for (const QUrl &file : std::as_const(playlistFiles))
@@ -481,8 +482,8 @@ void LibraryManager::importPlaylistFile(const QUrl &file)
         });
 }
 
-void LibraryManager::finishPlaylistImport(const QUrl &file, const QList<QUrl> &entries,
-                                          int skipped, bool onlyMissing)
+void LibraryManager::finishPlaylistImport(const QUrl &file, const QList<QUrl> &entries, int skipped,
+                                          bool onlyMissing)
 {
     // Every entry that existed is in the library by now: appended by this import, or
     // already there (imported before, or by another import while this one ran).
@@ -507,13 +508,16 @@ void LibraryManager::finishPlaylistImport(const QUrl &file, const QList<QUrl> &e
     Q_EMIT playlistsChanged();
     if (skipped == 0)
         return;
-    Q_EMIT notice(onlyMissing
-                      ? tr("“%1”: %n entries could not be found and were skipped.", nullptr, skipped)
-                            .arg(file.fileName())
-                      : tr("“%1”: %n entries were skipped: missing files, online addresses or "
-                           "files that are not media.",
-                           nullptr, skipped)
-                            .arg(file.fileName()));
+    const QString name = file.fileName();
+    if (onlyMissing) {
+        Q_EMIT notice(
+            tr("“%1”: %n entries could not be found and were skipped.", nullptr, skipped).arg(name));
+    } else {
+        Q_EMIT notice(tr("“%1”: %n entries were skipped: missing files, online addresses or files "
+                         "that are not media.",
+                         nullptr, skipped)
+                          .arg(name));
+    }
 }
 
 bool LibraryManager::exportPlaylist(const QString &playlistId, const QUrl &file)

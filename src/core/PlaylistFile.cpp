@@ -68,10 +68,11 @@ const QRegularExpression &schemePattern()
 void addEntry(const QString &text, const QDir &folder, Contents *contents)
 {
     QString path;
-    if (schemePattern().match(text).hasMatch()) {
+    // "Intro:Outro.mp3" looks like a URL but may be a file beside the playlist.
+    if (schemePattern().match(text).hasMatch() && !QFileInfo::exists(folder.filePath(text))) {
         const QUrl url(text);
-        const bool local = url.isLocalFile() &&
-                           (url.host().isEmpty() || url.host() == u"localhost"_s);
+        const bool local =
+            url.isLocalFile() && (url.host().isEmpty() || url.host() == u"localhost"_s);
         if (!local) {
             ++contents->remote;
             return;

@@ -36,8 +36,7 @@ void FileManagerReveal::reveal(const QUrl &file)
     QDBusMessage call = QDBusMessage::createMethodCall(
         u"org.freedesktop.FileManager1"_s, u"/org/freedesktop/FileManager1"_s,
         u"org.freedesktop.FileManager1"_s, u"ShowItems"_s);
-    const QString uri =
-        QString::fromUtf8(QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded());
+    const QString uri = QString::fromUtf8(QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded());
     // No startup notification id: the file manager raises its window as it sees fit.
     call << QStringList{uri} << QString();
     // The watcher is a child: a reveal destroyed meanwhile reports nothing.

@@ -1,9 +1,10 @@
 // Playlists written to and read from M3U files through the library, over an inspector
 // that takes the title from the file name.
+#include "core/PlaylistFile.h"
+
 #include "TestItems.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
-#include "core/PlaylistFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,10 +82,6 @@ TEST_F(PlaylistFileTest, ExportThenImportGivesBackTheSamePlaylistInItsOrder)
 
     const QString path = dir.filePath(u"ميكس, mix.m3u8"_s);
     ASSERT_TRUE(library.exportPlaylist(id, QUrl::fromLocalFile(path)));
-    const QStringList lines = QString::fromUtf8(contentsOf(path)).split(u'\n');
-    EXPECT_EQ(lines.value(0), u"#EXTM3U"_s);
-    EXPECT_EQ(lines.value(1), u"#EXTINF:-1,with spaces, and commas"_s);
-    EXPECT_EQ(lines.value(2), files[2].toLocalFile());
 
     // Into an empty library, then dropped on the library the files came from: there
     // the playlist holds the existing records and the library gains nothing.
@@ -111,42 +108,47 @@ TEST_F(PlaylistFileTest, TitlesAndPathsThatWouldBreakTheLineFormatStayOnOneLine)
     unknownLength.duration = std::numeric_limits<double>::infinity();
     const QString path = dir.filePath(u"out.m3u8"_s);
     ASSERT_TRUE(PlaylistFile::write(path, {tagged, unknownLength}));
-    EXPECT_EQ(contentsOf(path), "#EXTM3U\n#EXTINF:62,Fairuz - Two Lines\nfile:///media/Two%0ALines.mp3\n"
-                                "#EXTINF:-1,odd\n/media/odd.mp3\n"_ba);
+    EXPECT_EQ(contentsOf(path),
+              "#EXTM3U\n#EXTINF:62,Fairuz - Two Lines\nfile:///media/Two%0ALines.mp3\n"
+              "#EXTINF:-1,odd\n/media/odd.mp3\n"_ba);
 }
 
 TEST_F(PlaylistFileTest, AnOldHandWrittenListImportsWhatItCanAndReportsOncePerFile)
 {
     const QUrl cafe = touch(u"music/Café.mp3"_s);
     const QUrl plain = touch(u"music/b.mp3"_s);
+    touch(u"music/Side:B.mp3"_s); // a name, not a URL
     touch(u"nested.mp3"_s);
     write(u"music/notes.txt"_s);
     write(u"music/other.m3u"_s, "../nested.mp3\n");
-    const QByteArray old = "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:12,Someone - Caf\xE9\r\nCaf\xE9.mp3\r\n\r\n"
-                           "gone.mp3\r\nhttp://example.invalid/a.mp3\r\nrtsp://example.invalid/s\r\n"
-                           "other.m3u\r\nnotes.txt\r\n" +
-                           plain.toEncoded() + "\r\n../music/b.mp3\r\n";
+    const QByteArray old =
+        "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:12,Someone - Caf\xE9\r\nCaf\xE9.mp3\r\n\r\nSide:B.mp3\r\n"
+        "gone.mp3\r\nhttp://example.invalid/a.mp3\r\nrtsp://example.invalid/s\r\n"
+        "other.m3u\r\nnotes.txt\r\n" +
+        plain.toEncoded() + "\r\n../music/b.mp3\r\n";
     const QString oldList = write(u"music/old list.m3u"_s, old);
     const QString goneList = write(u"gone.m3u8"_s, "/nowhere/a.mp3\nb.mp3\n");
     const QUrl media = touch(u"loose.opus"_s);
 
-    ASSERT_TRUE(library.handleDrop({QUrl::fromLocalFile(oldList), QUrl::fromLocalFile(goneList), media}));
+    ASSERT_TRUE(
+        library.handleDrop({QUrl::fromLocalFile(oldList), QUrl::fromLocalFile(goneList), media}));
     waitIdle(library);
 
     ASSERT_TRUE(named(library, u"old list"_s));
     EXPECT_EQ(titlesOf(named(library, u"old list"_s)->items),
-              (QStringList{u"Café"_s, u"b"_s, u"b"_s}));
+              (QStringList{u"Café"_s, u"Side:B"_s, u"b"_s, u"b"_s}));
     EXPECT_EQ(named(library, u"old list"_s)->items.first().url, cafe);
     ASSERT_TRUE(named(library, u"gone"_s));
     EXPECT_TRUE(named(library, u"gone"_s)->items.isEmpty());
     // The nested playlist is not followed; the loose file of the drop is imported.
     QStringList imported = titlesOf(library.allItems());
     imported.sort();
-    EXPECT_EQ(imported, (QStringList{u"Café"_s, u"b"_s, u"loose"_s}));
+    EXPECT_EQ(imported, (QStringList{u"Café"_s, u"Side:B"_s, u"b"_s, u"loose"_s}));
     notices.sort();
-    EXPECT_EQ(notices, (QStringList{u"“gone.m3u8”: 2 entries could not be found and were skipped."_s,
-                                    u"“old list.m3u”: 5 entries were skipped: missing files, online "
-                                    "addresses or files that are not media."_s}));
+    EXPECT_EQ(notices,
+              (QStringList{u"“gone.m3u8”: 2 entries could not be found and were skipped."_s,
+                           u"“old list.m3u”: 5 entries were skipped: missing files, online "
+                           "addresses or files that are not media."_s}));
 }
 
 TEST_F(PlaylistFileTest, FailuresAreReportedAndLeaveNoFileBehind)
@@ -156,14 +158,17 @@ TEST_F(PlaylistFileTest, FailuresAreReportedAndLeaveNoFileBehind)
     library.createPlaylist(u"List"_s, false);
     const QString id = library.playlists().first().id.toString();
     write(u"plain.txt"_s, "keep");
-    EXPECT_FALSE(library.exportPlaylist(id, QUrl::fromLocalFile(dir.filePath(u"plain.txt/x.m3u8"_s))));
+    EXPECT_FALSE(
+        library.exportPlaylist(id, QUrl::fromLocalFile(dir.filePath(u"plain.txt/x.m3u8"_s))));
     if (geteuid() != 0) { // root writes into read-only folders
         const QString kept = write(u"locked/kept.m3u8"_s, "old");
         QFile::setPermissions(dir.filePath(u"locked"_s), QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_FALSE(library.exportPlaylist(id, QUrl::fromLocalFile(kept)));
         EXPECT_EQ(contentsOf(kept), "old");
-        EXPECT_EQ(QDir(dir.filePath(u"locked"_s)).entryList(QDir::Files), QStringList{u"kept.m3u8"_s});
-        QFile::setPermissions(dir.filePath(u"locked"_s), QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_EQ(QDir(dir.filePath(u"locked"_s)).entryList(QDir::Files),
+                  QStringList{u"kept.m3u8"_s});
+        QFile::setPermissions(dir.filePath(u"locked"_s),
+                              QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"a.mp3"_s, u"plain.txt"_s}));
     EXPECT_EQ(contentsOf(dir.filePath(u"plain.txt"_s)), "keep");
@@ -179,7 +184,8 @@ TEST_F(PlaylistFileTest, FailuresAreReportedAndLeaveNoFileBehind)
     waitIdle(library);
     EXPECT_TRUE(library.playlists().isEmpty());
     ASSERT_EQ(notices.size(), geteuid() != 0 ? 4 : 3);
-    EXPECT_TRUE(notices.first().startsWith(u"“x.m3u8” could not be saved: "_s)) << notices.first().toStdString();
+    EXPECT_TRUE(notices.first().startsWith(u"“x.m3u8” could not be saved: "_s))
+        << notices.first().toStdString();
     EXPECT_TRUE(notices.last().startsWith(u"“huge.m3u” could not be read: "_s));
 }
 

@@ -1,7 +1,8 @@
 // Revealing a file over a private session bus started by the test, answered by a
 // file manager of the test's own.
-#include "TestSupport.h"
 #include "platform/FileManagerReveal.h"
+
+#include "TestSupport.h"
 
 #include <QDBusContext>
 #include <QDBusError>
@@ -29,9 +30,8 @@ public:
     QList<QStringList> shown;
 
 public Q_SLOTS:
-    void ShowItems(const QStringList &uris, const QString &startupId)
+    void ShowItems(const QStringList &uris, const QString & /*startupId*/)
     {
-        Q_UNUSED(startupId);
         shown.append(uris);
         if (answer == Answer::Error)
             sendErrorReply(QDBusError::Failed, u"no window"_s);
