@@ -508,16 +508,20 @@ void LibraryManager::finishPlaylistImport(const QUrl &file, const QList<QUrl> &e
     Q_EMIT playlistsChanged();
     if (skipped == 0)
         return;
-    const QString name = file.fileName();
+    // No English catalogue is loaded to pick plural forms, so one entry has its own text.
+    QString text;
     if (onlyMissing) {
-        Q_EMIT notice(
-            tr("“%1”: %n entries could not be found and were skipped.", nullptr, skipped).arg(name));
+        text = skipped == 1
+                   ? tr("“%1”: one entry could not be found and was skipped.")
+                   : tr("“%1”: %n entries could not be found and were skipped.", nullptr, skipped);
     } else {
-        Q_EMIT notice(tr("“%1”: %n entries were skipped: missing files, online addresses or files "
-                         "that are not media.",
-                         nullptr, skipped)
-                          .arg(name));
+        text = skipped == 1 ? tr("“%1”: one entry was skipped: a missing file, an online address "
+                                 "or a file that is not media.")
+                            : tr("“%1”: %n entries were skipped: missing files, online addresses "
+                                 "or files that are not media.",
+                                 nullptr, skipped);
     }
+    Q_EMIT notice(text.arg(file.fileName()));
 }
 
 bool LibraryManager::exportPlaylist(const QString &playlistId, const QUrl &file)
