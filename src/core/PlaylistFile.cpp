@@ -77,7 +77,8 @@ void addEntry(const QString &text, const QDir &folder, Contents *contents)
             ++contents->remote;
             return;
         }
-        path = url.toLocalFile();
+        // Not toLocalFile: it keeps a "localhost" host as part of the path.
+        path = url.path(QUrl::FullyDecoded);
     } else {
         path = text;
     }

@@ -124,8 +124,9 @@ TEST_F(PlaylistFileTest, AnOldHandWrittenListImportsWhatItCanAndReportsOncePerFi
     const QByteArray old =
         "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:12,Someone - Caf\xE9\r\nCaf\xE9.mp3\r\n\r\nSide:B.mp3\r\n"
         "gone.mp3\r\nhttp://example.invalid/a.mp3\r\nrtsp://example.invalid/s\r\n"
-        "other.m3u\r\nnotes.txt\r\n" +
-        plain.toEncoded() + "\r\n../music/b.mp3\r\n";
+        "other.m3u\r\nnotes.txt\r\n"
+        "file://localhost" +
+        plain.toEncoded().mid(7) + "\r\n../music/b.mp3\r\n";
     const QString oldList = write(u"music/old list.m3u"_s, old);
     const QString goneList = write(u"gone.m3u8"_s, "/nowhere/a.mp3\n");
     const QUrl media = touch(u"loose.opus"_s);
