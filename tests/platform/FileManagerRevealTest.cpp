@@ -138,9 +138,16 @@ TEST_P(FileManagerRevealTest, WithoutAnAnswerTheFolderIsOpened)
     EXPECT_EQ(fileManager.shown.size(), served ? 1 : 0);
 }
 
+std::string caseName(const ::testing::TestParamInfo<Bus> &param)
+{
+    static const char *const names[] = {"NoService", "ErrorReply", "NoReply", "NotConnected"};
+    return names[int(param.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Fallback, FileManagerRevealTest,
                          ::testing::Values(Bus::NoService, Bus::ErrorReply, Bus::NoReply,
-                                           Bus::NotConnected));
+                                           Bus::NotConnected),
+                         caseName);
 
 } // namespace
 
