@@ -5,6 +5,7 @@
 #include "BackgroundTask.h"
 #include "MediaItemFactory.h"
 #include "OrderedInspector.h"
+#include "PlaylistFile.h"
 #include "media/AvMediaAsset.h"
 #include "util/FolderScanner.h"
 #include "util/SmartSorter.h"
@@ -380,7 +381,15 @@ void LibraryManager::removeFromPlaylist(const QString &playlistId, int position)
 
 void LibraryManager::addFiles(const QList<QUrl> &urls)
 {
-    startImport(urls, QUrl(), {});
+    QList<QUrl> media;
+    QList<QUrl> playlistFiles;
+    for (const QUrl &url : urls)
+        (url.isLocalFile() && PlaylistFile::isPlaylistFile(url) ? playlistFiles : media)
+            .append(url);
+    if (playlistFiles.isEmpty() || !media.isEmpty())
+        startImport(media, QUrl(), {});
+    for (const QUrl &file : std::as_const(playlistFiles))
+        importPlaylistFile(file);
 }
 
 void LibraryManager::addFolder(const QUrl &folder)
@@ -402,16 +411,136 @@ bool LibraryManager::handleDrop(const QList<QUrl> &urls)
     // The drop counts as one running import until its last batch ends, so the loading
     // state holds between the folders of one drop.
     beginImport();
-    using Split = std::pair<QList<QUrl>, QList<QUrl>>;
+    struct Split
+    {
+        QList<QUrl> folders;
+        QList<QUrl> files;
+        QList<QUrl> playlistFiles;
+    };
     runInBackground(
         this,
         [local] {
             Split split;
-            for (const QUrl &url : local)
-                (QFileInfo(url.toLocalFile()).isDir() ? split.first : split.second).append(url);
+            for (const QUrl &url : local) {
+                if (QFileInfo(url.toLocalFile()).isDir())
+                    split.folders.append(url);
+                else if (PlaylistFile::isPlaylistFile(url))
+                    split.playlistFiles.append(url);
+                else
+                    split.files.append(url);
+            }
             return split;
         },
-        [this](const Split &split) { runFolderChain(split.first, split.second); });
+        [this](const Split &split) {
+            for (const QUrl &file : split.playlistFiles)
+                importPlaylistFile(file);
+            runFolderChain(split.folders, split.files);
+        });
+    return true;
+}
+
+void LibraryManager::importPlaylistFile(const QUrl &file)
+{
+    struct Read
+    {
+        bool ok = false;
+        QString error;
+        QList<QUrl> entries; // media files only
+        int skipped = 0;
+        bool onlyMissing = true; // every skipped entry named a missing file
+    };
+    beginImport();
+    runInBackground(
+        this,
+        [path = file.toLocalFile()] {
+            Read read;
+            PlaylistFile::Contents contents;
+            read.ok = PlaylistFile::read(path, &contents, &read.error);
+            int notMedia = 0;
+            for (const QUrl &url : std::as_const(contents.entries)) {
+                if (allExtensions().contains(extensionOf(url)))
+                    read.entries.append(url);
+                else
+                    ++notMedia;
+            }
+            read.skipped = contents.missing + contents.remote + contents.unsupported + notMedia;
+            read.onlyMissing = read.skipped == contents.missing;
+            return read;
+        },
+        [this, file](const Read &read) {
+            if (!read.ok) {
+                Q_EMIT notice(tr("“%1” could not be read: %2").arg(file.fileName(), read.error));
+                endImport();
+                return;
+            }
+            // The playlist is made once its files are in the library; this import
+            // counts as running until then.
+            startImport(read.entries, QUrl(), [this, file, read] {
+                finishPlaylistImport(file, read.entries, read.skipped, read.onlyMissing);
+                endImport();
+            });
+        });
+}
+
+void LibraryManager::finishPlaylistImport(const QUrl &file, const QList<QUrl> &entries, int skipped,
+                                          bool onlyMissing)
+{
+    // Every entry that existed is in the library by now: appended by this import, or
+    // already there (imported before, or by another import while this one ran).
+    const QSet<QUrl> wanted(entries.cbegin(), entries.cend());
+    QHash<QUrl, qsizetype> positions;
+    for (qsizetype i = 0; i < m_allItems.size(); ++i) {
+        if (wanted.contains(m_allItems[i].url))
+            positions.insert(m_allItems[i].url, i);
+    }
+    Playlist playlist;
+    const QFileInfo info(file.toLocalFile());
+    playlist.name = info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
+    playlist.items.reserve(entries.size());
+    for (const QUrl &url : entries) {
+        const auto found = positions.constFind(url);
+        if (found != positions.cend())
+            playlist.items.append(m_allItems[*found]);
+        else
+            ++skipped; // removed, or gone from the disk, while the import ran
+    }
+    m_playlists.append(playlist);
+    Q_EMIT playlistsChanged();
+    if (skipped == 0)
+        return;
+    // No English catalogue is loaded to pick plural forms, so one entry has its own text.
+    QString text;
+    if (onlyMissing) {
+        text = skipped == 1
+                   ? tr("“%1”: one entry could not be found and was skipped.")
+                   : tr("“%1”: %n entries could not be found and were skipped.", nullptr, skipped);
+    } else {
+        text = skipped == 1 ? tr("“%1”: one entry was skipped: a missing file, an online address "
+                                 "or a file that is not media.")
+                            : tr("“%1”: %n entries were skipped: missing files, online addresses "
+                                 "or files that are not media.",
+                                 nullptr, skipped);
+    }
+    Q_EMIT notice(text.arg(file.fileName()));
+}
+
+bool LibraryManager::exportPlaylist(const QString &playlistId, const QUrl &file)
+{
+    const Playlist *playlist = findPlaylist(playlistId);
+    if (!playlist) {
+        Q_EMIT notice(tr("The playlist could not be saved: it no longer exists."));
+        return false;
+    }
+    if (!file.isLocalFile() || file.toLocalFile().isEmpty()) {
+        Q_EMIT notice(tr("“%1” could not be saved: only files on this computer can be written.")
+                          .arg(file.toDisplayString()));
+        return false;
+    }
+    QString error;
+    if (!PlaylistFile::write(file.toLocalFile(), playlist->items, &error)) {
+        Q_EMIT notice(tr("“%1” could not be saved: %2").arg(file.fileName(), error));
+        return false;
+    }
     return true;
 }
 

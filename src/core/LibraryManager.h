@@ -98,15 +98,26 @@ public:
     Q_INVOKABLE void removeFromPlaylist(const QString &playlistId, int position);
 
     // Imports the files (media extensions only, each location once) in the
-    // background. Records appear one by one in natural file-name order.
+    // background. Records appear one by one in natural file-name order. An .m3u or
+    // .m3u8 file among them is imported as a playlist (importPlaylistFile).
     Q_INVOKABLE void addFiles(const QList<QUrl> &urls);
     // Scans the folder tree in the background, imports what it finds, and makes the
     // folder's items a playlist when there are two or more.
     Q_INVOKABLE void addFolder(const QUrl &folder);
     // A drop of URLs: existing folders are imported first, one after another, then
     // every other local file in one batch. Returns whether any local file URL was
-    // given; anything else (text, remote addresses) is refused.
+    // given; anything else (text, remote addresses) is refused. Playlist files are
+    // imported as playlists.
     Q_INVOKABLE bool handleDrop(const QList<QUrl> &urls);
+
+    // Reads the playlist file in the background, imports the media files it lists as
+    // addFiles would, and adds a playlist named after the file holding their records
+    // in the file's order (repeated entries kept). Entries that were missing, remote or
+    // not media files are reported in one notice.
+    void importPlaylistFile(const QUrl &file);
+    // Writes the playlist's items to `file` as an M3U8 playlist. False, with a notice,
+    // when the playlist is gone or the file cannot be written.
+    Q_INVOKABLE bool exportPlaylist(const QString &playlistId, const QUrl &file);
 
     // Imports still running (including folders waiting their turn in a drop).
     int runningImports() const { return m_runningImports; }
@@ -121,11 +132,16 @@ Q_SIGNALS:
     void itemAppended(const MediaItem &item);
     // Every import has finished (runningImports dropped to zero).
     void importsFinished();
+    // A message for the user about a playlist file (entries skipped on import, a
+    // failed export), translated.
+    void notice(const QString &text);
 
 private:
     struct Batch;
     void startImport(const QList<QUrl> &urls, const QUrl &folder, std::function<void()> onDone);
     void runFolderChain(QList<QUrl> folders, QList<QUrl> files);
+    void finishPlaylistImport(const QUrl &file, const QList<QUrl> &entries, int skipped,
+                              bool onlyMissing);
     void appendImported(const MediaItem &item, double progress);
     void finishImport(const Batch &batch);
     void beginImport();

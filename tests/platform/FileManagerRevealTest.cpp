@@ -1,0 +1,154 @@
+// Revealing a file over a private session bus started by the test, answered by a
+// file manager of the test's own.
+#include "platform/FileManagerReveal.h"
+
+#include "TestSupport.h"
+
+#include <QDBusContext>
+#include <QDBusError>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using Outcome = FileManagerReveal::Outcome;
+
+namespace {
+
+// Notes the URIs it is asked to show and answers as told.
+class FakeFileManager : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    enum class Answer { Reply, Error, Never };
+    Answer answer = Answer::Reply;
+    QList<QStringList> shown;
+
+public Q_SLOTS:
+    void ShowItems(const QStringList &uris, const QString & /*startupId*/)
+    {
+        shown.append(uris);
+        if (answer == Answer::Error)
+            sendErrorReply(QDBusError::Failed, u"no window"_s);
+        else if (answer == Answer::Never)
+            setDelayedReply(true); // and never reply
+    }
+};
+
+// How the file manager side is set up for one fallback case.
+enum class Bus { NoService, ErrorReply, NoReply, NotConnected };
+
+class FileManagerRevealTest : public ::testing::TestWithParam<Bus>
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty())
+            GTEST_SKIP() << "dbus-daemon is not installed";
+        daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        ASSERT_TRUE(daemon.waitForStarted());
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return daemon.canReadLine(); }));
+        const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+        // Names of their own per test: a closed connection's name is reused only once
+        // every copy of it is gone.
+        static int run = 0;
+        ++run;
+        client = QDBusConnection::connectToBus(address, u"reveal-client-%1"_s.arg(run));
+        service = QDBusConnection::connectToBus(address, u"reveal-service-%1"_s.arg(run));
+        ASSERT_TRUE(client.isConnected() && service.isConnected());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+    }
+    void TearDown() override
+    {
+        QDBusConnection::disconnectFromBus(client.name());
+        QDBusConnection::disconnectFromBus(service.name());
+        daemon.kill();
+        daemon.waitForFinished();
+    }
+    void serve()
+    {
+        ASSERT_TRUE(service.registerObject(u"/org/freedesktop/FileManager1"_s, &fileManager,
+                                           QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(service.registerService(u"org.freedesktop.FileManager1"_s));
+    }
+    Outcome reveal(const QDBusConnection &bus, const QUrl &target)
+    {
+        FileManagerReveal revealer(bus, [this](const QUrl &opening) {
+            opened.append(opening);
+            return true;
+        });
+        revealer.setTimeout(std::chrono::milliseconds(300));
+        std::optional<Outcome> outcome;
+        QObject::connect(&revealer, &FileManagerReveal::finished,
+                         [&](const QUrl &, Outcome o) { outcome = o; });
+        revealer.reveal(target);
+        EXPECT_FALSE(outcome) << "reported from within the call";
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return outcome.has_value(); }));
+        return outcome.value_or(Outcome::Failed);
+    }
+
+    QProcess daemon;
+    QDBusConnection client{u"unused"_s};
+    QDBusConnection service{u"unused"_s};
+    FakeFileManager fileManager;
+    QList<QUrl> opened;
+    QTemporaryDir dir{TestSupport::scratchRoot() + u"/reveal-XXXXXX"_s};
+    QFile file{dir.filePath(u"Café Noir, ليل.mp3"_s)};
+    QUrl url = QUrl::fromLocalFile(file.fileName());
+    QUrl folder = QUrl::fromLocalFile(dir.path());
+};
+
+TEST_F(FileManagerRevealTest, TheFileManagerIsGivenTheFileUri)
+{
+    serve();
+    EXPECT_EQ(reveal(client, url), Outcome::Shown);
+    EXPECT_EQ(fileManager.shown, QList<QStringList>{{QString::fromUtf8(url.toEncoded())}});
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(FileManagerRevealTest, AFileNoLongerOnDiskCallsNothing)
+{
+    serve();
+    file.remove();
+    EXPECT_EQ(reveal(client, url), Outcome::Missing);
+    EXPECT_EQ(FileManagerReveal::message(Outcome::Missing, url),
+              u"“Café Noir, ليل.mp3” is no longer on disk."_s);
+    EXPECT_TRUE(fileManager.shown.isEmpty());
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_P(FileManagerRevealTest, WithoutAnAnswerTheFolderIsOpened)
+{
+    const bool served = GetParam() == Bus::ErrorReply || GetParam() == Bus::NoReply;
+    if (served) {
+        fileManager.answer = GetParam() == Bus::ErrorReply ? FakeFileManager::Answer::Error
+                                                           : FakeFileManager::Answer::Never;
+        serve();
+    }
+    const QDBusConnection bus =
+        GetParam() == Bus::NotConnected ? QDBusConnection(u"never-connected"_s) : client;
+    EXPECT_EQ(reveal(bus, url), Outcome::OpenedFolder);
+    EXPECT_EQ(opened, QList<QUrl>{folder});
+    EXPECT_EQ(fileManager.shown.size(), served ? 1 : 0);
+}
+
+std::string caseName(const ::testing::TestParamInfo<Bus> &param)
+{
+    static const char *const names[] = {"NoService", "ErrorReply", "NoReply", "NotConnected"};
+    return names[int(param.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Fallback, FileManagerRevealTest,
+                         ::testing::Values(Bus::NoService, Bus::ErrorReply, Bus::NoReply,
+                                           Bus::NotConnected),
+                         caseName);
+
+} // namespace
+
+#include "FileManagerRevealTest.moc"
