@@ -40,6 +40,7 @@
 #include <atomic>
 #include <clocale>
 #include <cstdio>
+#include <ctime>
 #include <malloc.h>
 #include <memory>
 #include <thread>
@@ -84,9 +85,9 @@ double msSince(qint64 startNs, qint64 endNs)
 
 QString word(QRandomGenerator &rng)
 {
-    static const QStringList words{
-        u"love"_s,  u"night"_s, u"Chapter"_s, u"beat"_s,   u"river"_s, u"كتاب"_s, u"الفصل"_s,
-        u"قصة"_s,   u"שלום"_s,  u"פרק"_s,     u"sonata"_s, u"Live"_s,  u"Café"_s, u"dream"_s};
+    static const QStringList words{u"love"_s,   u"night"_s, u"Chapter"_s, u"beat"_s, u"river"_s,
+                                   u"كتاب"_s,   u"الفصل"_s, u"قصة"_s,     u"שלום"_s, u"פרק"_s,
+                                   u"sonata"_s, u"Live"_s,  u"Café"_s,    u"dream"_s};
     return words[rng.bounded(int(words.size()))];
 }
 
@@ -175,8 +176,16 @@ void printLine(const char *name, double value, const char *unit, double baseline
     std::fflush(stdout);
 }
 
-template <typename Action>
-double timedMs(Action &&action)
+// CPU time of the calling thread or of the whole process: the machine may be shared,
+// and wall-clock times then include waits for a free core, which these leave out.
+double cpuMs(clockid_t which)
+{
+    timespec now{};
+    clock_gettime(which, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+template <typename Action> double timedMs(Action &&action)
 {
     const qint64 start = clock().nsecsElapsed();
     action();
@@ -195,8 +204,27 @@ class FrameProbe : public QObject
 public:
     explicit FrameProbe(QQuickWindow *window) : m_window(window)
     {
-        connect(window, &QQuickWindow::afterSynchronizing, this,
-                [this] { m_synced = m_armed.load(); }, Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::beforeSynchronizing, this,
+            [this] { m_syncStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::afterSynchronizing, this,
+            [this] {
+                m_synced = m_armed.load();
+                if (m_synced)
+                    m_syncNs = clock().nsecsElapsed() - m_syncStart;
+            },
+            Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::beforeRendering, this,
+            [this] { m_renderStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::afterRendering, this,
+            [this] {
+                if (m_synced)
+                    m_renderNs = clock().nsecsElapsed() - m_renderStart;
+            },
+            Qt::DirectConnection);
         connect(
             window, &QQuickWindow::frameSwapped, this,
             [this] {
@@ -204,7 +232,8 @@ public:
                     return;
                 m_armed = false;
                 m_swappedAt = clock().nsecsElapsed();
-                QMetaObject::invokeMethod(this, [this] { m_loop.quit(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { m_loop.quit(); }, Qt::QueuedConnection);
             },
             Qt::DirectConnection);
     }
@@ -229,13 +258,17 @@ public:
     }
 
     // Milliseconds from the start of `action` to the frame that shows its outcome.
-    template <typename Action>
-    double actionToFrameMs(Action &&action)
+    template <typename Action> double actionToFrameMs(Action &&action)
     {
         const qint64 start = clock().nsecsElapsed();
         action();
         return msSince(start, nextFrame());
     }
+
+    // For the breakdown printed with BENCH_VERBOSE: how long the scene graph took to
+    // synchronise and to render the last frame waited for.
+    double syncMs() const { return m_syncNs / 1e6; }
+    double renderMs() const { return m_renderNs / 1e6; }
 
     void settle(int frames = 3)
     {
@@ -249,6 +282,9 @@ private:
     std::atomic<bool> m_armed{false};
     std::atomic<bool> m_synced{false};
     std::atomic<qint64> m_swappedAt{-1};
+    // Written and read on the render thread, then read after the swap.
+    qint64 m_syncStart = 0, m_renderStart = 0;
+    std::atomic<qint64> m_syncNs{0}, m_renderNs{0};
 };
 
 // A view in its own window, sized as in the main window, shown and drawn.
@@ -258,8 +294,7 @@ struct ShownView
     std::unique_ptr<FrameProbe> probe;
 
     QQuickItem *root() const { return window->rootObject(); }
-    template <typename T = QQuickItem>
-    T *child(const char *objectName) const
+    template <typename T = QQuickItem> T *child(const char *objectName) const
     {
         T *found = root()->findChild<T *>(QString::fromLatin1(objectName));
         if (!found)
@@ -300,8 +335,8 @@ void sendKey(QWindow *window, int key, const QString &text)
 // The key events of typing one character (any script) or deleting the last one.
 void typeCharacter(QWindow *window, QChar c)
 {
-    const int key = c.unicode() < 0x80 && c.isLetterOrNumber() ? c.toUpper().unicode()
-                                                               : int(Qt::Key_unknown);
+    const int key =
+        c.unicode() < 0x80 && c.isLetterOrNumber() ? c.toUpper().unicode() : int(Qt::Key_unknown);
     sendKey(window, key, QString(c));
 }
 
@@ -378,9 +413,8 @@ StoreBaselines storeBaselines(LibraryManager &library, const QString &playlistId
 
     std::vector<double> sort;
     for (int i = 0; i < 5; ++i)
-        sort.push_back(timedMs([&] {
-            (void)library.sortedItems(LibraryManager::SortOrder::Title);
-        }));
+        sort.push_back(
+            timedMs([&] { (void)library.sortedItems(LibraryManager::SortOrder::Title); }));
     store.sortMs = median(sort);
 
     std::vector<double> move;
@@ -388,6 +422,11 @@ StoreBaselines storeBaselines(LibraryManager &library, const QString &playlistId
         move.push_back(timedMs([&] { library.movePlaylistItem(playlistId, from, to); }));
     store.moveMs = median(move);
     return store;
+}
+
+bool verbose()
+{
+    return qEnvironmentVariableIsSet("BENCH_VERBOSE");
 }
 
 double searchFrameMs(ShownView &view, const LibraryManager &library)
@@ -400,18 +439,32 @@ double searchFrameMs(ShownView &view, const LibraryManager &library)
     view.probe->settle();
     std::vector<double> frames;
     for (const Keystroke &stroke : keystrokes()) {
+        // The key event delivered: store, list model and ListView.
+        double handledMs = 0, handledCpuMs = cpuMs(CLOCK_THREAD_CPUTIME_ID);
         frames.push_back(view.probe->actionToFrameMs([&] {
-            if (stroke.key == u'\b')
-                backspace(view.window.get());
-            else
-                typeCharacter(view.window.get(), stroke.key);
+            handledMs = timedMs([&] {
+                if (stroke.key == u'\b')
+                    backspace(view.window.get());
+                else
+                    typeCharacter(view.window.get(), stroke.key);
+            });
+            handledCpuMs = cpuMs(CLOCK_THREAD_CPUTIME_ID) - handledCpuMs;
         }));
         if (library.searchText() != stroke.textAfter)
             fail("a keystroke in the search field did not reach the library's search");
-        if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
-            std::fprintf(stderr, "search \"%s\": %lld rows, %.1f ms\n",
+        if (verbose()) {
+            // The list shows the found items in natural order: the store sorts them anew.
+            const double sortCpuMs = cpuMs(CLOCK_THREAD_CPUTIME_ID);
+            (void)library.sortedItems(LibraryManager::SortOrder::Natural);
+            std::fprintf(stderr,
+                         "search \"%s\": %lld rows, %.1f ms; key handled in %.1f ms, %.1f ms "
+                         "CPU (the store's natural sort of the rows alone: %.1f ms CPU); sync "
+                         "%.1f, render %.1f\n",
                          qPrintable(stroke.textAfter),
-                         qlonglong(library.filteredPositions().size()), frames.back());
+                         qlonglong(library.filteredPositions().size()), frames.back(), handledMs,
+                         handledCpuMs, cpuMs(CLOCK_THREAD_CPUTIME_ID) - sortCpuMs,
+                         view.probe->syncMs(), view.probe->renderMs());
+        }
     }
     return median(frames);
 }
@@ -429,7 +482,17 @@ double sortFrameMs(ShownView &view)
     };
     std::vector<double> frames;
     for (int i = 0; i < 5; ++i) {
-        frames.push_back(view.probe->actionToFrameMs([&] { choose(1); }));
+        double handledMs = 0, handledCpuMs = cpuMs(CLOCK_THREAD_CPUTIME_ID);
+        frames.push_back(view.probe->actionToFrameMs([&] {
+            handledMs = timedMs([&] { choose(1); });
+            handledCpuMs = cpuMs(CLOCK_THREAD_CPUTIME_ID) - handledCpuMs;
+        }));
+        if (verbose())
+            std::fprintf(stderr,
+                         "sort: %.1f ms; menu choice handled in %.1f ms, %.1f ms CPU; sync %.1f, "
+                         "render %.1f\n",
+                         frames.back(), handledMs, handledCpuMs, view.probe->syncMs(),
+                         view.probe->renderMs());
         if (rows->property("sortOrder").toInt() != int(LibraryManager::SortOrder::Title))
             fail("choosing Title in the sort menu did not sort the list");
         choose(0);
@@ -448,13 +511,22 @@ double scrollFrameMs(ShownView &view, QQuickItem *list, int rows, double rowHeig
     const int frames = int(rows * rowHeight / step);
     const double start = list->property("contentY").toDouble();
     qint64 last = view.probe->nextFrame();
-    std::vector<double> intervals;
+    std::vector<double> intervals, syncs, renders;
+    const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
     for (int i = 1; i <= frames; ++i) {
         list->setProperty("contentY", start + i * step);
         const qint64 swapped = view.probe->nextFrame();
         intervals.push_back(msSince(last, swapped));
+        syncs.push_back(view.probe->syncMs());
+        renders.push_back(view.probe->renderMs());
         last = swapped;
     }
+    if (verbose())
+        std::fprintf(stderr,
+                     "scroll %s: frame %.2f ms, sync %.2f, render %.2f (medians); process CPU "
+                     "%.2f ms a frame\n",
+                     qPrintable(list->objectName()), median(intervals), median(syncs),
+                     median(renders), (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / frames);
     if (list->property("contentY").toDouble() < start + frames * step - 1)
         fail("the list did not scroll");
     return median(intervals);
@@ -505,8 +577,7 @@ int main(int argc, char *argv[])
         options.audioOutput = "null";
         return std::make_unique<MpvPlayerBackend>(options);
     });
-    library.createPlaylist(u"Long playlist"_s, library.allItems().mid(1000, playlistSize),
-                           false);
+    library.createPlaylist(u"Long playlist"_s, library.allItems().mid(1000, playlistSize), false);
     const QString playlistId = library.playlists().last().id.toString(QUuid::WithoutBraces);
 
     // The store's timings first, while no view listens to it; they also build the
@@ -520,9 +591,22 @@ int main(int argc, char *argv[])
     engine.addImportPath(u"qrc:/"_s);
     engine.addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
     engine.addImageProvider(u"symbol"_s, new SymbolImageProvider);
-    const QVariantMap managers{
-        {u"libraryManager"_s, QVariant::fromValue<QObject *>(&library)},
-        {u"playerManager"_s, QVariant::fromValue<QObject *>(&player)}};
+    const QVariantMap managers{{u"libraryManager"_s, QVariant::fromValue<QObject *>(&library)},
+                               {u"playerManager"_s, QVariant::fromValue<QObject *>(&player)}};
+
+    // What a view costs whatever the library holds (the engine's types, the style, the
+    // GL context, the glyph caches), from the same view over an empty library shown
+    // first: printed with BENCH_VERBOSE beside the figure, which counts everything.
+    long fixedBytes = 0;
+    {
+        LibraryManager empty(fakeItem);
+        ShownView view = showView(engine, QUrl(u"qrc:/Lyrabox/LibraryView.qml"_s),
+                                  {{u"libraryManager"_s, QVariant::fromValue<QObject *>(&empty)},
+                                   {u"playerManager"_s, managers.value(u"playerManager"_s)}});
+        view.probe->settle(5);
+        malloc_trim(0);
+        fixedBytes = residentBytes() - withoutView;
+    }
 
     double bytesPerItem = 0, searchMs = 0, sortMs = 0, libraryFrameMs = 0;
     {
@@ -533,7 +617,14 @@ int main(int argc, char *argv[])
         view.probe->settle(5);
         malloc_trim(0);
         // Everything the view brings counts, the engine and the GL context included.
-        bytesPerItem = double(residentBytes() - withoutView) / librarySize;
+        const long shownBytes = residentBytes() - withoutView;
+        bytesPerItem = double(shownBytes) / librarySize;
+        if (verbose())
+            std::fprintf(stderr,
+                         "memory: %.1f MB with the view shown, %.1f MB of it with no items "
+                         "(%.0f bytes an item beyond that)\n",
+                         shownBytes / 1e6, fixedBytes / 1e6,
+                         double(shownBytes - fixedBytes) / librarySize);
 
         sortMs = sortFrameMs(view);
         searchMs = searchFrameMs(view, library);
@@ -546,8 +637,8 @@ int main(int argc, char *argv[])
     {
         const QString path = workdir + u"/BareList.qml"_s;
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(QString::fromLatin1(bareList).arg(librarySize).arg(46).toUtf8()) < 0)
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(QString::fromLatin1(bareList).arg(librarySize).arg(46).toUtf8()) < 0)
             fail("cannot write the bare list");
         file.close();
         ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
@@ -569,8 +660,17 @@ int main(int argc, char *argv[])
                                       Q_ARG(int, 1 /* ListView.Center */));
             view.probe->settle(2);
             const QUuid moved = library.playlists().last().items.at(from).id;
-            frames.push_back(view.probe->actionToFrameMs(
-                [&] { library.movePlaylistItem(playlistId, from, to); }));
+            double handledMs = 0;
+            const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+            frames.push_back(view.probe->actionToFrameMs([&] {
+                handledMs = timedMs([&] { library.movePlaylistItem(playlistId, from, to); });
+            }));
+            if (verbose())
+                std::fprintf(stderr,
+                             "move %d to %d: %.1f ms, %.1f ms process CPU; move handled in "
+                             "%.1f ms; sync %.1f, render %.1f\n",
+                             from, to, frames.back(), cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs,
+                             handledMs, view.probe->syncMs(), view.probe->renderMs());
             if (library.playlists().last().items.at(to > from ? to - 1 : to).id != moved)
                 fail("the row did not move");
         }
