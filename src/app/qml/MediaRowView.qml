@@ -39,11 +39,15 @@ Rectangle {
             Loader {
                 anchors.centerIn: parent
                 active: row.isCurrent && row.isPlaying
+                // Qt 6.4's qmllint flags this file's ids inside a component; the
+                // component is made here, where they resolve.
+                // qmllint disable unqualified
                 sourceComponent: PlayingIndicator {
                     objectName: "playingIndicator"
                     height: 14
                     clock: row.clock
                 }
+                // qmllint enable unqualified
             }
             SymbolIcon {
                 anchors.centerIn: parent
