@@ -25,6 +25,7 @@ void LibraryListModel::setLibrary(LibraryManager *library)
     if (m_library)
         disconnect(m_library, nullptr, this, nullptr);
     m_library = library;
+    m_orderValid = false;
     if (m_library) {
         // A text set before the library (QML sets properties in any order) goes to it now.
         if (m_pendingSearch)
@@ -63,6 +64,7 @@ void LibraryListModel::setSortOrder(LibraryManager::SortOrder order)
     if (m_sortOrder == order)
         return;
     m_sortOrder = order;
+    m_orderValid = false;
     recompute();
     Q_EMIT sortOrderChanged();
 }
@@ -88,6 +90,7 @@ bool LibraryListModel::matches(const MediaItem &item) const
 
 void LibraryListModel::onItemAppended(const MediaItem &item)
 {
+    m_orderValid = false;
     m_appendHandled = true;
     if (!matches(item))
         return;
@@ -111,6 +114,7 @@ void LibraryListModel::flushAppends()
 
 void LibraryListModel::onItemsChanged()
 {
+    m_orderValid = false;
     if (std::exchange(m_appendHandled, false))
         return;
     recompute();
@@ -131,10 +135,26 @@ void LibraryListModel::recompute()
                     next.append(all[i].id);
             }
         } else {
-            const QList<MediaItem> sorted = m_library->sortedItems(m_sortOrder);
-            next.reserve(sorted.size());
-            for (const MediaItem &item : sorted)
-                next.append(item.id);
+            // The whole library's order is kept until the items change; a search only
+            // takes away the rows it leaves out.
+            if (!m_orderValid) {
+                m_order = m_library->sortedPositions(m_sortOrder);
+                m_orderValid = true;
+            }
+            const QList<qsizetype> &positions = m_library->filteredPositions();
+            next.reserve(positions.size());
+            if (positions.size() == all.size()) {
+                for (uint32_t i : m_order)
+                    next.append(all[i].id);
+            } else {
+                std::vector<bool> kept(size_t(all.size()), false);
+                for (qsizetype i : positions)
+                    kept[size_t(i)] = true;
+                for (uint32_t i : m_order) {
+                    if (kept[i])
+                        next.append(all[i].id);
+                }
+            }
         }
     }
     replaceRows(next, {}, false);

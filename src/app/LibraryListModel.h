@@ -66,6 +66,10 @@ private:
     // Appended ids waiting for the end of the event-loop turn (store order).
     QList<QUuid> m_pendingAppends;
     bool m_flushQueued = false;
+    // Positions of every library item in m_sortOrder (the search aside), kept until the
+    // items or the order change.
+    std::vector<uint32_t> m_order;
+    bool m_orderValid = false;
     // In a sorted order, appends re-sort the rows at most this often.
     QTimer m_resortTimer;
 };

@@ -191,6 +191,35 @@ QList<MediaItem> LibraryManager::sortedItems(SortOrder order) const
     return items;
 }
 
+std::vector<uint32_t> LibraryManager::sortedPositions(SortOrder order) const
+{
+    auto identity = [this] {
+        std::vector<uint32_t> positions(size_t(m_allItems.size()));
+        std::iota(positions.begin(), positions.end(), 0u);
+        return positions;
+    };
+    switch (order) {
+    case SortOrder::Natural:
+        return m_inNaturalOrder ? identity() : SmartSorter::mediaItemPositions(m_allItems);
+    case SortOrder::Title:
+        return SmartSorter::mediaItemPositionsByText(m_allItems, &MediaItem::title);
+    case SortOrder::Artist:
+        return SmartSorter::mediaItemPositionsByText(m_allItems, &MediaItem::artist);
+    case SortOrder::Album:
+        return SmartSorter::mediaItemPositionsByText(m_allItems, &MediaItem::album);
+    case SortOrder::Duration: {
+        std::vector<uint32_t> positions = identity();
+        std::stable_sort(positions.begin(), positions.end(), [this](uint32_t a, uint32_t b) {
+            return m_allItems[a].duration < m_allItems[b].duration;
+        });
+        return positions;
+    }
+    case SortOrder::DateAdded:
+        break;
+    }
+    return identity();
+}
+
 void LibraryManager::createPlaylist(const QString &name, const QList<MediaItem> &items,
                                     bool isAudiobook)
 {
@@ -636,6 +665,7 @@ void LibraryManager::appendImported(const MediaItem &item, double progress)
         return;
     m_urlCounts.insert(item.url, 1);
     m_allItems.append(item);
+    m_inNaturalOrder = false;
     if (m_idIndexValid)
         m_positionById.insert(item.id, m_allItems.size() - 1);
     if (m_searchIndex->size() == m_allItems.size() - 1)
@@ -694,6 +724,7 @@ void LibraryManager::endImport()
 void LibraryManager::resortAll()
 {
     m_allItems = SmartSorter::sortMediaItems(std::move(m_allItems));
+    m_inNaturalOrder = true;
     itemsChanged();
     Q_EMIT allItemsChanged();
 }

@@ -66,6 +66,14 @@ public:
     QList<MediaItem> videoItems() const;
     // filteredItems in the given order (stable).
     QList<MediaItem> sortedItems(SortOrder order) const;
+    // Positions in allItems of every item (the search aside) in the given order. A
+    // list that keeps them filters them by filteredPositions on each search instead of
+    // sorting again: for every order but the natural one that is the same list as
+    // sortedItems; in natural order it is the library's order with the items the
+    // search leaves out taken away.
+    std::vector<uint32_t> sortedPositions(SortOrder order) const;
+    // Whether allItems is in natural item order (true except while an import appends).
+    bool isInNaturalOrder() const { return m_inNaturalOrder; }
 
     // The library item with that id, else the first playlist copy with it; null when
     // neither exists. Valid until the library or the playlists next change.
@@ -155,6 +163,7 @@ private:
 
     ItemFactory m_factory;
     QList<MediaItem> m_allItems;
+    bool m_inNaturalOrder = true;
     QList<Playlist> m_playlists;
     bool m_isLoading = false;
     double m_loadingProgress = 0;

@@ -207,6 +207,17 @@ QList<MediaItem> sortMediaItemsByText(QList<MediaItem> &&items, QString MediaIte
     return movedInOrder(std::move(items), order);
 }
 
+std::vector<uint32_t> mediaItemPositions(const QList<MediaItem> &items)
+{
+    return itemOrder(items);
+}
+
+std::vector<uint32_t> mediaItemPositionsByText(const QList<MediaItem> &items,
+                                               QString MediaItem::*field)
+{
+    return fieldOrder(items, field);
+}
+
 namespace Pairwise {
 
 QList<QUrl> sortURLs(const QList<QUrl> &urls)

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringView>
 #include <QUrl>
+#include <cstdint>
+#include <vector>
 
 // True when `a` goes before `b` in natural order: right-to-left texts before
 // left-to-right ones; right-to-left pairs by Arabic collation ignoring case and
@@ -31,6 +33,12 @@ QList<MediaItem> sortMediaItems(QList<MediaItem> &&items);
 // Stable: items whose texts compare equal keep their order.
 QList<MediaItem> sortMediaItemsByText(const QList<MediaItem> &items, QString MediaItem::*field);
 QList<MediaItem> sortMediaItemsByText(QList<MediaItem> &&items, QString MediaItem::*field);
+
+// The positions of `items` in those orders (what the sorters above apply), for a
+// caller that keeps its own index into the list instead of a sorted copy.
+std::vector<uint32_t> mediaItemPositions(const QList<MediaItem> &items);
+std::vector<uint32_t> mediaItemPositionsByText(const QList<MediaItem> &items,
+                                               QString MediaItem::*field);
 
 // The same three orders computed the straightforward way, calling naturalLessThan for
 // every pair the merge sort compares. Same results, several times slower on large
