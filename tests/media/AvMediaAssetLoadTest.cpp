@@ -28,9 +28,19 @@ QString childFile()
     return qEnvironmentVariable(kChildFile);
 }
 
-// Runs `test` of this program in a child with `environment`; its output when it fails.
-testing::AssertionResult passesInChild(const char *test, QProcessEnvironment environment)
+// Runs `test` of this program in a child inspecting a tagged mp3, with libraries looked
+// up first in `libraryPath`; the child's output when it fails.
+testing::AssertionResult passesInChild(const char *test, const QString &libraryPath = {})
 {
+    MediaFixtures::AudioOptions options;
+    options.title = u"Loaded late"_s;
+    const QString file = MediaFixtures::cachedAudio(u"LoadedLate.mp3"_s, options);
+    if (file.isEmpty())
+        return testing::AssertionFailure() << qPrintable(MediaFixtures::lastError());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1StringView(kChildFile), file);
+    if (!libraryPath.isEmpty())
+        environment.insert(u"LD_LIBRARY_PATH"_s, libraryPath);
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
@@ -39,19 +49,10 @@ testing::AssertionResult passesInChild(const char *test, QProcessEnvironment env
     if (!child.waitForFinished(120000))
         return testing::AssertionFailure() << "the child did not finish";
     const QByteArray output = child.readAll();
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
+        !output.contains("[  PASSED  ] 1 test"))
         return testing::AssertionFailure() << output.toStdString();
-    if (!output.contains("[  PASSED  ] 1 test"))
-        return testing::AssertionFailure() << "the child ran no test:\n" << output.toStdString();
     return testing::AssertionSuccess();
-}
-
-QString taggedMp3()
-{
-    MediaFixtures::AudioOptions options;
-    options.seconds = 2;
-    options.title = u"Loaded late"_s;
-    return MediaFixtures::cachedAudio(u"LoadedLate.mp3"_s, options);
 }
 
 } // namespace
@@ -61,11 +62,7 @@ QString taggedMp3()
 TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
 {
     if (childFile().isEmpty()) {
-        const QString file = taggedMp3();
-        ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QLatin1StringView(kChildFile), file);
-        EXPECT_TRUE(passesInChild("AvLoad.FirstOpensOnSeveralThreadsWaitForTheLoad", environment));
+        EXPECT_TRUE(passesInChild("AvLoad.FirstOpensOnSeveralThreadsWaitForTheLoad"));
         return;
     }
     Av::preloadApi();
@@ -77,7 +74,6 @@ TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
         thread.join();
     for (const auto &asset : assets) {
         ASSERT_TRUE(asset->isReadable());
-        EXPECT_NEAR(asset->loadDuration().value_or(0), 2.0, 0.1);
         const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"Loaded late"_s);
     }
@@ -88,18 +84,14 @@ TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
 TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
 {
     if (childFile().isEmpty()) {
-        const QString file = taggedMp3();
-        ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
         QTemporaryDir libraries;
         const QString impostor = u"/lib/x86_64-linux-gnu/libz.so.1"_s;
         if (!QFileInfo::exists(impostor))
             GTEST_SKIP() << "no libz to stand in for libavformat";
         ASSERT_TRUE(QFile::link(impostor, libraries.path() + u"/libavformat.so."_s
                                               + QString::number(LIBAVFORMAT_VERSION_MAJOR)));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QLatin1StringView(kChildFile), file);
-        environment.insert(u"LD_LIBRARY_PATH"_s, libraries.path());
-        EXPECT_TRUE(passesInChild("AvLoad.UnusableLibraryLeavesEveryFileUnreadable", environment));
+        EXPECT_TRUE(passesInChild("AvLoad.UnusableLibraryLeavesEveryFileUnreadable",
+                                  libraries.path()));
         return;
     }
     EXPECT_EQ(Av::loadApi(), nullptr);

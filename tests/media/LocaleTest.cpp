@@ -1,7 +1,7 @@
 // mpv refuses to start under a locale whose decimal separator is not '.', which the
 // application object takes from the environment. This runs in its own process because
 // it changes the process locale.
-#include "PlaybackFixtures.h"
+#include "MediaFixtures.h"
 #include "TestSupport.h"
 #include "media/MpvPlayerBackend.h"
 
@@ -57,8 +57,8 @@ TEST(MpvLocale, PlayerStartsUnderAGermanLocale)
     double reported = -1;
     backend.addPeriodicTimeObserver({150, 600}, [&](double seconds) { reported = seconds; });
     double length = 0;
-    const auto item = backend.replaceCurrentItem(
-        PlaybackFixtures::urlOf(PlaybackFixtures::toneMp3(2)));
+    const auto item =
+        backend.replaceCurrentItem(QUrl::fromLocalFile(MediaFixtures::cachedTone(2)));
     backend.loadDuration(item, [&](std::optional<double> seconds) { length = seconds.value_or(-1); });
     backend.play();
     EXPECT_TRUE(TestSupport::waitUntil([&] { return reported > 0.2; }, 10s));
