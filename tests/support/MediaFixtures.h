@@ -17,7 +17,7 @@ namespace MediaFixtures {
 
 enum class PictureFormat { Png, Jpeg };
 
-// A colour gradient of the given pixel size.
+// A red picture of the given pixel size.
 struct Picture
 {
     QSize size{64, 64};
@@ -39,12 +39,11 @@ struct AudioOptions
     std::optional<QString> album;
     // Further tags by the container's key names ("album_artist", "PERFORMER").
     QList<std::pair<QString, QString>> extraTags;
-    // mp3, m4a, m4b, flac; mka as an attachment, or with coverAsTrack as a one-picture
-    // video track, as some tools write it.
+    // No cover in ogg, opus and wav; in mka an attachment, or with coverAsTrack a
+    // one-picture video track, as some tools write it. No chapters in flac, ogg and
+    // wav; the mp4 muxer drops untitled ones, mp3 names them "ch1".
     std::optional<Picture> cover;
     bool coverAsTrack = false;
-    // flac, ogg and opus carry them as CHAPTERxxx comments, each ending where the next
-    // begins. The mp4 muxer drops untitled chapters; mp3 names them "ch1".
     QList<ChapterMark> chapters;
 };
 
