@@ -2,7 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,12 +49,9 @@ bool runFfmpeg(const QStringList &arguments)
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(ffmpegPath(), QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s,
                                             u"-nostdin"_s, u"-y"_s} + arguments);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return fail(u"ffmpeg did not finish: "_s + arguments.join(u' '));
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    // A run still going after two minutes is killed with the QProcess.
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return fail(u"ffmpeg failed: %1\n%2"_s.arg(
             arguments.join(u' '), QString::fromLocal8Bit(process.readAllStandardError())));
     return true;
@@ -68,17 +64,6 @@ QString escaped(const QString &text)
     for (QChar c : text)
         out += (QStringView(u"=;#\\\n").contains(c) ? u"\\"_s : QString()) + c;
     return out;
-}
-
-QByteArray pictureBytes(const Picture &picture)
-{
-    QImage image(picture.size, QImage::Format_RGB32);
-    image.fill(QColor(200, 40, 40));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, picture.format == PictureFormat::Png ? "PNG" : "JPEG");
-    return bytes;
 }
 
 // `fileName` in the fixture directory, made by `make` the first time it is asked for.
@@ -133,49 +118,46 @@ bool writeAudio(const QString &path, const AudioOptions &options)
     if (!work.isValid() || !writeBytes(metadataPath, metadata.toUtf8()))
         return false;
 
-    QStringList arguments{
-        u"-f"_s, u"lavfi"_s,
-        u"-i"_s, u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(options.seconds),
-        u"-f"_s, u"ffmetadata"_s, u"-i"_s, fileArgument(metadataPath)};
-    QStringList mapping{u"-map"_s, u"0:a"_s, u"-map_metadata"_s, u"1"_s, u"-map_chapters"_s, u"1"_s};
+    QStringList inputs{u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=sample_rate=22050:duration=%1"_s.arg(options.seconds),
+                       u"-f"_s, u"ffmetadata"_s, u"-i"_s, fileArgument(metadataPath)};
+    QStringList outputs{u"-map"_s, u"0:a"_s, u"-map_metadata"_s, u"1"_s, u"-map_chapters"_s, u"1"_s};
     if (options.cover) {
+        QImage cover(options.cover->size, QImage::Format_RGB32);
+        cover.fill(Qt::red);
         const bool png = options.cover->format == PictureFormat::Png;
         const QString coverPath = work.filePath(png ? u"cover.png"_s : u"cover.jpg"_s);
-        if (!writeBytes(coverPath, pictureBytes(*options.cover)))
-            return false;
+        if (!cover.save(coverPath))
+            return fail(u"cannot write "_s + coverPath);
         if (extension == u"mka" && !options.coverAsTrack)
-            mapping << u"-attach"_s << fileArgument(coverPath) << u"-metadata:s:t"_s
+            outputs << u"-attach"_s << fileArgument(coverPath) << u"-metadata:s:t"_s
                     << (png ? u"mimetype=image/png"_s : u"mimetype=image/jpeg"_s)
                     << u"-metadata:s:t"_s << u"filename=cover"_s;
         else
-            arguments << u"-i"_s << fileArgument(coverPath),
-                mapping << u"-map"_s << u"2:v"_s << u"-c:v"_s << u"copy"_s << u"-disposition:v:0"_s
+            inputs << u"-i"_s << fileArgument(coverPath),
+                outputs << u"-map"_s << u"2:v"_s << u"-c:v"_s << u"copy"_s << u"-disposition:v:0"_s
                         << u"attached_pic"_s;
     }
-    arguments << mapping << u"-ac"_s << u"1"_s << u"-c:a"_s << codecs[extension] << fileArgument(path);
-    return runFfmpeg(arguments);
+    return runFfmpeg(inputs + outputs + QStringList{u"-ac"_s, u"1"_s, u"-c:a"_s} + codecs[extension] +
+                     QStringList{fileArgument(path)});
 }
 
 bool writeVideo(const QString &path, QSize size, double seconds)
 {
+    static const QStringList h264{u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                                  u"yuv420p"_s, u"-c:a"_s,    u"aac"_s};
+    static const QHash<QString, QStringList> codecs{
+        {u"mp4"_s, h264}, {u"mkv"_s, h264},
+        {u"webm"_s, {u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s,
+                     u"-c:a"_s, u"libopus"_s}}};
     const QString extension = QFileInfo(path).suffix().toLower();
-    QStringList codec;
-    if (extension == u"mp4" || extension == u"mkv")
-        codec = {u"-c:v"_s,    u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
-                 u"yuv420p"_s, u"-c:a"_s,    u"aac"_s,     u"-b:a"_s,      u"32k"_s};
-    else if (extension == u"webm")
-        codec = {u"-c:v"_s, u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s,
-                 u"-b:v"_s, u"100k"_s,   u"-c:a"_s,      u"libopus"_s,  u"-b:a"_s,      u"16k"_s};
-    else
+    if (!codecs.contains(extension))
         return fail(u"no video container for "_s + path);
-    return runFfmpeg(QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
-                                 u"testsrc2=size=%1x%2:rate=10:duration=%3"_s.arg(size.width())
-                                     .arg(size.height())
-                                     .arg(seconds),
-                                 u"-f"_s, u"lavfi"_s, u"-i"_s,
-                                 u"sine=frequency=440:sample_rate=22050:duration=%1"_s.arg(seconds),
-                                 u"-ac"_s, u"1"_s} +
-                     codec + QStringList{fileArgument(path)});
+    return runFfmpeg(
+        QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
+                    u"testsrc2=size=%1x%2:rate=10:duration=%3"_s.arg(size.width()).arg(size.height()).arg(seconds),
+                    u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=sample_rate=22050:duration=%1"_s.arg(seconds),
+                    u"-ac"_s, u"1"_s, u"-c:v"_s} +
+        codecs[extension] + QStringList{fileArgument(path)});
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -205,21 +187,15 @@ bool writeNoise(const QString &path, qint64 size, quint32 seed)
 
 QStringList writeMp3Corpus(const QString &directory, int count, const QString &prefix)
 {
-    AudioOptions options;
-    options.seconds = 1;
-    options.title = u"Corpus Track"_s;
-    options.artist = u"Corpus Artist"_s;
-    options.album = u"Corpus Album"_s;
-    options.cover = Picture{};
-    options.chapters = {{u"Opening"_s, 0, 0.5}, {u"Closing"_s, 0.5, 1}};
+    AudioOptions options{1, u"Corpus Track"_s, u"Corpus Artist"_s, u"Corpus Album"_s, {}, Picture{},
+                         false, {{u"Opening"_s, 0, 0.5}, {u"Closing"_s, 0.5, 1}}};
     const QString source = cachedAudio(u"corpus.mp3"_s, options);
     if (source.isEmpty() || !QDir().mkpath(directory))
         return {};
-    const int width = std::max(5, int(QString::number(count).size()));
     QStringList paths;
     for (int i = 1; i <= count; ++i) {
-        paths.append(QDir(directory).filePath(
-            u"%1%2.mp3"_s.arg(prefix).arg(i, width, 10, QLatin1Char('0'))));
+        paths.append(QDir(directory).filePath(u"%1%2.mp3"_s.arg(prefix).arg(
+            i, std::max(5, int(QString::number(count).size())), 10, QLatin1Char('0'))));
         QFile::remove(paths.last());
         if (!QFile::copy(source, paths.last())) {
             fail(u"cannot copy to "_s + paths.last());

@@ -1,34 +1,49 @@
-// Text direction and naturalLessThan, through both the pairwise comparison and the
-// key-based sorters (which must agree).
-#include "SortTestSupport.h"
+// Text direction, naturalLessThan and the SmartSorter orders, through both the pairwise
+// comparison and the key-based sorters (which must agree).
+#include "TestItems.h"
+#include "util/NaturalSortKeys.h"
 #include "util/RTLSupport.h"
+#include "util/SmartSorter.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <thread>
 #include <unicode/locid.h>
 
 using namespace Qt::StringLiterals;
-using namespace SortTestSupport;
+using TestItems::makeItem;
+using TestItems::titlesOf;
 
 namespace {
 
 // The left-to-right order follows ICU's default locale, which ICU takes from LANG: pin
-// it before any test runs, hence before any thread makes its collators.
-class PinnedCollationLocale : public ::testing::Environment
+// it before any thread makes its collators.
+[[maybe_unused]] const bool pinnedLocale = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale("en_US"), status);
+    return U_SUCCESS(status);
+}();
+
+// `value` (ASCII digits) in the digits of the script whose zero is `zero`.
+QString inScript(const QString &value, char32_t zero)
 {
-    void SetUp() override
-    {
-        UErrorCode status = U_ZERO_ERROR;
-        icu::Locale::setDefault(icu::Locale("en_US"), status);
-        ASSERT_TRUE(U_SUCCESS(status));
-    }
-};
-[[maybe_unused]] ::testing::Environment *const pinnedLocale =
-    ::testing::AddGlobalTestEnvironment(new PinnedCollationLocale);
+    std::u32string out;
+    for (QChar c : value)
+        out.push_back(zero + char32_t(c.unicode() - u'0'));
+    return QString::fromUcs4(out.data(), qsizetype(out.size()));
+}
+
+QList<QUuid> idsOf(const QList<MediaItem> &items)
+{
+    QList<QUuid> ids;
+    for (const MediaItem &m : items)
+        ids.append(m.id);
+    return ids;
+}
 
 TEST(IsRTL, CountsRightToLeftCodePointsAgainstLetters)
 {
@@ -96,9 +111,8 @@ TEST(NaturalOrder, SortsIntoReadingOrder)
 // as items and as files in several folders.
 TEST(NaturalOrder, NumberedBooksSortInChapterOrder)
 {
-    for (const auto &[stem, zero] : {std::pair{u"Chapter "_s, U'0'}, {u"Chapter "_s, U'\u0660'},
-                                     {u"الفصل "_s, U'0'}, {u"فصل "_s, U'\u06F0'},
-                                     {u"פרק "_s, U'\u0660'}, {QString(), U'\u0660'}}) {
+    for (const auto &[stem, zero] : {std::pair{u"Chapter "_s, U'\u0660'}, {u"الفصل "_s, U'0'},
+                                     {u"פרק "_s, U'\u06F0'}, {QString(), U'\u0660'}}) {
         SCOPED_TRACE(stem.toStdString() + std::to_string(zero));
         QStringList expected;
         for (int n = 1; n <= 300; ++n)
@@ -127,36 +141,22 @@ TEST(NaturalOrder, NumberedBooksSortInChapterOrder)
 // each direction gets digits that cannot change it.
 TEST(NaturalOrder, LongNumbersSortByValueAtAnyLength)
 {
-    const auto value = [](const QString &s) { // without leading zeros
-        return QStringView(s).mid(s.indexOf(QRegularExpression(u"[^0]"_s)));
-    };
     for (const auto &[stem, zeros] :
          {std::pair{u"Vol "_s, std::vector<char32_t>{U'0', U'\u0966', U'\uFF10', U'\U0001D7CE'}},
           {u"مجلد "_s, {U'0', U'\u0660', U'\u06F0'}}}) {
         std::mt19937 rng(254);
-        auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-        QStringList values = {u"1"_s + QString(254, u'0'), QString(254, u'9'), QString(253, u'9'),
-                              u"2"_s + QString(253, u'0'), u"1"_s + QString(508, u'0'),
-                              QString(507, u'9'), QString(600, u'0') + u"5"_s, u"4"_s};
-        for (int i = 0; i < 150; ++i) {
-            static const int lengths[] = {1, 2, 30, 60, 252, 253, 254, 255, 256, 300, 507, 508, 509};
-            QString v = QString(pick(3), u'0') + QChar(u'1' + pick(9));
-            for (int d = lengths[pick(std::size(lengths))]; d > 1; --d)
-                v.append(QChar(u'0' + (pick(4) == 0 ? 9 : pick(10))));
-            values.append(v);
+        QStringList expected; // in order of value; the last two differ only past 254 digits
+        for (int length : {1, 2, 60, 253, 254, 255, 300, 507, 508, 509}) {
+            for (const QString &value : {u"1"_s + QString(length - 1, u'0'), QString(length, u'5'),
+                                         QString(length - 1, u'9') + u'8', QString(length, u'9')}) {
+                const QString padded = QString(int(rng() % 3), u'0') + value;
+                expected.append(stem + inScript(padded, zeros[rng() % zeros.size()]));
+            }
         }
-        QStringList titles;
-        QHash<QString, QString> valueOf;
-        for (const QString &v : values) {
-            titles.append(stem + inScript(v, zeros[size_t(pick(int(zeros.size())))]));
-            valueOf.insert(titles.last(), v);
-        }
-        const QStringList sorted = naturalSorted(titles);
-        for (qsizetype i = 0; i + 1 < sorted.size(); ++i) {
-            const QStringView a = value(valueOf[sorted[i]]), b = value(valueOf[sorted[i + 1]]);
-            ASSERT_TRUE(a.size() < b.size() || (a.size() == b.size() && a <= b))
-                << stem.toStdString() << ": " << a.size() << " digits before " << b.size();
-        }
+        expected.removeDuplicates(); // the one-digit "9"
+        QStringList shuffled = expected;
+        std::shuffle(shuffled.begin(), shuffled.end(), rng);
+        EXPECT_EQ(naturalSorted(shuffled), expected) << stem.toStdString();
     }
 }
 
@@ -182,6 +182,128 @@ TEST(NaturalOrder, AnyUserLocaleKeepsCaseInsensitiveNumericOrder)
     }
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale::setDefault(pinned, status);
+}
+
+// Random texts built to trip a collator: words of several scripts in varied case and
+// with marks; numbers in several digit scripts, with leading zeros, from one digit to
+// past ICU's 254-digit pieces, and runs mixing scripts; punctuation, emoji, lone
+// surrogates, empty texts, and repeats of earlier texts.
+struct RandomTexts
+{
+    std::mt19937 rng;
+    QStringList seen;
+
+    explicit RandomTexts(unsigned seed) : rng(seed) {}
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    QString number()
+    {
+        static const char32_t zeros[] = {U'0', U'0', U'\u0660', U'\u06F0', U'\u0966', U'\uFF10', U'\U0001D7CE'};
+        static const int lengths[][2] = {{1, 3}, {1, 3}, {1, 3}, {20, 60}, {250, 262}};
+        const auto &range = lengths[pick(std::size(lengths))];
+        QString digits(pick(4) == 0 ? pick(3) : 0, u'0');
+        for (int i = range[0] + pick(range[1] - range[0] + 1); i > 0; --i)
+            digits.append(QChar(u'0' + pick(10)));
+        return inScript(digits, zeros[pick(std::size(zeros))]);
+    }
+    QString operator()()
+    {
+        static const char16_t *const words[] = {
+            u"apple", u"Apple", u"APPLE", u"Äpfel", u"café", u"cafe",   u"Chapter", u"chapter",
+            u"Side",  u"كتاب",  u"كِتَاب",  u"الفصل", u"سلام", u"פרק",    u"שלום",    u"ܫܠܡܐ",
+            u"नमस्ते", u"ß",     u"ss",    u" ",     u"-",    u"\u0301", u"\U0001F600", u"\xD800"};
+        if (!seen.isEmpty() && pick(8) == 0)
+            return seen[pick(int(seen.size()))];
+        QString text;
+        for (int pieces = pick(6); pieces > 0; --pieces) {
+            const int kind = pick(10);
+            text += kind < 6 ? QString::fromUtf16(words[pick(std::size(words))])
+                  : kind < 9 ? number()
+                             : number() + number(); // one digit run mixing scripts
+            text += pick(2) ? u" "_s : QString();
+        }
+        seen.append(text);
+        return text;
+    }
+};
+
+TEST(SmartSorter, ItemsFollowBatchRulesThenTitles)
+{
+    // Items as "title/sort index/album", expected titles.
+    const std::pair<QString, QString> cases[] = {
+        {u"Alpha/3 Zulu/1 Mike/2"_s, u"Zulu Mike Alpha"_s}, // one batch: by index
+        {u"Apple/5/Live Zebra/0/Live"_s, u"Zebra Apple"_s}, // one album: index 0 first,
+        {u"Apple/0/Live Zebra/-1/Live"_s, u"Zebra Apple"_s}, // but after a negative one
+        {u"Zebra/0/Live Apple/5/Studio"_s, u"Apple Zebra"_s}, // else by title
+        {u"Zebra/0 Apple/5"_s, u"Apple Zebra"_s},
+        {u"Zebra/0/live Apple/5/Live"_s, u"Apple Zebra"_s},
+        {u"b/1/A a/1/A"_s, u"a b"_s},
+        {u"Yb/2 Xa/1 Xb/2 كتاب/2 Ya/1"_s, u"Xa Ya كتاب Xb Yb"_s}}; // batches interleave
+    for (const auto &[input, expected] : cases) {
+        SCOPED_TRACE(input.toStdString());
+        QList<MediaItem> items;
+        for (const QString &spec : input.split(u' ')) {
+            const QStringList f = spec.split(u'/');
+            items.append(makeItem(f[0], f[1].toLongLong(), f.value(2)));
+        }
+        EXPECT_EQ(titlesOf(SmartSorter::sortMediaItems(items)).join(u' '), expected);
+        EXPECT_EQ(titlesOf(SmartSorter::Pairwise::sortMediaItems(items)).join(u' '), expected);
+    }
+}
+
+TEST(SmartSorter, EqualTextsKeepTheirInputOrderAndURLsSortByFileName)
+{
+    const QList<MediaItem> items = {makeItem(u"abc"_s, 1), makeItem(u"Zed"_s, 1),
+                                    makeItem(u"ABC"_s, 1), makeItem(u"Abc"_s, 1),
+                                    makeItem(u"abc"_s, 1)};
+    const QList<QUuid> in = idsOf(items);
+    const QList<QUuid> expected = {in[0], in[2], in[3], in[4], in[1]};
+    EXPECT_EQ(idsOf(SmartSorter::sortMediaItems(items)), expected);
+    EXPECT_EQ(idsOf(SmartSorter::sortMediaItemsByText(items, &MediaItem::title)), expected);
+
+    // Without extension and folder; equal names keep their order.
+    const auto url = [](const QString &path) { return QUrl::fromLocalFile(path); };
+    EXPECT_EQ(SmartSorter::sortURLs({url(u"/b/Side 10.mp3"_s), url(u"/y/side 2.flac"_s),
+                                     url(u"/z/الفصل ٣.m4b"_s), url(u"/x/Side 2.mp3"_s),
+                                     url(u"/c/Side 1.ogg"_s)}),
+              (QList<QUrl>{url(u"/z/الفصل ٣.m4b"_s), url(u"/c/Side 1.ogg"_s),
+                           url(u"/y/side 2.flac"_s), url(u"/x/Side 2.mp3"_s),
+                           url(u"/b/Side 10.mp3"_s)}));
+}
+
+TEST(SmartSorter, SortingByMoveLeavesOtherSharersOfTheListUntouched)
+{
+    const QList<MediaItem> original = {makeItem(u"c"_s), makeItem(u"a"_s), makeItem(u"b"_s)};
+    QList<MediaItem> shared = original; // shares the items' storage
+    EXPECT_EQ(titlesOf(SmartSorter::sortMediaItems(std::move(shared))),
+              (QStringList{u"a"_s, u"b"_s, u"c"_s}));
+    EXPECT_EQ(titlesOf(original), (QStringList{u"c"_s, u"a"_s, u"b"_s}));
+}
+
+// A library-sized random corpus, large enough for keys to be computed on two threads:
+// every sorter must give the pairwise order, including across batches where the item
+// rule is not a strict weak ordering and the result depends on every single answer.
+TEST(KeysAgreeWithPairwise, OnALargeRandomLibrary)
+{
+    RandomTexts random(2);
+    static const QString albums[] = {QString(), QString(), u"Live"_s, u"live"_s, u"ألبوم"_s};
+    QList<MediaItem> items;
+    QList<QUrl> urls;
+    qint64 batchIndex = 0;
+    for (int i = 0; i < int(NaturalSortKeys::kParallelThreshold) + 2000; ++i) {
+        batchIndex = random.pick(20) == 0 ? 1 : batchIndex + 1;
+        items.append(makeItem(random(), random.pick(15) == 0 ? 0 : batchIndex,
+                              albums[random.pick(std::size(albums))]));
+        items.last().artist = random();
+        urls.append(QUrl::fromLocalFile(u"/lib/%1/"_s.arg(random.pick(4)) + items.last().title + u".mp3"_s));
+    }
+    const QList<QUuid> pairwise = idsOf(SmartSorter::Pairwise::sortMediaItems(items));
+    EXPECT_EQ(idsOf(SmartSorter::sortMediaItems(items)), pairwise);
+    QList<MediaItem> moved = items;
+    EXPECT_EQ(idsOf(SmartSorter::sortMediaItems(std::move(moved))), pairwise);
+    for (QString MediaItem::*field : {&MediaItem::title, &MediaItem::artist})
+        EXPECT_EQ(idsOf(SmartSorter::sortMediaItemsByText(items, field)),
+                  idsOf(SmartSorter::Pairwise::sortMediaItemsByText(items, field)));
+    EXPECT_EQ(SmartSorter::sortURLs(urls), SmartSorter::Pairwise::sortURLs(urls));
 }
 
 } // namespace
