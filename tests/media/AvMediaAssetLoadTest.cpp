@@ -5,7 +5,6 @@
 
 #include "MediaFixtures.h"
 #include "core/MediaItemFactory.h"
-#include "models/MediaItem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,11 +20,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Set in the child: the file to inspect.
-constexpr char kChildFile[] = "LYRABOX_AV_LOAD_FILE";
-
 QString childFile()
 {
-    return qEnvironmentVariable(kChildFile);
+    return qEnvironmentVariable("LYRABOX_AV_LOAD_FILE");
 }
 
 // Runs `test` of this program in a child inspecting a tagged mp3, with libraries looked
@@ -38,7 +35,7 @@ testing::AssertionResult passesInChild(const char *test, const QString &libraryP
     if (file.isEmpty())
         return testing::AssertionFailure() << qPrintable(MediaFixtures::lastError());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1StringView(kChildFile), file);
+    environment.insert(u"LYRABOX_AV_LOAD_FILE"_s, file);
     if (!libraryPath.isEmpty())
         environment.insert(u"LD_LIBRARY_PATH"_s, libraryPath);
     QProcess child;
@@ -46,10 +43,9 @@ testing::AssertionResult passesInChild(const char *test, const QString &libraryP
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
                 {u"--gtest_filter="_s + QLatin1StringView(test)});
-    if (!child.waitForFinished(120000))
-        return testing::AssertionFailure() << "the child did not finish";
+    const bool finished = child.waitForFinished(120000);
     const QByteArray output = child.readAll();
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
+    if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
         !output.contains("[  PASSED  ] 1 test"))
         return testing::AssertionFailure() << output.toStdString();
     return testing::AssertionSuccess();
@@ -95,10 +91,9 @@ TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
         return;
     }
     EXPECT_EQ(Av::loadApi(), nullptr);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i) { // the failed load is not retried into a crash
         const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(childFile());
-        EXPECT_FALSE(asset->isReadable());
-        EXPECT_FALSE(asset->loadCommonMetadata());
+        EXPECT_FALSE(asset->isReadable() || asset->loadCommonMetadata());
         const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"LoadedLate"_s);
         EXPECT_EQ(item.duration, 0);

@@ -18,14 +18,6 @@ LoopbackMediaServer::LoopbackMediaServer(QString root) : m_root(std::move(root))
     QDir().mkpath(m_root);
 }
 
-LoopbackMediaServer::~LoopbackMediaServer()
-{
-    if (m_server && m_server->state() != QProcess::NotRunning) {
-        m_server->kill();
-        m_server->waitForFinished(5000);
-    }
-}
-
 bool LoopbackMediaServer::start(QString *error)
 {
     m_server = std::make_unique<QProcess>();

@@ -6,13 +6,12 @@
 
 // An HTTP server on 127.0.0.1 (python3's http.server on a free port) serving a folder
 // of media made at test time by MediaFixtures. Nothing it serves points outside
-// 127.0.0.1. The server stops when the object is destroyed.
+// 127.0.0.1. The server stops when the object is destroyed (QProcess kills it).
 class LoopbackMediaServer
 {
 public:
     // Serves `root` (created when missing).
     explicit LoopbackMediaServer(QString root);
-    ~LoopbackMediaServer();
 
     // Starts the server; false with a reason when it cannot.
     bool start(QString *error);

@@ -17,8 +17,7 @@ namespace MediaFixtures {
 
 enum class PictureFormat { Png, Jpeg };
 
-// A red picture of the given pixel size.
-struct Picture
+struct Picture // plain red
 {
     QSize size{64, 64};
     PictureFormat format = PictureFormat::Png;
@@ -34,9 +33,7 @@ struct ChapterMark
 struct AudioOptions
 {
     double seconds = 2.0;
-    std::optional<QString> title;
-    std::optional<QString> artist;
-    std::optional<QString> album;
+    std::optional<QString> title, artist, album;
     // Further tags by the container's key names ("album_artist", "PERFORMER").
     QList<std::pair<QString, QString>> extraTags;
     // No cover in ogg, opus and wav; in mka an attachment, or with coverAsTrack a
@@ -47,18 +44,14 @@ struct AudioOptions
     QList<ChapterMark> chapters;
 };
 
-// A tone with tags: mp3, m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM), mka (Opus).
+// A tone: mp3, m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM), mka (Opus).
 bool writeAudio(const QString &path, const AudioOptions &options);
-
 // A test pattern with a tone at 10 frames per second: mp4, mkv (H.264 + AAC), webm.
 bool writeVideo(const QString &path, QSize size = QSize(160, 120), double seconds = 2.0);
-
-// Not media: exactly `bytes`; the first `size` bytes of `source`; `size` bytes of noise
-// (the same for the same seed).
+// Not media: exactly `bytes`; the first `size` bytes of `source`; `size` bytes of noise.
 bool writeBytes(const QString &path, const QByteArray &bytes);
 bool writeTruncatedCopy(const QString &source, const QString &path, qint64 size);
 bool writeNoise(const QString &path, qint64 size, quint32 seed = 1);
-
 // `count` copies of one tagged 1 s mp3 with a cover and two chapters, named
 // "<prefix>00001.mp3" and so on, in `directory`; the paths in order, empty on failure.
 QStringList writeMp3Corpus(const QString &directory, int count,
@@ -71,7 +64,5 @@ QString cachedTone(double seconds, const QString &extension = QStringLiteral("mp
 
 QString fixtureDirectory();
 bool ffmpegAvailable();
-// Why the last write on this thread failed.
-QString lastError();
-
+QString lastError(); // why the last write on this thread failed
 } // namespace MediaFixtures

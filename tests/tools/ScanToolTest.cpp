@@ -1,5 +1,4 @@
-// lyrabox-scan end to end: generated files, real inspection, the JSON a user or script
-// reads.
+// lyrabox-scan end to end: generated files, real inspection, the JSON a script reads.
 #include "MediaFixtures.h"
 #include "TestSupport.h"
 
@@ -38,8 +37,8 @@ QStringList fileNamesOf(const QJsonArray &urls)
 TEST(ScanTool, ArabicBookPlaysInReadingOrderAndBadFilesDegrade)
 {
     const QTemporaryDir dir(TestSupport::scratchRoot() + u"/scan-XXXXXX"_s);
-    ASSERT_TRUE(QDir(dir.path()).mkpath(u"كتاب"_s) && QDir(dir.path()).mkpath(u"Loose"_s));
     const auto path = [&](const QString &relative) { return dir.filePath(relative); };
+    ASSERT_TRUE(QDir().mkpath(path(u"كتاب"_s)) && QDir().mkpath(path(u"Loose"_s)));
     // Untagged chapter files in Arabic-Indic digits, one above ten to defeat text order.
     const QString source = MediaFixtures::cachedTone(1);
     ASSERT_FALSE(source.isEmpty()) << qPrintable(MediaFixtures::lastError());
@@ -75,10 +74,7 @@ TEST(ScanTool, ArabicBookPlaysInReadingOrderAndBadFilesDegrade)
     EXPECT_TRUE(book[u"hasArtwork"_s].toBool());
     EXPECT_EQ(book[u"chapters"_s].toArray().size(), 2);
     EXPECT_TRUE(byName[u"clip.mp4"_s][u"isVideo"_s].toBool());
-    const QJsonObject noise = byName[u"noise.flac"_s];
-    EXPECT_EQ(noise[u"title"_s].toString(), u"noise"_s);
-    EXPECT_EQ(noise[u"duration"_s].toDouble(), 0.0);
-    EXPECT_TRUE(noise[u"chapters"_s].toArray().isEmpty());
+    EXPECT_EQ(byName[u"noise.flac"_s][u"duration"_s].toDouble(), 0.0);
     EXPECT_EQ(byName[u"quote \" and\nnewline.mp3"_s][u"title"_s].toString(), u"quote \" and\nnewline"_s);
 }
 
