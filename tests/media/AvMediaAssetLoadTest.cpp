@@ -70,7 +70,8 @@ TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
         thread.join();
     for (const auto &asset : assets) {
         ASSERT_TRUE(asset->isReadable());
-        const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        const MediaItem item =
+            MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"Loaded late"_s);
     }
 }
@@ -94,7 +95,8 @@ TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
     for (int i = 0; i < 2; ++i) { // the failed load is not retried into a crash
         const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(childFile());
         EXPECT_FALSE(asset->isReadable() || asset->loadCommonMetadata());
-        const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        const MediaItem item =
+            MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"LoadedLate"_s);
         EXPECT_EQ(item.duration, 0);
     }

@@ -24,7 +24,8 @@ bool useGermanLocale()
         return true;
     const QString dir = TestSupport::scratchRoot() + u"/locales"_s;
     if (QDir().mkpath(dir) && !QDir(dir + u"/de_DE.UTF-8"_s).exists())
-        QProcess::execute(u"localedef"_s, {u"-i"_s, u"de_DE"_s, u"-f"_s, u"UTF-8"_s, dir + u"/de_DE.UTF-8"_s});
+        QProcess::execute(u"localedef"_s,
+                          {u"-i"_s, u"de_DE"_s, u"-f"_s, u"UTF-8"_s, dir + u"/de_DE.UTF-8"_s});
     qputenv("LOCPATH", dir.toLocal8Bit()); // read by glibc at every setlocale()
     return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
 }
@@ -53,7 +54,8 @@ TEST(MpvLocale, PlayerStartsUnderAGermanLocale)
     double length = 0;
     const auto item =
         backend.replaceCurrentItem(QUrl::fromLocalFile(MediaFixtures::cachedTone(2)));
-    backend.loadDuration(item, [&](std::optional<double> seconds) { length = seconds.value_or(-1); });
+    backend.loadDuration(item,
+                         [&](std::optional<double> seconds) { length = seconds.value_or(-1); });
     backend.play();
     EXPECT_TRUE(TestSupport::waitUntil([&] { return reported > 0.2; }, 10s));
     EXPECT_NEAR(length, 2.0, 0.1) << "numbers are read with '.', whatever the locale";

@@ -98,7 +98,8 @@ bool writeAudio(const QString &path, const AudioOptions &options)
     if (!codecs.contains(extension))
         return fail(u"no audio container for "_s + path);
     if ((options.cover && QStringList{u"ogg"_s, u"opus"_s, u"wav"_s}.contains(extension)) ||
-        (!options.chapters.isEmpty() && QStringList{u"flac"_s, u"ogg"_s, u"wav"_s}.contains(extension)))
+        (!options.chapters.isEmpty() &&
+         QStringList{u"flac"_s, u"ogg"_s, u"wav"_s}.contains(extension)))
         return fail(u"no such cover or chapters in "_s + extension);
 
     QTemporaryDir work(fixtureDirectory() + u"/work-XXXXXX"_s);
@@ -111,16 +112,20 @@ bool writeAudio(const QString &path, const AudioOptions &options)
     for (const auto &[key, value] : tags)
         metadata += escaped(key) + u'=' + escaped(value) + u'\n';
     for (const ChapterMark &mark : options.chapters)
-        metadata += u"[CHAPTER]\nTIMEBASE=1/1000\nSTART=%1\nEND=%2\n"_s.arg(std::llround(mark.start * 1000))
-                        .arg(std::llround(mark.end * 1000)) +
-                    (mark.title ? u"title="_s + escaped(*mark.title) + u'\n' : QString());
+        metadata +=
+            u"[CHAPTER]\nTIMEBASE=1/1000\nSTART=%1\nEND=%2\n"_s.arg(std::llround(mark.start * 1000))
+                .arg(std::llround(mark.end * 1000)) +
+            (mark.title ? u"title="_s + escaped(*mark.title) + u'\n' : QString());
     const QString metadataPath = work.filePath(u"metadata.txt"_s);
     if (!work.isValid() || !writeBytes(metadataPath, metadata.toUtf8()))
         return false;
 
-    QStringList inputs{u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=sample_rate=22050:duration=%1"_s.arg(options.seconds),
-                       u"-f"_s, u"ffmetadata"_s, u"-i"_s, fileArgument(metadataPath)};
-    QStringList outputs{u"-map"_s, u"0:a"_s, u"-map_metadata"_s, u"1"_s, u"-map_chapters"_s, u"1"_s};
+    QStringList inputs{u"-f"_s, u"lavfi"_s,
+                       u"-i"_s, u"sine=sample_rate=22050:duration=%1"_s.arg(options.seconds),
+                       u"-f"_s, u"ffmetadata"_s,
+                       u"-i"_s, fileArgument(metadataPath)};
+    QStringList outputs{u"-map"_s, u"0:a"_s,           u"-map_metadata"_s,
+                        u"1"_s,    u"-map_chapters"_s, u"1"_s};
     if (options.cover) {
         QImage cover(options.cover->size, QImage::Format_RGB32);
         cover.fill(Qt::red);
@@ -137,8 +142,8 @@ bool writeAudio(const QString &path, const AudioOptions &options)
                 outputs << u"-map"_s << u"2:v"_s << u"-c:v"_s << u"copy"_s << u"-disposition:v:0"_s
                         << u"attached_pic"_s;
     }
-    return runFfmpeg(inputs + outputs + QStringList{u"-ac"_s, u"1"_s, u"-c:a"_s} + codecs[extension] +
-                     QStringList{fileArgument(path)});
+    return runFfmpeg(inputs + outputs + QStringList{u"-ac"_s, u"1"_s, u"-c:a"_s} +
+                     codecs[extension] + QStringList{fileArgument(path)});
 }
 
 bool writeVideo(const QString &path, QSize size, double seconds)
@@ -152,12 +157,14 @@ bool writeVideo(const QString &path, QSize size, double seconds)
     const QString extension = QFileInfo(path).suffix().toLower();
     if (!codecs.contains(extension))
         return fail(u"no video container for "_s + path);
-    return runFfmpeg(
-        QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
-                    u"testsrc2=size=%1x%2:rate=10:duration=%3"_s.arg(size.width()).arg(size.height()).arg(seconds),
-                    u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=sample_rate=22050:duration=%1"_s.arg(seconds),
-                    u"-ac"_s, u"1"_s, u"-c:v"_s} +
-        codecs[extension] + QStringList{fileArgument(path)});
+    return runFfmpeg(QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                 u"testsrc2=size=%1x%2:rate=10:duration=%3"_s.arg(size.width())
+                                     .arg(size.height())
+                                     .arg(seconds),
+                                 u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                 u"sine=sample_rate=22050:duration=%1"_s.arg(seconds), u"-ac"_s,
+                                 u"1"_s, u"-c:v"_s} +
+                     codecs[extension] + QStringList{fileArgument(path)});
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)

@@ -67,8 +67,10 @@ QStringList naturalSorted(const QStringList &titles)
     QList<MediaItem> items;
     for (const QString &t : titles)
         items.append(TestItems::makeItem(t));
-    const QStringList byKeys = titlesOf(SmartSorter::sortMediaItemsByText(items, &MediaItem::title));
-    EXPECT_EQ(byKeys, titlesOf(SmartSorter::Pairwise::sortMediaItemsByText(items, &MediaItem::title)));
+    const QStringList byKeys =
+        titlesOf(SmartSorter::sortMediaItemsByText(items, &MediaItem::title));
+    EXPECT_EQ(byKeys,
+              titlesOf(SmartSorter::Pairwise::sortMediaItemsByText(items, &MediaItem::title)));
     return byKeys;
 }
 
@@ -126,7 +128,8 @@ TEST(NaturalOrder, NumberedBooksSortInChapterOrder)
         QList<QUrl> urls;
         for (const QString &t : shuffled) {
             items.append(TestItems::makeItem(t, 0, u"Book"_s));
-            urls.append(QUrl::fromLocalFile(u"/books/disc %1/"_s.arg(urls.size() % 3) + t + u".mp3"_s));
+            urls.append(
+                QUrl::fromLocalFile(u"/books/disc %1/"_s.arg(urls.size() % 3) + t + u".mp3"_s));
         }
         EXPECT_EQ(titlesOf(SmartSorter::sortMediaItems(items)), expected);
         QStringList names;
@@ -166,7 +169,8 @@ TEST(NaturalOrder, LongNumbersSortByValueAtAnyLength)
 TEST(NaturalOrder, AnyUserLocaleKeepsCaseInsensitiveNumericOrder)
 {
     const icu::Locale pinned = icu::Locale::getDefault();
-    for (const char *locale : {"en_US_POSIX", "de_DE", "sv_SE", "hi_IN", "fa_IR", "th_TH", "ar_EG"}) {
+    for (const char *locale :
+         {"en_US_POSIX", "de_DE", "sv_SE", "hi_IN", "fa_IR", "th_TH", "ar_EG"}) {
         SCOPED_TRACE(locale);
         UErrorCode status = U_ZERO_ERROR;
         icu::Locale::setDefault(icu::Locale(locale), status);
@@ -245,11 +249,12 @@ TEST(SmartSorter, SortingByMoveLeavesOtherSharersOfTheListUntouched)
 // pieces, and runs mixing scripts; emoji, lone surrogates, empty texts and repeats.
 TEST(KeysAgreeWithPairwise, OnALargeRandomLibrary)
 {
-    static const QString words[] = {u"apple"_s, u"APPLE"_s, u"Äpfel"_s,  u"café"_s,       u"cafe"_s,
-                                    u"Side"_s,  u"كتاب"_s,  u"كِتَاب"_s,   u"פרק"_s,        u"ܫܠܡܐ"_s,
-                                    u"नमस्ते"_s, u"ß"_s,     u"ss"_s,     u"-"_s,          u"\u0301"_s,
-                                    u"\U0001F600"_s, u"\xD800"_s, u"ألبوم"_s};
-    static const char32_t zeros[] = {U'0', U'0', U'\u0660', U'\u06F0', U'\u0966', U'\uFF10', U'\U0001D7CE'};
+    static const QString words[] = {
+        u"apple"_s, u"APPLE"_s, u"Äpfel"_s,  u"café"_s,       u"cafe"_s,   u"Side"_s,
+        u"كتاب"_s,  u"كِتَاب"_s,  u"פרק"_s,    u"ܫܠܡܐ"_s,       u"नमस्ते"_s,   u"ß"_s,
+        u"ss"_s,    u"-"_s,     u"\u0301"_s, u"\U0001F600"_s, u"\xD800"_s, u"ألبوم"_s};
+    static const char32_t zeros[] = {U'0',      U'0',      U'\u0660',    U'\u06F0',
+                                     U'\u0966', U'\uFF10', U'\U0001D7CE'};
     std::mt19937 rng(2);
     const auto pick = [&](qsizetype n) { return qsizetype(rng() % n); };
     QStringList seen{QString()};
@@ -259,9 +264,11 @@ TEST(KeysAgreeWithPairwise, OnALargeRandomLibrary)
         QString made;
         for (qsizetype n = pick(6); n > 0; --n) {
             QString digits(pick(4) == 0 ? pick(3) : 0, u'0');
-            for (qsizetype length = pick(5) == 0 ? 250 + pick(12) : 1 + pick(pick(3) ? 3 : 60); length > 0; --length)
+            for (qsizetype length = pick(5) == 0 ? 250 + pick(12) : 1 + pick(pick(3) ? 3 : 60);
+                 length > 0; --length)
                 digits += QChar(char16_t(u'0' + pick(10)));
-            made += pick(2) ? words[pick(std::size(words))] : inScript(digits, zeros[pick(std::size(zeros))]);
+            made += pick(2) ? words[pick(std::size(words))]
+                            : inScript(digits, zeros[pick(std::size(zeros))]);
             made += pick(2) ? u" "_s : QString();
         }
         seen.append(made);
@@ -272,9 +279,11 @@ TEST(KeysAgreeWithPairwise, OnALargeRandomLibrary)
     qint64 batchIndex = 0;
     for (int i = 0; i < int(NaturalSortKeys::kParallelThreshold) + 2000; ++i) {
         batchIndex = pick(20) == 0 ? 1 : batchIndex + 1;
-        items.append(makeItem(text(), pick(15) == 0 ? 0 : batchIndex, pick(2) ? QString() : words[pick(18)]));
+        items.append(makeItem(text(), pick(15) == 0 ? 0 : batchIndex,
+                              pick(2) ? QString() : words[pick(18)]));
         items.last().artist = text();
-        urls.append(QUrl::fromLocalFile(u"/lib/%1/"_s.arg(pick(4)) + items.last().title + u".mp3"_s));
+        urls.append(
+            QUrl::fromLocalFile(u"/lib/%1/"_s.arg(pick(4)) + items.last().title + u".mp3"_s));
     }
     const QList<QUuid> pairwise = idsOf(SmartSorter::Pairwise::sortMediaItems(items));
     EXPECT_EQ(idsOf(SmartSorter::sortMediaItems(items)), pairwise);
