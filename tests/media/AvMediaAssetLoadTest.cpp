@@ -25,10 +25,11 @@ QString childFile()
     return qEnvironmentVariable("LYRABOX_AV_LOAD_FILE");
 }
 
-// Runs `test` of this program in a child inspecting a tagged mp3, with libraries looked
-// up first in `libraryPath`; the child's output when it fails.
-testing::AssertionResult passesInChild(const char *test, const QString &libraryPath = {})
+// Runs the current test in a child inspecting a tagged mp3, with libraries looked up
+// first in `libraryPath`; the child's output when it fails.
+testing::AssertionResult passesInChild(const QString &libraryPath = {})
 {
+    const auto *test = testing::UnitTest::GetInstance()->current_test_info();
     MediaFixtures::AudioOptions options;
     options.title = u"Loaded late"_s;
     const QString file = MediaFixtures::cachedAudio(u"LoadedLate.mp3"_s, options);
@@ -42,7 +43,8 @@ testing::AssertionResult passesInChild(const char *test, const QString &libraryP
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
-                {u"--gtest_filter="_s + QLatin1StringView(test)});
+                {u"--gtest_filter=%1.%2"_s.arg(QLatin1StringView(test->test_suite_name()),
+                                               QLatin1StringView(test->name()))});
     const bool finished = child.waitForFinished(120000);
     const QByteArray output = child.readAll();
     if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
@@ -58,7 +60,7 @@ testing::AssertionResult passesInChild(const char *test, const QString &libraryP
 TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
 {
     if (childFile().isEmpty()) {
-        EXPECT_TRUE(passesInChild("AvLoad.FirstOpensOnSeveralThreadsWaitForTheLoad"));
+        EXPECT_TRUE(passesInChild());
         return;
     }
     Av::preloadApi();
@@ -87,8 +89,7 @@ TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
             GTEST_SKIP() << "no libz to stand in for libavformat";
         ASSERT_TRUE(QFile::link(impostor, libraries.path() + u"/libavformat.so."_s
                                               + QString::number(LIBAVFORMAT_VERSION_MAJOR)));
-        EXPECT_TRUE(passesInChild("AvLoad.UnusableLibraryLeavesEveryFileUnreadable",
-                                  libraries.path()));
+        EXPECT_TRUE(passesInChild(libraries.path()));
         return;
     }
     EXPECT_EQ(Av::loadApi(), nullptr);
