@@ -5,8 +5,6 @@
 #include "util/RTLSupport.h"
 #include "util/SmartSorter.h"
 
-#include <QHash>
-#include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -203,8 +201,8 @@ TEST(SmartSorter, ItemsFollowBatchRulesThenTitles)
     for (const auto &[input, expected] : cases) {
         SCOPED_TRACE(input.toStdString());
         QList<MediaItem> items;
-        for (const QString &spec : input.split(u' ')) {
-            const QStringList f = spec.split(u'/');
+        for (const QString &entry : input.split(u' ')) {
+            const QStringList f = entry.split(u'/');
             items.append(makeItem(f[0], f[1].toLongLong(), f.value(2)));
         }
         EXPECT_EQ(titlesOf(SmartSorter::sortMediaItems(items)).join(u' '), expected);
