@@ -5,7 +5,6 @@
 
 #include "MediaFixtures.h"
 #include "core/MediaItemFactory.h"
-#include "models/MediaItem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,37 +20,37 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Set in the child: the file to inspect.
-constexpr char kChildFile[] = "LYRABOX_AV_LOAD_FILE";
-
 QString childFile()
 {
-    return qEnvironmentVariable(kChildFile);
+    return qEnvironmentVariable("LYRABOX_AV_LOAD_FILE");
 }
 
-// Runs `test` of this program in a child with `environment`; its output when it fails.
-testing::AssertionResult passesInChild(const char *test, QProcessEnvironment environment)
+// Runs the current test in a child inspecting a tagged mp3, with libraries looked up
+// first in `libraryPath`; the child's output when it fails.
+testing::AssertionResult passesInChild(const QString &libraryPath = {})
 {
+    const auto *test = testing::UnitTest::GetInstance()->current_test_info();
+    MediaFixtures::AudioOptions options;
+    options.title = u"Loaded late"_s;
+    const QString file = MediaFixtures::cachedAudio(u"LoadedLate.mp3"_s, options);
+    if (file.isEmpty())
+        return testing::AssertionFailure() << qPrintable(MediaFixtures::lastError());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LYRABOX_AV_LOAD_FILE"_s, file);
+    if (!libraryPath.isEmpty())
+        environment.insert(u"LD_LIBRARY_PATH"_s, libraryPath);
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
-                {u"--gtest_filter="_s + QLatin1StringView(test)});
-    if (!child.waitForFinished(120000))
-        return testing::AssertionFailure() << "the child did not finish";
+                {u"--gtest_filter=%1.%2"_s.arg(QLatin1StringView(test->test_suite_name()),
+                                               QLatin1StringView(test->name()))});
+    const bool finished = child.waitForFinished(120000);
     const QByteArray output = child.readAll();
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+    if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
+        !output.contains("[  PASSED  ] 1 test"))
         return testing::AssertionFailure() << output.toStdString();
-    if (!output.contains("[  PASSED  ] 1 test"))
-        return testing::AssertionFailure() << "the child ran no test:\n" << output.toStdString();
     return testing::AssertionSuccess();
-}
-
-QString taggedMp3()
-{
-    MediaFixtures::AudioOptions options;
-    options.seconds = 2;
-    options.title = u"Loaded late"_s;
-    return MediaFixtures::cachedAudio(u"LoadedLate.mp3"_s, options);
 }
 
 } // namespace
@@ -61,11 +60,7 @@ QString taggedMp3()
 TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
 {
     if (childFile().isEmpty()) {
-        const QString file = taggedMp3();
-        ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QLatin1StringView(kChildFile), file);
-        EXPECT_TRUE(passesInChild("AvLoad.FirstOpensOnSeveralThreadsWaitForTheLoad", environment));
+        EXPECT_TRUE(passesInChild());
         return;
     }
     Av::preloadApi();
@@ -77,8 +72,8 @@ TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
         thread.join();
     for (const auto &asset : assets) {
         ASSERT_TRUE(asset->isReadable());
-        EXPECT_NEAR(asset->loadDuration().value_or(0), 2.0, 0.1);
-        const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        const MediaItem item =
+            MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"Loaded late"_s);
     }
 }
@@ -88,26 +83,21 @@ TEST(AvLoad, FirstOpensOnSeveralThreadsWaitForTheLoad)
 TEST(AvLoad, UnusableLibraryLeavesEveryFileUnreadable)
 {
     if (childFile().isEmpty()) {
-        const QString file = taggedMp3();
-        ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
         QTemporaryDir libraries;
         const QString impostor = u"/lib/x86_64-linux-gnu/libz.so.1"_s;
         if (!QFileInfo::exists(impostor))
             GTEST_SKIP() << "no libz to stand in for libavformat";
         ASSERT_TRUE(QFile::link(impostor, libraries.path() + u"/libavformat.so."_s
                                               + QString::number(LIBAVFORMAT_VERSION_MAJOR)));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QLatin1StringView(kChildFile), file);
-        environment.insert(u"LD_LIBRARY_PATH"_s, libraries.path());
-        EXPECT_TRUE(passesInChild("AvLoad.UnusableLibraryLeavesEveryFileUnreadable", environment));
+        EXPECT_TRUE(passesInChild(libraries.path()));
         return;
     }
     EXPECT_EQ(Av::loadApi(), nullptr);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i) { // the failed load is not retried into a crash
         const std::unique_ptr<AvMediaAsset> asset = AvMediaAsset::open(childFile());
-        EXPECT_FALSE(asset->isReadable());
-        EXPECT_FALSE(asset->loadCommonMetadata());
-        const MediaItem item = MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
+        EXPECT_FALSE(asset->isReadable() || asset->loadCommonMetadata());
+        const MediaItem item =
+            MediaItemFactory::fromURL(QUrl::fromLocalFile(childFile()), 1, *asset);
         EXPECT_EQ(item.title, u"LoadedLate"_s);
         EXPECT_EQ(item.duration, 0);
     }

@@ -32,34 +32,29 @@ TEST(LanguageCode, ContainerTagsBecomeBcp47)
         EXPECT_EQ(AvMediaAsset::languageCode(tag), code) << tag.toStdString();
 }
 
-TEST(ChapterGroups, TranslationsShareAGroupOrderedByPreference)
+TEST(ChapterGroups, OnlyTranslationsShareAGroupOrderedByPreference)
 {
-    const QList<Mark> marks{
+    const QList<Mark> translated{
         {0, 10, u"Anfang"_s, u"de"_s},   {0, 10, u"Beginning"_s, u"en"_s},
         {0, 10, u"Début"_s, u"fr"_s},    {10, 20, u"Ende"_s, u"de"_s},
         {10, 20, std::nullopt, u"en"_s}, {10, 20, u"Fin"_s, u"fr"_s},
     };
-    const auto groups = AvMediaAsset::groupChapters(marks, {u"fr-CA"_s, u"en"_s});
+    const auto groups = AvMediaAsset::groupChapters(translated, {u"fr-CA"_s, u"en"_s});
     ASSERT_EQ(groups.size(), 2);
     EXPECT_EQ(groups[0].itemTexts,
               (QList<std::optional<QString>>{u"Début"_s, u"Beginning"_s, u"Anfang"_s}));
     EXPECT_EQ(groups[1].itemTexts, (QList<std::optional<QString>>{u"Fin"_s, u"Ende"_s}));
     EXPECT_EQ(groups[1].start, 10);
     EXPECT_EQ(groups[1].duration, 10);
-
     // No preferred language present: the file's order.
-    EXPECT_EQ(firstTexts(AvMediaAsset::groupChapters(marks, {u"ja"_s})),
+    EXPECT_EQ(firstTexts(AvMediaAsset::groupChapters(translated, {u"ja"_s})),
               (QStringList{u"Anfang"_s, u"Ende"_s}));
-}
 
-TEST(ChapterGroups, MarksWithoutDistinctLanguagesStaySeparate)
-{
-    // Repeated ranges are separate chapters unless they are translations of each other.
-    const QList<Mark> marks{
+    // Repeated ranges without distinct languages are separate chapters.
+    const QList<Mark> repeated{
         {0, 5, u"One"_s, u""_s}, {0, 5, u"Two"_s, u""_s}, {0, 5, u"Three"_s, u"en"_s},
         {5, 9, u"A"_s, u"en"_s}, {5, 9, u"B"_s, u"en"_s}, {5, 9, std::nullopt, u""_s},
     };
-    const auto groups = AvMediaAsset::groupChapters(marks, {u"en"_s});
-    EXPECT_EQ(firstTexts(groups),
+    EXPECT_EQ(firstTexts(AvMediaAsset::groupChapters(repeated, {u"en"_s})),
               (QStringList{u"One"_s, u"Two"_s, u"Three"_s, u"A"_s, u"B"_s, u"<none>"_s}));
 }

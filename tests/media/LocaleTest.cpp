@@ -1,7 +1,7 @@
 // mpv refuses to start under a locale whose decimal separator is not '.', which the
 // application object takes from the environment. This runs in its own process because
 // it changes the process locale.
-#include "PlaybackFixtures.h"
+#include "MediaFixtures.h"
 #include "TestSupport.h"
 #include "media/MpvPlayerBackend.h"
 
@@ -23,14 +23,9 @@ bool useGermanLocale()
     if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
         return true;
     const QString dir = TestSupport::scratchRoot() + u"/locales"_s;
-    QDir().mkpath(dir);
-    if (!QDir(dir + u"/de_DE.UTF-8"_s).exists()) {
-        QProcess localedef;
-        localedef.start(u"localedef"_s, {u"-i"_s, u"de_DE"_s, u"-f"_s, u"UTF-8"_s,
-                                          dir + u"/de_DE.UTF-8"_s});
-        if (!localedef.waitForFinished(60000))
-            return false;
-    }
+    if (QDir().mkpath(dir) && !QDir(dir + u"/de_DE.UTF-8"_s).exists())
+        QProcess::execute(u"localedef"_s,
+                          {u"-i"_s, u"de_DE"_s, u"-f"_s, u"UTF-8"_s, dir + u"/de_DE.UTF-8"_s});
     qputenv("LOCPATH", dir.toLocal8Bit()); // read by glibc at every setlocale()
     return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
 }
@@ -57,9 +52,10 @@ TEST(MpvLocale, PlayerStartsUnderAGermanLocale)
     double reported = -1;
     backend.addPeriodicTimeObserver({150, 600}, [&](double seconds) { reported = seconds; });
     double length = 0;
-    const auto item = backend.replaceCurrentItem(
-        PlaybackFixtures::urlOf(PlaybackFixtures::toneMp3(2)));
-    backend.loadDuration(item, [&](std::optional<double> seconds) { length = seconds.value_or(-1); });
+    const auto item =
+        backend.replaceCurrentItem(QUrl::fromLocalFile(MediaFixtures::cachedTone(2)));
+    backend.loadDuration(item,
+                         [&](std::optional<double> seconds) { length = seconds.value_or(-1); });
     backend.play();
     EXPECT_TRUE(TestSupport::waitUntil([&] { return reported > 0.2; }, 10s));
     EXPECT_NEAR(length, 2.0, 0.1) << "numbers are read with '.', whatever the locale";

@@ -46,10 +46,9 @@ TEST(MediaItem, IdentityIsTheIdAlone)
 
 TEST(MediaItem, KindAndTitleFromFileName)
 {
-    EXPECT_TRUE(MediaItem::isVideoExtension(u"Clip.MKV"_s));
-    EXPECT_TRUE(MediaItem::isVideoExtension(u"a.m4v"_s));
-    EXPECT_FALSE(MediaItem::isVideoExtension(u"clip.mpeg"_s));
-    EXPECT_FALSE(MediaItem::isVideoExtension(u"mp4"_s));
+    for (const auto &[name, video] : {std::pair{u"Clip.MKV"_s, true}, {u"a.m4v"_s, true},
+                                      {u"clip.mpeg"_s, false}, {u"mp4"_s, false}})
+        EXPECT_EQ(MediaItem::isVideoExtension(name), video) << name.toStdString();
     EXPECT_EQ(MediaItem::titleFromURL(QUrl::fromLocalFile(u"/b/Book.Part.2.m4b"_s)),
               u"Book.Part.2"_s);
     EXPECT_EQ(MediaItem::titleFromURL(QUrl::fromLocalFile(u"/b/noext"_s)), u"noext"_s);
@@ -60,24 +59,18 @@ TEST(Chapter, EqualityCountsEveryFieldAndOrderIsStartThenIndex)
     const Chapter a(u"One"_s, 10, 60, 5);
     Chapter zero(u"Zero"_s, 0, 60, 0), minusZero = zero;
     minusZero.startTime = -0.0;
-    EXPECT_EQ(qHash(zero), qHash(minusZero));
-    EXPECT_EQ(zero, minusZero);
+    EXPECT_TRUE(zero == minusZero && qHash(zero) == qHash(minusZero));
     EXPECT_NE(a, Chapter(u"One"_s, 10, 60, 5)) << "same content, new id";
-
-    const Chapter late(u"y"_s, 20, 30, 0);
-    const Chapter sameStartLowIndex(u"z"_s, 10, 15, 2);
-    EXPECT_LT(a, late);
-    EXPECT_LT(sameStartLowIndex, a);
-    EXPECT_FALSE(a < a);
+    EXPECT_TRUE(a < Chapter(u"y"_s, 20, 30, 0) && Chapter(u"z"_s, 10, 15, 2) < a && !(a < a));
 }
 
 TEST(Playlist, TotalDurationInWholeMinutes)
 {
-    const std::pair<QList<double>, QString> totals[] = {
-        {{}, u"0m"_s},           {{59.9}, u"0m"_s},
-        {{1800, 1925}, u"1h 2m"_s}, {{12 * 3600 + 30}, u"12h 0m"_s},
-        {{600, infinity}, u"0m"_s},
-    };
+    const std::pair<QList<double>, QString> totals[] = {{{}, u"0m"_s},
+                                                        {{59.9}, u"0m"_s},
+                                                        {{1800, 1925}, u"1h 2m"_s},
+                                                        {{12 * 3600 + 30}, u"12h 0m"_s},
+                                                        {{600, infinity}, u"0m"_s}};
     for (const auto &[lengths, text] : totals) {
         Playlist p;
         for (double length : lengths) {

@@ -1,5 +1,7 @@
 #include "LoopbackMediaServer.h"
 
+#include "MediaFixtures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -14,14 +16,6 @@ using namespace Qt::StringLiterals;
 LoopbackMediaServer::LoopbackMediaServer(QString root) : m_root(std::move(root))
 {
     QDir().mkpath(m_root);
-}
-
-LoopbackMediaServer::~LoopbackMediaServer()
-{
-    if (m_server && m_server->state() != QProcess::NotRunning) {
-        m_server->kill();
-        m_server->waitForFinished(5000);
-    }
 }
 
 bool LoopbackMediaServer::start(QString *error)
@@ -55,18 +49,10 @@ QString LoopbackMediaServer::url(const QString &path) const
 
 bool LoopbackMediaServer::makeClip(const QString &name, double seconds, QString *error)
 {
-    QProcess ffmpeg;
-    ffmpeg.start(u"ffmpeg"_s,
-                 {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                  u"testsrc=size=160x120:rate=15"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                  u"sine=frequency=440"_s, u"-t"_s, QString::number(seconds), u"-c:v"_s,
-                  u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-c:a"_s, u"aac"_s,
-                  u"-shortest"_s, m_root + u'/' + name});
-    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) {
-        *error = u"ffmpeg failed: "_s + QString::fromUtf8(ffmpeg.readAllStandardError());
-        return false;
-    }
-    return true;
+    if (MediaFixtures::writeVideo(m_root + u'/' + name, QSize(160, 120), seconds))
+        return true;
+    *error = MediaFixtures::lastError();
+    return false;
 }
 
 void LoopbackMediaServer::writeVideoPage(const QString &name, const QString &clipName,

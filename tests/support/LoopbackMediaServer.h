@@ -5,14 +5,13 @@
 #include <memory>
 
 // An HTTP server on 127.0.0.1 (python3's http.server on a free port) serving a folder
-// of media made at test time with the ffmpeg CLI. Nothing it serves points outside
-// 127.0.0.1. The server stops when the object is destroyed.
+// of media made at test time by MediaFixtures. Nothing it serves points outside
+// 127.0.0.1. The server stops when the object is destroyed (QProcess kills it).
 class LoopbackMediaServer
 {
 public:
     // Serves `root` (created when missing).
     explicit LoopbackMediaServer(QString root);
-    ~LoopbackMediaServer();
 
     // Starts the server; false with a reason when it cannot.
     bool start(QString *error);
@@ -20,7 +19,7 @@ public:
     // "http://127.0.0.1:<port>/" + path.
     QString url(const QString &path) const;
 
-    // A short clip (H.264 picture and AAC sound, mp4) of `seconds` at root/name.
+    // A test-pattern clip (MediaFixtures::writeVideo) of `seconds` at root/name.
     bool makeClip(const QString &name, double seconds, QString *error);
     // An HTML page at root/name describing the clip at `clipName` with a JSON-LD
     // VideoObject: name, description, thumbnail, duration (ISO 8601), author.

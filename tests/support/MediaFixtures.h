@@ -1,19 +1,12 @@
 #pragma once
 
-// Media files for tests and benchmarks, generated with the ffmpeg command-line tool
-// (found on PATH) at run time. Files are short and small: a sine tone at a low
-// bitrate, a tiny test pattern for video.
-//
-// Two ways to get a file:
-//  - write...(path, ...) writes exactly where asked (the container follows the
-//    extension) and returns false on failure, with the reason in lastError();
-//  - cached...(fileName, ...) returns the path of a file made once per process in a
-//    private directory (removed at exit), "" on failure. The same arguments give the
-//    same path, so many tests can share one fixture. Cached files must not be changed.
-//
-// Thread-safe; the process runs synchronously (test and benchmark code only).
+// Media files for tests and benchmarks, made at run time by the ffmpeg tool on PATH:
+// short tones at low bitrates, small test-pattern videos. write...() writes exactly
+// where asked (the extension picks the container) and returns false with the reason in
+// lastError(). cached...() makes a file once per process in fixtureDirectory() (removed
+// at exit) and returns its path, "" on failure; a cached file is known by its name
+// alone, so one name must always come with the same options. Thread-safe.
 
-#include <QByteArray>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -24,8 +17,7 @@ namespace MediaFixtures {
 
 enum class PictureFormat { Png, Jpeg };
 
-// A generated picture (a colour gradient) of the given pixel size.
-struct Picture
+struct Picture // plain red
 {
     QSize size{64, 64};
     PictureFormat format = PictureFormat::Png;
@@ -33,70 +25,44 @@ struct Picture
 
 struct ChapterMark
 {
-    std::optional<QString> title; // std::nullopt: the chapter carries no title tag
+    std::optional<QString> title; // std::nullopt: no title tag
     double start = 0;             // seconds
-    double end = 0;               // seconds; Ogg/FLAC chapters end where the next begins
+    double end = 0;
 };
 
 struct AudioOptions
 {
-    double seconds = 2.0; // length of the tone
-    std::optional<QString> title;
-    std::optional<QString> artist;
-    std::optional<QString> album;
-    // Further tags as the container's key names ("album_artist", "PERFORMER").
+    double seconds = 2.0;
+    std::optional<QString> title, artist, album;
+    // Further tags by the container's key names ("album_artist", "PERFORMER").
     QList<std::pair<QString, QString>> extraTags;
-    // Embedded cover: mp3, m4a, m4b, flac, ogg, opus, mka (an attachment there).
+    // No cover in ogg, opus and wav; in mka an attachment, or with coverAsTrack a
+    // one-picture video track, as some tools write it. No chapters in flac, ogg and
+    // wav; the mp4 muxer drops untitled ones, mp3 names them "ch1".
     std::optional<Picture> cover;
-    // mka only: the cover as a one-picture video track instead of an attachment, as
-    // some tools write it.
     bool coverAsTrack = false;
-    // mp3, m4a, m4b, mka (chapter marks); flac, ogg, opus (CHAPTERxxx comments).
-    // Untitled chapters do not survive ffmpeg's mp4 muxer, and mp3 names them by
-    // their ID3 element id ("ch1").
     QList<ChapterMark> chapters;
 };
 
-// The audio containers writeAudio knows, by extension.
-QStringList audioExtensions();
-
-// Writes a tagged tone. The extension of `path` picks the container and codec: mp3,
-// m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM, tags only), mka (Opus).
-// Asking for something the container cannot hold (a wav cover) is a failure.
+// A tone: mp3, m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM), mka (Opus).
 bool writeAudio(const QString &path, const AudioOptions &options);
-
-// Writes a test-pattern video with a tone: mp4 and mkv (H.264 + AAC), webm (VP8 +
-// Opus), at 10 frames per second.
+// A test pattern with a tone at 10 frames per second: mp4, mkv (H.264 + AAC), webm.
 bool writeVideo(const QString &path, QSize size = QSize(160, 120), double seconds = 2.0);
-
-// The encoded bytes of a generated picture, and the same written to a file.
-QByteArray pictureBytes(const Picture &picture);
-bool writePicture(const QString &path, const Picture &picture);
-
-// Bad files: an empty file; the first `bytes` bytes of `source`; `size` bytes of
-// pseudo-random data (the same for the same seed).
-bool writeEmpty(const QString &path);
-bool writeTruncatedCopy(const QString &source, const QString &path, qint64 bytes);
-bool writeRandomBytes(const QString &path, qint64 size, quint32 seed = 1);
-
-// Writes `count` copies of one small mp3 (1 s, title/artist/album tags, a 64x64 PNG
-// cover, two chapters) into `directory` as "<prefix>00001.mp3" and so on; one ffmpeg
-// run, then file copies. Returns the paths written in order; empty on failure.
+// Not media: exactly `bytes`; the first `size` bytes of `source`; `size` bytes of noise.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+bool writeTruncatedCopy(const QString &source, const QString &path, qint64 size);
+bool writeNoise(const QString &path, qint64 size, quint32 seed = 1);
+// `count` copies of one tagged 1 s mp3 with a cover and two chapters, named
+// "<prefix>00001.mp3" and so on, in `directory`; the paths in order, empty on failure.
 QStringList writeMp3Corpus(const QString &directory, int count,
                            const QString &prefix = QStringLiteral("Track "));
 
-// Once-per-process fixtures (see the top of this file).
 QString cachedAudio(const QString &fileName, const AudioOptions &options);
 QString cachedVideo(const QString &fileName, QSize size = QSize(160, 120), double seconds = 2.0);
+// An untagged tone, "tone-<seconds>.<extension>".
+QString cachedTone(double seconds, const QString &extension = QStringLiteral("mp3"));
 
-// The private directory that holds the cached files; tests may put their own files
-// in subdirectories of it.
 QString fixtureDirectory();
-
-// True when the ffmpeg tool can be found.
 bool ffmpegAvailable();
-
-// Why the last write... call on this thread failed.
-QString lastError();
-
+QString lastError(); // why the last write on this thread failed
 } // namespace MediaFixtures
