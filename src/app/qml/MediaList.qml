@@ -19,6 +19,8 @@ ListView {
     property int dragFrom: -1
     property int dropBefore: -1
     property int anchorRow: -1
+    readonly property color alternateColor: Qt.tint(Theme.window, Theme.faded(Theme.secondary, 0.06))
+    readonly property color selectedColor: Qt.tint(Theme.window, Theme.faded(Theme.accent, 0.22))
 
     signal rowActivated(int row)
     signal contextMenuRequested(int row, string itemId, url file)
@@ -79,14 +81,15 @@ ListView {
         height: 46
         opacity: list.dragFrom === entry.index ? 0.5 : 1
 
+        // Opaque tints of the window colour: a software renderer blends every pixel of
+        // a translucent row, which costs a scrolling list more than all its texts.
         Rectangle {
             anchors.fill: parent
             anchors.leftMargin: 10
             anchors.rightMargin: 10
             radius: 6
-            color: entry.selected ? Theme.faded(Theme.accent, 0.22)
-                                  : (entry.index % 2 === 1 ? Theme.faded(Theme.secondary, 0.06)
-                                                           : "transparent")
+            visible: entry.selected || entry.index % 2 === 1
+            color: entry.selected ? list.selectedColor : list.alternateColor
         }
         MediaRowView {
             anchors.fill: parent

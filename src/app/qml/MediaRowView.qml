@@ -26,6 +26,8 @@ Rectangle {
     implicitHeight: 44
     radius: 6
     color: row.isCurrent ? Theme.faded(Theme.accent, 0.08) : "transparent"
+    // The placeholder's tint, opaque (see MediaList).
+    readonly property color placeholderColor: Qt.tint(Theme.window, Theme.faded(Theme.accent, 0.15))
 
     RowLayout {
         anchors.fill: parent
@@ -85,7 +87,7 @@ Rectangle {
                 anchors.fill: parent
                 visible: cover.status !== Image.Ready
                 radius: 4
-                color: Theme.faded(Theme.accent, 0.15)
+                color: row.placeholderColor
                 SymbolIcon {
                     anchors.centerIn: parent
                     symbol: row.isVideo ? "film" : "music.note"
