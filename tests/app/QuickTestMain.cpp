@@ -11,8 +11,6 @@
 #include <clocale>
 #include <memory>
 
-using namespace Qt::StringLiterals;
-
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
 class Setup : public QObject
@@ -27,11 +25,11 @@ public Q_SLOTS:
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        engine->addImportPath(u"qrc:/"_s);
-        engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
-        engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
+        engine->addImportPath(QStringLiteral("qrc:/"));
+        engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
+        engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
         // A test harness object, not one of the app's managers.
-        engine->rootContext()->setContextProperty(u"fixture"_s, m_fixture.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 
 private:

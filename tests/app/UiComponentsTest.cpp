@@ -1,20 +1,16 @@
-// The C++ side of the views: artwork decoding, icons, appearance, tabs, clipboard.
+// The C++ side of the views: artwork decoding, icons, appearance, tabs, progress bars.
 #include "ArtworkCache.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
 #include "TestSupport.h"
 #include "ViewText.h"
 #include "platform/Appearance.h"
-#include "platform/Clipboard.h"
 
 #include <QBuffer>
-#include <QClipboard>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
-#include <QMimeData>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <limits>
@@ -35,26 +31,24 @@ QByteArray pngOf(const QSize &size, QColor color = Qt::red)
     return bytes;
 }
 
-TEST(ArtworkCacheTest, DecodesAtDisplaySizeFittingOrCropping)
+TEST(ArtworkCacheTest, DecodesAtDisplaySizeWithRoundedCornersAndRefusesJunk)
 {
     ArtworkCache cache;
-    const QUrl source = cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500)));
-    EXPECT_EQ(source, QUrl(u"image://artwork/k"_s));
+    EXPECT_EQ(cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500))), QUrl(u"image://artwork/k"_s));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100)).size(), QSize(100, 50));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100), ArtworkCache::Fit::Crop).size(), QSize(100, 100));
-    EXPECT_EQ(cache.imageForId(u"k/fill/136"_s, QSize(88, 88)).size(), QSize(88, 88));
     // Never larger than the picture; no size asked means the full picture.
     EXPECT_EQ(cache.image(u"k"_s, QSize(4000, 4000)).size(), QSize(1000, 500));
     EXPECT_EQ(cache.image(u"k"_s, QSize()).size(), QSize(1000, 500));
-}
+    const QImage rounded = cache.imageForId(u"k/fill/136"_s, QSize(88, 88));
+    EXPECT_EQ(rounded.size(), QSize(88, 88));
+    EXPECT_EQ(qAlpha(rounded.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(rounded.pixel(44, 44)), 255);
 
-TEST(ArtworkCacheTest, RoundedCornersAreTransparent)
-{
-    ArtworkCache cache;
-    cache.sourceFor(u"k"_s, pngOf(QSize(100, 100)));
-    const QImage image = cache.imageForId(u"k/fit/120"_s, QSize(100, 100));
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(50, 50)), 255);
+    EXPECT_TRUE(cache.image(u"missing"_s, QSize(10, 10)).isNull());
+    EXPECT_TRUE(cache.sourceFor(u"empty"_s, QByteArray()).isEmpty());
+    cache.sourceFor(u"junk"_s, QByteArray("not a picture at all"));
+    EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
 }
 
 TEST(ArtworkCacheTest, SharedCoverDecodesOnceAndTheCacheStaysBounded)
@@ -67,22 +61,12 @@ TEST(ArtworkCacheTest, SharedCoverDecodesOnceAndTheCacheStaysBounded)
     cache.image(u"chapter1"_s, QSize(100, 100));
     cache.image(u"chapter2"_s, QSize(100, 100));
     EXPECT_EQ(cache.decodedCount(), 1);
-
     for (int i = 0; i < 20; ++i) {
         const QString key = u"other"_s + QString::number(i);
         cache.sourceFor(key, pngOf(QSize(120, 120), QColor(i, 0, 0)));
         ASSERT_FALSE(cache.image(key, QSize(120, 120)).isNull());
     }
     EXPECT_LE(cache.decodedBytes(), 200 * 1024);
-}
-
-TEST(ArtworkCacheTest, UnknownKeysAndBrokenBytesGiveNoImage)
-{
-    ArtworkCache cache;
-    EXPECT_TRUE(cache.image(u"missing"_s, QSize(10, 10)).isNull());
-    EXPECT_TRUE(cache.sourceFor(u"empty"_s, QByteArray()).isEmpty());
-    cache.sourceFor(u"junk"_s, QByteArray("not a picture at all"));
-    EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
 }
 
 // Every symbol name written in the views (any quoted text on a "symbol:" or
@@ -130,25 +114,14 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
         EXPECT_GT(drawn, 20);
         EXPECT_TRUE(inColor);
     }
-}
-
-TEST(SymbolCatalogTest, UnknownNamesAreNotInTheCatalog)
-{
     EXPECT_FALSE(SymbolCatalog::contains(u"no.such.symbol"_s));
-    EXPECT_FALSE(SymbolCatalog::contains(QString()));
     EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
-    EXPECT_TRUE(SymbolCatalog::names().contains(u"play.circle.fill"_s));
 }
 
 TEST(SidebarTabTest, RawValuesRoundTripAndOthersGiveNone)
 {
-    QStringList titles;
-    for (SidebarTab::Tab tab : SidebarTab::allCases()) {
-        titles.append(SidebarTab::title(tab));
+    for (SidebarTab::Tab tab : SidebarTab::allCases())
         EXPECT_EQ(SidebarTab::fromRawValue(SidebarTab::title(tab)), tab);
-    }
-    EXPECT_EQ(titles, (QStringList{u"Library"_s, u"Audiobooks"_s, u"Videos"_s, u"Playlists"_s,
-                                   u"YouTube"_s, u"Downloads"_s, u"Now Playing"_s}));
     EXPECT_FALSE(SidebarTab::fromRawValue(u"library"_s).has_value());
     EXPECT_FALSE(SidebarTab::fromRawValue(u"Now  Playing"_s).has_value());
 }
@@ -164,7 +137,6 @@ TEST(AppearanceTest, DarknessComesFromTheWindowColourUnlessForced)
     EXPECT_EQ(Appearance::detect(light, QString()), Scheme::Light);
     EXPECT_EQ(Appearance::detect(light, u"Dark"_s), Scheme::Dark);
     EXPECT_EQ(Appearance::detect(dark, u" light "_s), Scheme::Light);
-    EXPECT_EQ(Appearance::detect(dark, u"sepia"_s), Scheme::Dark);
     // Text stays readable on its background in both schemes.
     for (Scheme s : {Scheme::Light, Scheme::Dark}) {
         const Appearance::Colors c = Appearance::colors(s);
@@ -173,25 +145,11 @@ TEST(AppearanceTest, DarknessComesFromTheWindowColourUnlessForced)
     }
 }
 
-TEST(ClipboardTest, TextOnlyWhenTheClipboardHoldsText)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->setText(u"  not a video address "_s);
-    EXPECT_EQ(Clipboard::text(), std::optional<QString>(u"  not a video address "_s));
-    auto *data = new QMimeData;
-    data->setImageData(QImage(4, 4, QImage::Format_RGB32));
-    clipboard->setMimeData(data);
-    EXPECT_EQ(Clipboard::text(), std::nullopt);
-    clipboard->clear();
-    EXPECT_EQ(Clipboard::text(), std::nullopt);
-}
-
 } // namespace
 
 TEST(ViewTextTest, ProgressBarsAdvanceWithTheClock)
 {
     // Within one second the bars stand still; they move when the elapsed time does.
-    EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.1, 60), 29.0 / 60);
     EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.9, 60), 29.0 / 60);
     EXPECT_DOUBLE_EQ(ViewText::clockProgress(30.0, 60), 30.0 / 60);
     // Unknown or unbounded lengths show nothing rather than dividing by them.

@@ -1,53 +1,20 @@
 #include "UiFixture.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
-
-UiFixture::UiFixture(QObject *parent) : QObject(parent)
-{
-    reset();
-}
-
-UiFixture::~UiFixture() = default;
-
-QObject *UiFixture::player() const
-{
-    return m_player.get();
-}
-
-QObject *UiFixture::library() const
-{
-    return m_library.get();
-}
-
-QObject *UiFixture::youtube() const
-{
-    return m_youtube.get();
-}
-
-QObject *UiFixture::downloads() const
-{
-    return m_downloads.get();
-}
 
 void UiFixture::reset(bool ytDlpFound)
 {
     // Downloads of the previous managers run to their end; later ones wait at a new gate.
     finishDownloads();
     ++m_generation;
-    if (m_downloads)
-        m_retired.push_back(std::move(m_downloads));
-    if (m_youtube)
-        m_retired.push_back(std::move(m_youtube));
-    if (m_player)
-        m_retired.push_back(std::move(m_player));
-    if (m_library)
-        m_retired.push_back(std::move(m_library));
+    m_retired.push_back(std::move(m_downloads));
+    m_retired.push_back(std::move(m_youtube));
+    m_retired.push_back(std::move(m_player));
+    m_retired.push_back(std::move(m_library));
     m_state = {};
-    m_backend = nullptr;
     m_library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
         MediaItem item;
         item.url = url;
@@ -80,7 +47,6 @@ void UiFixture::play(const QVariantList &descriptions, int start)
         MediaItem item;
         item.title = description.value(u"title"_s).toString();
         item.artist = description.value(u"artist"_s).toString();
-        item.album = description.value(u"album"_s).toString();
         item.duration = description.value(u"duration"_s, 100.0).toDouble();
         item.isVideo = description.value(u"video"_s).toBool();
         item.url = QUrl::fromLocalFile(u"/media/"_s + item.title);
@@ -93,26 +59,21 @@ void UiFixture::play(const QVariantList &descriptions, int start)
         items.append(item);
     }
     m_player->play(items, start);
-    if (m_backend && !items.isEmpty()) {
-        const MediaItem &current = items.at(std::clamp(start, 0, int(items.size()) - 1));
-        m_backend->completeDuration(current.duration);
-        QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};
-        if (current.isVideo)
-            tracks.append(PlayerBackend::TrackType::Video);
-        m_backend->completeTracks(tracks);
-        m_backend->reportTime(0);
-    }
+    const MediaItem &current = items.at(start);
+    m_backend->completeDuration(current.duration);
+    QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};
+    if (current.isVideo)
+        tracks.append(PlayerBackend::TrackType::Video);
+    m_backend->completeTracks(tracks);
+    m_backend->reportTime(0);
 }
 
-void UiFixture::reportTime(double seconds)
+QStringList UiFixture::queueTitles() const
 {
-    if (m_backend)
-        m_backend->reportTime(seconds);
-}
-
-int UiFixture::seekCount() const
-{
-    return int(m_state.seeks.size());
+    QStringList titles;
+    for (const MediaItem &item : m_player->queue())
+        titles.append(item.title);
+    return titles;
 }
 
 void UiFixture::importFiles(const QStringList &names)
@@ -126,24 +87,6 @@ void UiFixture::importFiles(const QStringList &names)
     m_library->addFiles(urls);
 }
 
-bool UiFixture::importsIdle() const
-{
-    return m_library->runningImports() == 0;
-}
-
-void UiFixture::createPlaylist(const QString &name, bool isAudiobook)
-{
-    m_library->createPlaylist(name, {}, isAudiobook);
-}
-
-QStringList UiFixture::queueTitles() const
-{
-    QStringList titles;
-    for (const MediaItem &item : m_player->queue())
-        titles.append(item.title);
-    return titles;
-}
-
 void UiFixture::queueDownloads(int count, int completed)
 {
     for (int i = 0; i < count + completed; ++i) {
@@ -154,9 +97,4 @@ void UiFixture::queueDownloads(int count, int completed)
         code += u": > \"$out_dir/%1.mp4\"\necho \"[download] Destination: $out_dir/%1.mp4\"\n"_s.arg(name);
         m_downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
     }
-}
-
-void UiFixture::finishDownloads()
-{
-    m_ytDlp.open(u"finish"_s + QString::number(m_generation));
 }

@@ -24,35 +24,31 @@ class UiFixture : public QObject
     Q_PROPERTY(QObject *downloads READ downloads NOTIFY managersChanged)
 
 public:
-    explicit UiFixture(QObject *parent = nullptr);
-    ~UiFixture() override;
+    UiFixture() { reset(); }
 
-    QObject *player() const;
-    QObject *library() const;
-    QObject *youtube() const;
-    QObject *downloads() const;
+    QObject *player() const { return m_player.get(); }
+    QObject *library() const { return m_library.get(); }
+    QObject *youtube() const { return m_youtube.get(); }
+    QObject *downloads() const { return m_downloads.get(); }
 
     // Fresh managers (views made before keep the old ones). Without `ytDlpFound` the
     // online-video service finds no yt-dlp.
     Q_INVOKABLE void reset(bool ytDlpFound = true);
-    // Replaces the queue with items described by `descriptions` ({title, artist, album,
-    // duration, chapters: count, video: bool}) and plays the one at `start`; the
-    // length and track loads complete at once.
+    // Replaces the queue with items described by `descriptions` ({title, artist,
+    // duration, chapters: count, video: bool}) and plays the one at `start`; the length
+    // and track loads complete at once.
     Q_INVOKABLE void play(const QVariantList &descriptions, int start);
     // The back end reports the playing position.
-    Q_INVOKABLE void reportTime(double seconds);
-    // Seeks the back end was asked for so far.
-    Q_INVOKABLE int seekCount() const;
-    // Titles of the player's queue, in order.
+    Q_INVOKABLE void reportTime(double seconds) { m_backend->reportTime(seconds); }
+    Q_INVOKABLE int seekCount() const { return int(m_state.seeks.size()); }
     Q_INVOKABLE QStringList queueTitles() const;
     // Imports empty files with these names (records from the names; ".mp4" is video).
     Q_INVOKABLE void importFiles(const QStringList &names);
-    Q_INVOKABLE bool importsIdle() const;
-    Q_INVOKABLE void createPlaylist(const QString &name, bool isAudiobook);
+    Q_INVOKABLE bool importsIdle() const { return m_library->runningImports() == 0; }
     // Queues `count` downloads that run until finishDownloads(), and `completed` ones
     // that finish at once.
     Q_INVOKABLE void queueDownloads(int count, int completed);
-    Q_INVOKABLE void finishDownloads();
+    Q_INVOKABLE void finishDownloads() { m_ytDlp.open(QStringLiteral("finish") + QString::number(m_generation)); }
 
 Q_SIGNALS:
     void managersChanged();

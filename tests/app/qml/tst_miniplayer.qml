@@ -9,9 +9,7 @@ Item {
 
     Component {
         id: miniComponent
-        MiniPlayerView {
-            width: host.width
-        }
+        MiniPlayerView { width: host.width }
     }
 
     TestCase {
@@ -24,19 +22,16 @@ Item {
         function init() {
             fixture.reset()
             player = fixture.player
-            fixture.play([{ title: "Song", artist: "", duration: 200 }], 0)
+            fixture.play([{ title: "A" }, { title: "B" }, { title: "Song", duration: 200 }, { title: "D" }], 2)
             view = createTemporaryObject(miniComponent, host, { playerManager: player })
             verify(view)
         }
 
         function test_volumeIcon_data() {
             return [
-                { tag: "0.2", volume: 0.2, muted: false, icon: "speaker.wave.1.fill" },
-                { tag: "0.5", volume: 0.5, muted: false, icon: "speaker.wave.2.fill" },
-                { tag: "0.8", volume: 0.8, muted: false, icon: "speaker.wave.3.fill" },
+                { tag: "just under 0.33", volume: 0.3299, muted: false, icon: "speaker.wave.1.fill" },
                 { tag: "exactly 0.33", volume: 0.33, muted: false, icon: "speaker.wave.2.fill" },
                 { tag: "exactly 0.66", volume: 0.66, muted: false, icon: "speaker.wave.3.fill" },
-                { tag: "just under 0.33", volume: 0.3299, muted: false, icon: "speaker.wave.1.fill" },
                 { tag: "zero", volume: 0, muted: false, icon: "speaker.slash.fill" },
                 { tag: "muted at 0.8", volume: 0.8, muted: true, icon: "speaker.slash.fill" },
             ]
@@ -45,7 +40,6 @@ Item {
             player.volume = data.volume
             if (data.muted)
                 player.toggleMute()
-            compare(view.volumeIcon, data.icon)
             compare(findChild(view, "muteButton").symbol, data.icon)
         }
 
@@ -55,91 +49,77 @@ Item {
             for (let i = 0; i < menu.count; ++i)
                 labels.push(menu.itemAt(i).text)
             compare(labels, ["0.5x", "0.75x", "1x", "1.2x", "1.5x", "1.8x", "2x"])
-            const button = findChild(view, "speedButton")
-            compare(button.text, "1x")
-            menu.itemAt(3).triggered()
-            compare(player.playbackRate, 1.25)
-            compare(button.text, "1.2x")
             menu.itemAt(5).triggered()
             compare(player.playbackRate, 1.75)
-            compare(button.text, "1.8x")
-        }
-
-        function test_repeatButtonFollowsTheMode() {
-            const button = findChild(view, "repeatButton")
-            const seen = []
-            for (let i = 0; i < 4; ++i) {
-                seen.push(button.symbol + " " + button.helpText)
-                mouseClick(button)
-            }
-            compare(seen, ["repeat Off", "repeat Repeat All", "repeat.1 Repeat One", "repeat Off"])
+            compare(findChild(view, "speedButton").text, "1.8x")
         }
 
         // The shared transport row: each button reaches its operation, with its help.
         function test_transportButton_data() {
             return [
-                { tag: "shuffle", name: "shuffleButton", help: "Shuffle",
-                  check: p => p.shuffleEnabled === true },
+                { tag: "shuffle", name: "shuffleButton", help: "Shuffle", check: p => p.shuffleEnabled },
                 // Past the first seconds "previous" starts the item again.
                 { tag: "previous", name: "previousButton", help: "Previous",
                   check: p => p.currentIndex === 2 && p.currentTime < 1 },
                 { tag: "skip back", name: "skipBackButton", help: "Skip back 15s",
                   check: p => Math.abs(p.currentTime - 45) < 1e-6 },
                 { tag: "play / pause", name: "playButton", help: "Pause",
-                  check: p => p.isPlaying === false },
+                  check: p => !p.isPlaying && findChild(view, "playButton").helpText === "Play" },
                 { tag: "skip forward", name: "skipForwardButton", help: "Skip forward 15s",
                   check: p => Math.abs(p.currentTime - 75) < 1e-6 },
-                { tag: "next", name: "nextButton", help: "Next",
-                  check: p => p.currentIndex === 3 },
-                { tag: "repeat", name: "repeatButton", help: "Off",
-                  check: p => p.repeatMode === MediaPlayerManager.RepeatMode.all },
+                { tag: "next", name: "nextButton", help: "Next", check: p => p.currentIndex === 3 },
             ]
         }
         function test_transportButton(data) {
-            fixture.play([{ title: "A" }, { title: "B" }, { title: "C" }, { title: "D" }], 2)
             fixture.reportTime(60)
             const button = findChild(view, data.name)
-            verify(button, data.name)
             compare(button.helpText, data.help)
             mouseClick(button)
             verify(data.check(player), data.tag)
         }
 
-        function test_playButtonHelpFollowsPlayback() {
-            const button = findChild(view, "playButton")
-            compare(player.isPlaying, true)
-            compare(button.symbol, "pause.circle.fill")
-            compare(button.helpText, "Pause")
-            mouseClick(button)
-            compare(player.isPlaying, false)
-            compare(button.symbol, "play.circle.fill")
-            compare(button.helpText, "Play")
+        function test_repeatButtonFollowsTheMode() {
+            const button = findChild(view, "repeatButton")
+            const seen = []
+            for (let i = 0; i < 4; ++i) {
+                seen.push(button.symbol + " " + button.helpText + " " + player.repeatMode)
+                mouseClick(button)
+            }
+            const all = MediaPlayerManager.RepeatMode.all, one = MediaPlayerManager.RepeatMode.one
+            compare(seen, ["repeat Off 0", "repeat Repeat All " + all, "repeat.1 Repeat One " + one, "repeat Off 0"])
         }
 
-        function test_emptyArtistReadsUnknownArtist() {
+        function test_titleAndArtist() {
             compare(findChild(view, "miniTitle").text, "Song")
             compare(findChild(view, "miniArtist").text, "Unknown Artist")
             fixture.play([{ title: "Other", artist: "Someone" }], 0)
             compare(findChild(view, "miniArtist").text, "Someone")
         }
 
-        function test_progressBarSeeksOnlyOnRelease() {
+        // The bar follows the pointer while dragged and seeks once, on release, to
+        // where the pointer is, held within the bar's ends.
+        function test_progressBarSeeksOnRelease_data() {
+            return [
+                { tag: "within", release: 0.75, time: 150 },
+                { tag: "past the start", release: -0.3, time: 0 },
+                { tag: "past the end", release: 1.4, time: 200 },
+            ]
+        }
+        function test_progressBarSeeksOnRelease(data) {
             const bar = findChild(view, "miniProgressBar")
-            // 12 points take the pointer, 3 are drawn.
-            compare(bar.height, 12)
             const seeksBefore = fixture.seekCount()
             mousePress(bar, bar.width * 0.1, 10)
             mouseMove(bar, bar.width * 0.5, 10)
-            compare(view.isDraggingSeek, true)
+            verify(view.isDraggingSeek)
             fuzzyCompare(view.dragProgress, 0.5, 1e-6)
+            fixture.reportTime(20) // playback moves on; the bar stays under the pointer
+            fuzzyCompare(bar.shownFraction, 0.5, 1e-6)
             compare(fixture.seekCount(), seeksBefore)
-            mouseRelease(bar, bar.width * 0.75, 10)
-            compare(view.isDraggingSeek, false)
+            mouseMove(bar, bar.width * data.release, 10)
+            mouseRelease(bar, bar.width * data.release, 10)
+            verify(!view.isDraggingSeek)
             compare(fixture.seekCount(), seeksBefore + 1)
-            fuzzyCompare(player.currentTime, 150, 1e-6)
-
-            mouseClick(bar, bar.width * 0.25, 5)
-            fuzzyCompare(player.currentTime, 50, 1e-6)
+            fuzzyCompare(player.currentTime, data.time, 1e-6)
         }
 
         function test_volumeSliderWhileMutedKeepsTheSoundOff() {

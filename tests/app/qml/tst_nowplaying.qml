@@ -9,70 +9,51 @@ Item {
 
     Component {
         id: viewComponent
-        NowPlayingView {
-            anchors.fill: parent
-        }
+        NowPlayingView { anchors.fill: parent }
     }
 
     TestCase {
         name: "NowPlaying"
         when: windowShown
 
-        property var player: null
-
-        function init() {
+        function makeView(items) {
             fixture.reset()
-            player = fixture.player
-        }
-        function makeView() {
-            const view = createTemporaryObject(viewComponent, host, { playerManager: player })
+            if (items.length)
+                fixture.play(items, 0)
+            const view = createTemporaryObject(viewComponent, host, { playerManager: fixture.player })
             verify(view)
+            waitForRendering(view)
             return view
         }
-        function queueOf(count) {
-            const items = []
-            for (let i = 0; i < count; ++i)
-                items.push({ title: "Track " + (i + 1), artist: i === 0 ? "Artist" : "" })
-            return items
+        function tracks(count) {
+            return Array.from({ length: count }, (_, i) => ({ title: "Track " + (i + 1) }))
         }
 
         function test_sideColumn_data() {
             return [
-                { tag: "chapters shown", show: true, chapters: 3, queue: 4, column: "chapters" },
-                { tag: "one chapter", show: true, chapters: 1, queue: 1, column: "chapters" },
+                { tag: "chapters", show: true, chapters: 3, queue: 4, column: "chapters" },
                 { tag: "chapters hidden, queue never", show: false, chapters: 3, queue: 4, column: "" },
-                { tag: "no chapters, queue", show: true, chapters: 0, queue: 5, column: "queue" },
-                { tag: "no chapters, queue, hidden flag", show: false, chapters: 0, queue: 5, column: "queue" },
+                { tag: "no chapters: queue", show: false, chapters: 0, queue: 5, column: "queue" },
                 { tag: "nothing", show: true, chapters: 0, queue: 0, column: "" },
             ]
         }
         function test_sideColumn(data) {
-            const view = makeView()
-            compare(view.sideColumnFor(data.show, data.chapters, data.queue), data.column)
+            compare(makeView([]).sideColumnFor(data.show, data.chapters, data.queue), data.column)
         }
 
-        function test_sideColumnWidthIsThirtyPercentUpTo300() {
-            const view = makeView()
-            compare(view.sideColumnWidth(800), 240)
-            compare(view.sideColumnWidth(1400), 300)
+        // The toggle hides the chapters without showing the queue; one chapter has no
+        // current-chapter line.
+        function test_chapters_data() {
+            return [ { tag: "four", chapters: 4, line: true }, { tag: "one", chapters: 1, line: false } ]
         }
-
-        function test_nothingPlayingHasNoToolbarButton() {
-            const view = makeView()
-            verify(findChild(view, "emptyState").visible)
-            verify(!findChild(view, "chapterToggle").visible)
-        }
-
-        function test_chaptersColumnAndToggle() {
-            fixture.play([{ title: "Book", chapters: 4, duration: 400 }].concat(queueOf(2)), 0)
-            const view = makeView()
+        function test_chapters(data) {
+            const view = makeView([{ title: "Book", chapters: data.chapters, duration: 400 }].concat(tracks(2)))
             fixture.reportTime(150)
             verify(!findChild(view, "emptyState").visible)
             verify(findChild(view, "chapterColumn").visible)
             verify(!findChild(view, "queueColumn").visible)
-            verify(findChild(view, "currentChapterLine").visible)
+            compare(findChild(view, "currentChapterLine").visible, data.line)
             const toggle = findChild(view, "chapterToggle")
-            verify(toggle.visible)
             compare(toggle.helpText, "Hide chapters")
             mouseClick(toggle)
             compare(toggle.helpText, "Show chapters")
@@ -80,41 +61,19 @@ Item {
             verify(!findChild(view, "queueColumn").visible)
         }
 
-        function test_oneChapterShowsNoCurrentChapterLine() {
-            fixture.play([{ title: "Single", chapters: 1 }], 0)
-            const view = makeView()
-            fixture.reportTime(10)
-            verify(findChild(view, "chapterColumn").visible)
-            verify(!findChild(view, "currentChapterLine").visible)
-        }
-
-        function test_queueColumnCountsItems() {
-            fixture.play(queueOf(5), 0)
-            const view = makeView()
-            verify(findChild(view, "queueColumn").visible)
+        function test_queueRowPlaysOnDoubleClickOnly() {
+            const view = makeView(tracks(5))
             compare(findChild(view, "queueCount").text, "5 items")
             verify(!findChild(view, "chapterToggle").visible)
-        }
-
-        function test_queueRowPlaysOnDoubleClickOnly() {
-            fixture.play(queueOf(5), 0)
-            const view = makeView()
-            const column = findChild(view, "queueColumn")
-            waitForRendering(view)
-            // Rows stack from the list's top; the third row sits below two others.
-            const list = column.children[1]
-            const row = list.itemAtIndex(2)
-            verify(row)
+            const row = findChild(view, "queueColumn").children[1].itemAtIndex(2)
             mouseClick(row)
-            compare(player.currentIndex, 0)
+            compare(fixture.player.currentIndex, 0)
             mouseDoubleClickSequence(row)
-            compare(player.currentIndex, 2)
+            compare(fixture.player.currentIndex, 2)
         }
 
         function test_queueRowDraggedBelowAnotherMovesThere() {
-            fixture.play(queueOf(4), 0)
-            const view = makeView()
-            waitForRendering(view)
+            const view = makeView(tracks(4))
             const list = findChild(view, "queueColumn").children[1]
             const first = list.itemAtIndex(0)
             const third = list.itemAtIndex(2)
@@ -126,33 +85,14 @@ Item {
             mouseRelease(first, target.x, target.y)
             compare(fixture.queueTitles(), ["Track 2", "Track 3", "Track 1", "Track 4"])
             // The playing mark stays on the position, as the player keeps it.
-            compare(player.currentIndex, 0)
-            // The list lays out the moved rows on its next polish.
+            compare(fixture.player.currentIndex, 0)
             tryVerify(() => list.itemAtIndex(0).title === "Track 2")
             verify(list.itemAtIndex(0).isCurrent)
             verify(!list.itemAtIndex(2).isCurrent)
         }
 
-        // The same transport row as the mini player, larger and without help texts.
-        function test_transportCarriesNoHelpTexts() {
-            fixture.play([{ title: "Song" }], 0)
-            const view = makeView()
-            for (const name of ["shuffleButton", "previousButton", "skipBackButton", "playButton",
-                                "skipForwardButton", "nextButton", "repeatButton"]) {
-                const button = findChild(view, name)
-                verify(button, name)
-                compare(button.helpText, "", name)
-            }
-            const play = findChild(view, "playButton")
-            compare(play.iconSize, 52)
-            mouseClick(findChild(view, "repeatButton"))
-            mouseClick(findChild(view, "repeatButton"))
-            compare(findChild(view, "repeatButton").symbol, "repeat.1")
-        }
-
         function test_videoItemShowsTheVideoArea() {
-            fixture.play([{ title: "Clip", video: true }], 0)
-            const view = makeView()
+            const view = makeView([{ title: "Clip", video: true }])
             verify(findChild(view, "videoArea").visible)
             verify(!findChild(view, "audioArea").visible)
             fixture.play([{ title: "Song" }], 0)
