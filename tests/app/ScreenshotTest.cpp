@@ -11,12 +11,9 @@
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
-#include "core/YouTubeService.h"
 #include "platform/Appearance.h"
 
-#include <QClipboard>
 #include <QDir>
-#include <QMimeData>
 #include <QQmlComponent>
 #include <QTest>
 #include <QGuiApplication>
@@ -144,15 +141,10 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersAndVideo)
     book.seconds = 40;
     book.title = kBookTitle;
     book.artist = u"راوي الحكايات"_s;
-    book.album = u"مكتبة المساء"_s;
     book.cover = MediaFixtures::Picture{QSize(400, 400)};
     book.chapters = {{u"المقدمة"_s, 0, 10}, {u"الفصل الأول: الطريق"_s, 10, 25},
                      {u"الفصل الثاني: المدينة"_s, 25, 40}};
     ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/book.m4b"_s, book)) << MediaFixtures::lastError().toStdString();
-    MediaFixtures::AudioOptions song;
-    song.title = u"Morning Light"_s;
-    song.artist = u"The Quiet Rooms"_s;
-    ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/song.mp3"_s, song));
     ASSERT_TRUE(MediaFixtures::writeVideo(dir + u"/Harbour at Dusk.mp4"_s, QSize(320, 180), 6));
 
     LyraboxApp app(options);
@@ -164,31 +156,31 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersAndVideo)
 
     LibraryManager &library = app.libraryManager();
     MediaPlayerManager &player = app.playerManager();
-    library.addFiles({QUrl::fromLocalFile(dir + u"/book.m4b"_s), QUrl::fromLocalFile(dir + u"/song.mp3"_s),
-                      QUrl::fromLocalFile(dir + u"/Harbour at Dusk.mp4"_s)});
+    library.addFiles({QUrl::fromLocalFile(dir + u"/book.m4b"_s), QUrl::fromLocalFile(dir + u"/Harbour at Dusk.mp4"_s)});
     ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
     const QList<MediaItem> items = library.allItems();
     const QStringList titles = TestItems::titlesOf(items);
     const int bookIndex = int(titles.indexOf(kBookTitle));
     const int videoIndex = int(titles.indexOf(u"Harbour at Dusk"_s));
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 2);
     ASSERT_GE(bookIndex, 0);
     ASSERT_GE(videoIndex, 0);
     ASSERT_EQ(items[bookIndex].chapters.size(), 3);
 
     // The audiobook, past the first chapter mark: mini player over the library section.
-    ASSERT_TRUE(item(app, u"miniPlayer"_s));
-    EXPECT_FALSE(item(app, u"miniPlayer"_s)->isVisible());
+    QQuickItem *miniPlayer = item(app, u"miniPlayer"_s);
+    ASSERT_TRUE(miniPlayer);
+    EXPECT_FALSE(miniPlayer->isVisible());
     player.play(items, bookIndex);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return player.duration() > 0 && player.currentTime() > 0.2; }));
     player.seek(12);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return player.currentChapter().has_value(); }));
-    EXPECT_TRUE(item(app, u"miniPlayer"_s)->isVisible());
+    EXPECT_TRUE(miniPlayer->isVisible());
     const QImage library1 = shoot(app, u"mini-player-library"_s);
     EXPECT_EQ(textOf(app, u"pageTitle"_s), u"Library"_s);
     EXPECT_EQ(textOf(app, u"miniTitle"_s), kBookTitle);
     expectSelectedRow(app, library1, u"Library"_s, u"Videos"_s);
-    // The detail area's bottom corner, below the three rows, shows the scheme's background.
+    // The detail area's bottom corner, below the rows, shows the scheme's background.
     const QRect detail = pixelsOf(library1, item(app, u"detail"_s));
     const QColor background = library1.pixelColor(detail.right() - 20, detail.bottom() - 20);
     EXPECT_LE(distance(background, colors.window), 6) << qPrintable(background.name());
@@ -203,13 +195,6 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersAndVideo)
     EXPECT_EQ(textOf(app, u"nowPlayingTitle"_s), kBookTitle);
     EXPECT_TRUE(textOf(app, u"currentChapterLine"_s).contains(u"الفصل الأول: الطريق"_s));
     expectSelectedRow(app, chapters, u"Now Playing"_s, u"Library"_s);
-
-    // The smallest window, long right-to-left titles.
-    window->resize(900, 600);
-    TestSupport::waitUntil([&] { return window->width() == 900; }, std::chrono::seconds(2));
-    shoot(app, u"now-playing-minimum-size"_s);
-    window->resize(1180, 760);
-    TestSupport::waitUntil([&] { return window->width() == 1180; }, std::chrono::seconds(2));
 
     // A video: its picture on black in the main column. Under load the first frame can
     // come long after playback starts, so the grabs repeat until it is there.
@@ -254,23 +239,8 @@ TEST_F(ScreenshotTest, MenuShortcutsDriveTheManagers)
     QTest::keyClick(window, Qt::Key_Space);
     EXPECT_TRUE(player.isPlaying());
     player.setVolume(0.5f);
-    QTest::keyClick(window, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_FLOAT_EQ(player.volume(), 0.6f);
-    QTest::keyClick(window, Qt::Key_Down, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_FLOAT_EQ(player.volume(), 0.4f);
-
-    // "Paste YouTube URL": text replaces the address as it is; an image changes nothing.
-    YouTubeService &youtube = app.youtubeService();
-    youtube.setUrlInput(u"old"_s);
-    QGuiApplication::clipboard()->setText(u" not an address "_s);
-    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(youtube.urlInput(), u" not an address "_s);
-    auto *image = new QMimeData;
-    image->setImageData(QImage(2, 2, QImage::Format_RGB32));
-    QGuiApplication::clipboard()->setMimeData(image);
-    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(youtube.urlInput(), u" not an address "_s);
 
     // A text field with the focus takes the space.
     QQmlComponent component(&app.engine());

@@ -1,10 +1,9 @@
-// The C++ side of the views: artwork decoding, icons, appearance, tabs, progress bars.
+// The C++ side of the views: artwork decoding, icons, progress bars.
 #include "ArtworkCache.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
 #include "TestSupport.h"
 #include "ViewText.h"
-#include "platform/Appearance.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -116,33 +115,6 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
     }
     EXPECT_FALSE(SymbolCatalog::contains(u"no.such.symbol"_s));
     EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
-}
-
-TEST(SidebarTabTest, RawValuesRoundTripAndOthersGiveNone)
-{
-    for (SidebarTab::Tab tab : SidebarTab::allCases())
-        EXPECT_EQ(SidebarTab::fromRawValue(SidebarTab::title(tab)), tab);
-    EXPECT_FALSE(SidebarTab::fromRawValue(u"library"_s).has_value());
-    EXPECT_FALSE(SidebarTab::fromRawValue(u"Now  Playing"_s).has_value());
-}
-
-TEST(AppearanceTest, DarknessComesFromTheWindowColourUnlessForced)
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
-    QPalette light;
-    light.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
-    using Appearance::Scheme;
-    EXPECT_EQ(Appearance::detect(dark, QString()), Scheme::Dark);
-    EXPECT_EQ(Appearance::detect(light, QString()), Scheme::Light);
-    EXPECT_EQ(Appearance::detect(light, u"Dark"_s), Scheme::Dark);
-    EXPECT_EQ(Appearance::detect(dark, u" light "_s), Scheme::Light);
-    // Text stays readable on its background in both schemes.
-    for (Scheme s : {Scheme::Light, Scheme::Dark}) {
-        const Appearance::Colors c = Appearance::colors(s);
-        EXPECT_GT(std::abs(c.primaryText.lightness() - c.window.lightness()), 150);
-        EXPECT_GT(std::abs(c.secondaryText.lightness() - c.bar.lightness()), 70);
-    }
 }
 
 } // namespace

@@ -3,7 +3,7 @@ import QtTest
 import Lyrabox
 
 // The window's content: the sidebar with its badges, one kept view per section, the
-// mini player, the error alert and the choosers.
+// error alert and the choosers.
 Item {
     id: host
     width: 1000
@@ -87,27 +87,6 @@ Item {
             // A search that matches no video hides the Videos badge only.
             fixture.library.searchText = "one"
             tryVerify(() => badges() === "3,,,,1,,2", 5000, badges())
-        }
-
-        function test_playlistRowSelectsThePlaylistsSection() {
-            fixture.library.createPlaylist("كتاب الليل", true)
-            fixture.library.createPlaylist("Road Trip", false)
-            choose("YouTube")
-            const row = findChild(view, "playlistRow_Road Trip")
-            compare(findChild(row, "playlistIcon").symbol, "music.note.list")
-            compare(findChild(findChild(view, "playlistRow_كتاب الليل"), "playlistIcon").symbol, "book.fill")
-            mouseClick(row)
-            compare(view.selectedTab, SidebarTab.Playlists)
-        }
-
-        function test_miniPlayerOnlyOnceSomethingIsLoaded() {
-            const mini = findChild(view, "miniPlayer")
-            verify(!mini.visible)
-            fixture.play([{ title: "Song" }], 0)
-            verify(mini.visible)
-            // Still there, with its item, after playback stopped.
-            fixture.player.pause()
-            verify(mini.visible)
         }
 
         function test_errorAlertShowsClearsAndShowsAgain() {

@@ -29,18 +29,6 @@ Item {
             return Array.from({ length: count }, (_, i) => ({ title: "Track " + (i + 1) }))
         }
 
-        function test_sideColumn_data() {
-            return [
-                { tag: "chapters", show: true, chapters: 3, queue: 4, column: "chapters" },
-                { tag: "chapters hidden, queue never", show: false, chapters: 3, queue: 4, column: "" },
-                { tag: "no chapters: queue", show: false, chapters: 0, queue: 5, column: "queue" },
-                { tag: "nothing", show: true, chapters: 0, queue: 0, column: "" },
-            ]
-        }
-        function test_sideColumn(data) {
-            compare(makeView([]).sideColumnFor(data.show, data.chapters, data.queue), data.column)
-        }
-
         // The toggle hides the chapters without showing the queue; one chapter has no
         // current-chapter line.
         function test_chapters_data() {

@@ -3,7 +3,7 @@ import QtTest
 import Lyrabox
 
 // The six section views on the shared page: title, count line and empty state, and
-// how the counts and the import progress follow the managers.
+// how the counts follow the managers.
 Item {
     id: host
     width: 1000
@@ -98,26 +98,6 @@ Item {
             // A search set elsewhere shows in the field.
             fixture.library.searchText = ""
             compare(textOf(all, "searchField"), "")
-        }
-
-        function test_libraryShowsImportProgress() {
-            fixture.reset()
-            const view = make(library)
-            const overlay = findChild(view, "loadingOverlay")
-            const names = []
-            for (let i = 0; i < 1500; ++i)
-                names.push("track " + i + ".mp3")
-            fixture.importFiles(names)
-            // Whatever the import reports while it runs is what the overlay shows.
-            const seen = []
-            tryVerify(() => {
-                if (overlay.visible)
-                    seen.push(findChild(view, "loadingProgress").value === fixture.library.loadingProgress)
-                return fixture.importsIdle()
-            })
-            verify(seen.length > 0, "the overlay never showed")
-            verify(seen.every(matches => matches))
-            tryVerify(() => !overlay.visible)
         }
 
         function test_downloadsHeaderCountsAndClearsCompleted() {
