@@ -60,7 +60,7 @@ TEST(ArtworkCacheTest, SharedCoverDecodesOnceAndTheCacheStaysBounded)
     cache.image(u"chapter1"_s, QSize(100, 100));
     cache.image(u"chapter2"_s, QSize(100, 100));
     EXPECT_EQ(cache.decodedCount(), 1);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i) { // more than the bound holds
         const QString key = u"other"_s + QString::number(i);
         cache.sourceFor(key, pngOf(QSize(120, 120), QColor(i, 0, 0)));
         ASSERT_FALSE(cache.image(key, QSize(120, 120)).isNull());

@@ -3,7 +3,7 @@ import QtTest
 import Lyrabox
 
 // The window's content: the sidebar with its badges, one kept view per section, the
-// error alert and the choosers.
+// error alert.
 Item {
     id: host
     width: 1000
@@ -114,22 +114,5 @@ Item {
             verify(findChild(nowPlaying, "chapterColumn").visible)
         }
 
-        // The choosers are made on first use; the download folder's chooser starts in
-        // the current folder and its choice becomes the folder of later downloads.
-        function test_choosersOpenOnRequest() {
-            const choosers = findChild(view, "choosers")
-            verify(!choosers.item)
-            choose("Downloads")
-            waitForRendering(view)
-            mouseClick(findChild(section("Downloads").item, "changeFolderButton"))
-            const dialog = findChild(choosers.item, "downloadFolderDialog")
-            tryVerify(() => dialog.visible)
-            compare(dialog.currentFolder, fixture.downloads.downloadDirectory)
-            const chosen = fixture.downloads.downloadDirectory + "/elsewhere"
-            dialog.selectedFolder = chosen
-            dialog.accept()
-            compare(String(fixture.downloads.downloadDirectory), chosen)
-            verify(!findChild(choosers.item, "fileDialog").visible)
-        }
     }
 }

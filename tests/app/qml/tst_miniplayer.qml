@@ -112,13 +112,5 @@ Item {
             fuzzyCompare(player.currentTime, data.time, 1e-6)
         }
 
-        function test_volumeSliderWhileMutedKeepsTheSoundOff() {
-            player.toggleMute()
-            const slider = findChild(view, "volumeSlider")
-            mouseClick(slider, slider.leftPadding + slider.availableWidth * 0.25, slider.height / 2)
-            verify(Math.abs(player.volume - 0.25) < 0.1, "volume " + player.volume)
-            compare(player.isMuted, true)
-            compare(view.volumeIcon, "speaker.slash.fill")
-        }
     }
 }
