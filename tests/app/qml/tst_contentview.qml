@@ -2,8 +2,8 @@ import QtQuick
 import QtTest
 import Lyrabox
 
-// The window's content: the sidebar with its badges, one kept view per section, the
-// error alert.
+// The window's content: the sidebar with its badges, one kept view per section with
+// its title, count line and empty state, and the error alert.
 Item {
     id: host
     width: 1000
@@ -21,7 +21,10 @@ Item {
         property ContentView view: null
 
         function init() {
-            fixture.reset()
+            make(true)
+        }
+        function make(ytDlpFound) {
+            fixture.reset(ytDlpFound)
             view = createTemporaryObject(contentComponent, host,
                                          { playerManager: fixture.player, libraryManager: fixture.library,
                                            youtubeService: fixture.youtube, downloadManager: fixture.downloads })
@@ -35,6 +38,9 @@ Item {
         function choose(title) {
             mouseClick(findChild(view, "tabRow_" + title))
         }
+        function subtitle(title) {
+            return findChild(section(title).item, "pageSubtitle")
+        }
         // Library, Audiobooks, Videos, Now Playing, Playlists, YouTube, Downloads.
         function badges() {
             return ["Library", "Audiobooks", "Videos", "Now Playing", "Playlists", "YouTube", "Downloads"]
@@ -42,51 +48,113 @@ Item {
                 .map(badge => badge.visible ? badge.text : "").join(",")
         }
 
-        // Each section has its own view, made on its first visit and kept afterwards.
-        function test_sectionShowsItsView_data() {
+        // Each section has its own view, made on its first visit and kept afterwards;
+        // with nothing in the managers it shows its empty state.
+        function test_section_data() {
             return [
-                { tag: "Library", tab: SidebarTab.Library, view: "libraryView" },
-                { tag: "Audiobooks", tab: SidebarTab.Audiobooks, view: "audiobookView" },
-                { tag: "Videos", tab: SidebarTab.Videos, view: "videoLibraryView" },
-                { tag: "Playlists", tab: SidebarTab.Playlists, view: "playlistsView" },
-                { tag: "YouTube", tab: SidebarTab.YouTube, view: "youtubeView" },
-                { tag: "Downloads", tab: SidebarTab.Downloads, view: "downloadQueueView" },
+                { tag: "Library", tab: SidebarTab.Library, view: "libraryView", count: "0 items",
+                  empty: "Your Library is Empty", buttons: 2 },
+                { tag: "Audiobooks", tab: SidebarTab.Audiobooks, view: "audiobookView",
+                  count: "0 audiobooks", empty: "No Audiobooks", buttons: 1 },
+                { tag: "Videos", tab: SidebarTab.Videos, view: "videoLibraryView", count: "0 videos",
+                  empty: "No Videos", buttons: 0 },
+                { tag: "Playlists", tab: SidebarTab.Playlists, view: "playlistsView",
+                  count: "0 playlists", empty: "No Playlists", buttons: 0 },
+                { tag: "YouTube", tab: SidebarTab.YouTube, view: "youtubeView", ytDlp: true,
+                  count: "Stream or download from YouTube",
+                  empty: "Paste a YouTube URL to get started", buttons: 0 },
+                { tag: "YouTube without yt-dlp", tab: SidebarTab.YouTube, view: "youtubeView",
+                  ytDlp: false, count: "Stream or download from YouTube",
+                  empty: "Paste a YouTube URL to get started", buttons: 0 },
+                { tag: "Downloads", tab: SidebarTab.Downloads, view: "downloadQueueView",
+                  count: "0 items · 0 active", empty: "No Downloads", buttons: 0 },
                 { tag: "Now Playing", tab: SidebarTab.NowPlaying, view: "nowPlayingView" },
             ]
         }
-        function test_sectionShowsItsView(data) {
-            const loader = section(data.tag)
+        function test_section(data) {
+            if (data.ytDlp === false)
+                make(false)
+            const title = SidebarTab.rawValue(data.tab)
+            const loader = section(title)
             // Only the first section is made before anything is chosen.
             compare(loader.active, data.tab === SidebarTab.Library)
-            choose(data.tag)
+            choose(title)
             compare(view.selectedTab, data.tab)
-            compare(loader.item.objectName, data.view)
             const made = loader.item
-            const shown = ["Library", "Audiobooks", "Videos", "Playlists", "YouTube", "Downloads",
-                           "Now Playing"].filter(t => section(t).visible)
-            compare(shown, [data.tag])
+            compare(made.objectName, data.view)
+            const all = ["Library", "Audiobooks", "Videos", "Playlists", "YouTube", "Downloads", "Now Playing"]
+            compare(all.filter(t => section(t).visible), [title])
+            verify(findChild(made, "emptyState").visible)
+            if (data.count !== undefined) {
+                compare(findChild(made, "pageTitle").text, SidebarTab.title(data.tab))
+                compare(subtitle(title).text, data.count)
+                verify(!findChild(made, "pageContent").visible)
+                compare(findChild(made, "emptyTitle").text, data.empty)
+                const actions = Array.prototype.filter.call(findChild(made, "emptyActions").children,
+                                                            b => b.visible && b.text !== undefined)
+                compare(actions.length, data.buttons)
+            }
+            if (data.ytDlp !== undefined) {
+                tryCompare(fixture.youtube, "isYtDlpInstalled", data.ytDlp)
+                compare(findChild(made, "toolMissingLabel").visible, !data.ytDlp)
+            }
             // Away and back: the same view, hidden meanwhile.
-            choose(data.tab === SidebarTab.YouTube ? "Downloads" : "YouTube")
+            choose(data.tab === SidebarTab.Library ? "Videos" : "Library")
             verify(!loader.visible)
-            choose(data.tag)
+            choose(title)
             verify(loader.visible)
             verify(loader.item === made)
         }
 
-        // Items, videos (of the search), playlists and running downloads have badges;
-        // an import does not change the section.
-        function test_badges() {
+        // Items, videos (of the search), playlists and running downloads have badges and
+        // counts; an import does not change the section. The library counts every item
+        // whatever the search.
+        function test_badgesAndCounts() {
+            for (const t of ["Videos", "Audiobooks", "Playlists", "Library"])
+                choose(t)
             compare(badges(), ",,,,,,")
             fixture.importFiles(["one.mp3", "two.m4b", "three.mp4"])
-            fixture.library.createPlaylist("Book", true)
+            fixture.library.createPlaylist("Road Trip", false)
+            fixture.library.createPlaylist("كتاب الليل", true)
             fixture.queueDownloads(2, 1)
             tryVerify(() => fixture.importsIdle() && fixture.downloads.completedCount === 1)
-            tryCompare(findChild(findChild(view, "tabRow_Library"), "badge"), "text", "3")
-            compare(badges(), "3,,1,,1,,2")
+            tryVerify(() => badges() === "3,,1,,2,,2", 5000, badges())
             compare(view.selectedTab, SidebarTab.Library)
-            // A search that matches no video hides the Videos badge only.
-            fixture.library.searchText = "one"
-            tryVerify(() => badges() === "3,,,,1,,2", 5000, badges())
+            compare(subtitle("Library").text, "3 items")
+            compare(subtitle("Videos").text, "1 videos")
+            compare(subtitle("Playlists").text, "2 playlists")
+            compare(subtitle("Audiobooks").text, "1 audiobooks")
+            verify(findChild(section("Library").item, "pageContent").visible)
+
+            // Typed into the library's search field; a search that matches no video
+            // empties the videos only.
+            findChild(section("Library").item, "searchField").forceActiveFocus()
+            keyClick(Qt.Key_O)
+            keyClick(Qt.Key_N)
+            compare(fixture.library.searchText, "on")
+            tryVerify(() => badges() === "3,,,,2,,2", 5000, badges())
+            compare(subtitle("Videos").text, "0 videos")
+            compare(subtitle("Library").text, "3 items")
+            // A search set elsewhere shows in the field.
+            fixture.library.searchText = ""
+            compare(findChild(section("Library").item, "searchField").text, "")
+        }
+
+        function test_downloadsHeaderCountsAndClearsCompleted() {
+            choose("Downloads")
+            const clear = findChild(section("Downloads").item, "clearCompletedButton")
+            verify(!clear.visible)
+            fixture.queueDownloads(2, 1)
+            tryCompare(subtitle("Downloads"), "text", "3 items · 2 active")
+            tryVerify(() => clear.visible)
+            // The header row places the button on its next layout pass.
+            waitForRendering(view)
+            mouseClick(clear)
+            compare(subtitle("Downloads").text, "2 items · 2 active")
+            verify(!clear.visible)
+            fixture.finishDownloads()
+            tryCompare(subtitle("Downloads"), "text", "2 items · 0 active")
+            verify(clear.visible)
         }
 
         function test_errorAlertShowsClearsAndShowsAgain() {
@@ -113,6 +181,5 @@ Item {
             choose("Now Playing")
             verify(findChild(nowPlaying, "chapterColumn").visible)
         }
-
     }
 }
