@@ -1,23 +1,27 @@
 // The list models the section views show: which rows they hold, and that every ordinary
 // change reaches a view as the smallest change (no reset), checked throughout by
-// QAbstractItemModelTester.
+// QAbstractItemModelTester; and the managers' id-taking calls as QML makes them.
 #include "ChapterModel.h"
 #include "FakePlayerBackend.h"
-#include "LibraryItemsModel.h"
 #include "LibraryListModel.h"
-#include "MediaRows.h"
 #include "PlaylistItemsModel.h"
 #include "PlaylistListModel.h"
 #include "TestItems.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
+#include "core/DownloadManager.h"
 #include "core/MediaPlayerManager.h"
 
 #include <QAbstractItemModelTester>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
 using namespace Qt::StringLiterals;
 using SortOrder = LibraryManager::SortOrder;
@@ -146,35 +150,6 @@ TEST_F(ListModelsTest, RemovalIsOneRemovedRowAndImportsIntoASortedListCatchUp)
     EXPECT_EQ(log.reset.count(), 0);
 }
 
-TEST_F(ListModelsTest, ImportedItemsArriveAsInsertedRowsAndAResortResets)
-{
-    LibraryItemsModel model;
-    watch(model);
-    model.setLibrary(&library);
-    ChangeLog log(&model);
-
-    import({u"b 2.mp3"_s, u"b 10.mp3"_s, u"b 1.mp3"_s, u"شمس_Artist.mp3"_s});
-    EXPECT_EQ(log.inserted.count(), 4);
-    // One batch arrives in natural order already: the closing re-sort changes nothing.
-    EXPECT_EQ(log.reset.count(), 0);
-    EXPECT_EQ(column(model, "title"), (QStringList{u"b 1"_s, u"b 2"_s, u"b 10"_s, u"شمس"_s}));
-    EXPECT_EQ(column(model, "titleIsRTL"), (QStringList{u"false"_s, u"false"_s, u"false"_s, u"true"_s}));
-    EXPECT_FALSE(model.index(3, 0).data(MediaRows::ArtistIsRTLRole).toBool());
-
-    // A second batch interleaves with the first (first files, then second files...)
-    // when the library re-sorts: the rows are rebuilt once.
-    import({u"a 2.mp3"_s, u"a 1.mp3"_s});
-    EXPECT_EQ(log.inserted.count(), 6);
-    EXPECT_EQ(log.reset.count(), 1);
-    EXPECT_EQ(column(model, "title"),
-              (QStringList{u"a 1"_s, u"b 1"_s, u"a 2"_s, u"b 2"_s, u"b 10"_s, u"شمس"_s}));
-
-    library.removeItem(idOf(2));
-    ASSERT_EQ(log.removed.count(), 1);
-    EXPECT_EQ(log.removed.first().at(1).toInt(), 2);
-    EXPECT_EQ(log.reset.count(), 1);
-}
-
 // A playlist's rows follow its edits only; the list of playlists changes only the row
 // and the roles an edit touches, and the audiobook list only holds audiobooks.
 TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
@@ -248,6 +223,66 @@ TEST(ChapterModelTest, RowsNameTheirChapterForTheSeek)
     player.seekToChapter(second);
     EXPECT_EQ(column(model, "isCurrent"), (QStringList{u"false"_s, u"true"_s}));
     EXPECT_EQ(changed.count(), 2); // the row losing the mark and the row gaining it
+}
+
+// The views' id-taking calls from QML: records of the library go straight into the
+// player, and the enums views compare with are readable by name.
+TEST_F(ListModelsTest, QmlPassesLibraryRecordsStraightIntoThePlayer)
+{
+    import({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
+    QStringList ids;
+    for (const MediaItem &item : library.allItems())
+        ids.append(item.id.toString(QUuid::WithoutBraces));
+    FakePlayerBackend::State state;
+    MediaPlayerManager player{[&state] { return std::make_unique<FakePlayerBackend>(state); }};
+    QQmlEngine engine;
+    engine.addImportPath(u"qrc:/"_s);
+    QQmlComponent component(&engine);
+    component.setData(R"(
+import QtQml
+import Lyrabox
+QtObject {
+    id: root
+    required property LibraryManager libraryManager
+    required property MediaPlayerManager playerManager
+    property LibraryListModel shown: LibraryListModel {
+        library: root.libraryManager
+        sortOrder: LibraryManager.SortOrder.Title
+        searchText: "b"
+    }
+    function playShown(row) { playerManager.play(libraryManager.itemsWithIds(shown.itemIds()), row) }
+    function playAll(ids, row) { playerManager.play(libraryManager.itemsWithIds(ids), row) }
+    function enqueue(id) { playerManager.addToQueue(libraryManager.itemsWithIds([id])) }
+    property var enums: [DownloadTask.Status.completed, DownloadTask.Status.failed,
+                         MediaPlayerManager.RepeatMode.one, LibraryManager.DateAdded]
+}
+)",
+                      QUrl(u"qrc:/surface-test.qml"_s));
+    const std::unique_ptr<QObject> view(component.createWithInitialProperties(
+        {{u"libraryManager"_s, QVariant::fromValue(&library)},
+         {u"playerManager"_s, QVariant::fromValue(&player)}}));
+    ASSERT_TRUE(view) << component.errorString().toStdString();
+    const auto queueTitles = [&] { return TestItems::titlesOf(player.queue()); };
+
+    const QVariant order = QStringList{ids[2], ids[0], ids[1], ids[0]};
+    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playAll", Q_ARG(QVariant, order),
+                                          Q_ARG(QVariant, 1)));
+    EXPECT_EQ(queueTitles(), (QStringList{u"c"_s, u"a"_s, u"b"_s, u"a"_s}));
+    EXPECT_EQ(player.currentIndex(), 1);
+    ASSERT_TRUE(player.currentItem());
+    EXPECT_EQ(player.currentItem()->title, u"a"_s);
+    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "enqueue", Q_ARG(QVariant, ids[1])));
+    EXPECT_EQ(queueTitles(), (QStringList{u"c"_s, u"a"_s, u"b"_s, u"a"_s, u"b"_s}));
+
+    // "Play" on a row of the library list: the rows it shows, from that row.
+    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playShown", Q_ARG(QVariant, 0)));
+    EXPECT_EQ(queueTitles(), QStringList{u"b"_s});
+    EXPECT_EQ(library.searchText(), u"b"_s);
+
+    EXPECT_EQ(view->property("enums").toList(),
+              (QVariantList{int(DownloadTask::Status::completed), int(DownloadTask::Status::failed),
+                            int(MediaPlayerManager::RepeatMode::one),
+                            int(LibraryManager::SortOrder::DateAdded)}));
 }
 
 } // namespace

@@ -43,14 +43,6 @@ Item {
             compare(findChild(view, "muteButton").symbol, data.icon)
         }
 
-        function test_speedMenuLabelsAndExactSpeeds() {
-            const menu = findChild(view, "speedMenu")
-            compare(menu.itemAt(5).text, "1.8x")
-            menu.itemAt(5).triggered()
-            compare(player.playbackRate, 1.75)
-            compare(findChild(view, "speedButton").text, "1.8x")
-        }
-
         // The shared transport row: each button reaches its operation, with its help.
         function test_transportButton_data() {
             return [
