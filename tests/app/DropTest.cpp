@@ -32,7 +32,7 @@ protected:
     {
         if (QGuiApplication::platformName() != u"xcb"_s)
             GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-        ASSERT_TRUE(dir.isValid());
+        LyraboxApp::Options options;
         options.audioOutput = "null";
         app = std::make_unique<LyraboxApp>(options);
         ASSERT_TRUE(app->isValid());
@@ -45,15 +45,13 @@ protected:
         QQuickWindow *window = app->window();
         const QPoint centre(window->width() / 2, window->height() / 2);
         QDragEnterEvent enter(centre, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &enter);
         QDragMoveEvent move(centre, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &move);
         QDropEvent dropped(centre, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &dropped);
+        for (QEvent *event : std::initializer_list<QEvent *>{&enter, &move, &dropped})
+            QCoreApplication::sendEvent(window, event);
     }
 
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/drop-XXXXXX"_s};
-    LyraboxApp::Options options;
     std::unique_ptr<LyraboxApp> app;
 };
 

@@ -78,21 +78,16 @@ protected:
         }
         return text;
     }
-    void save(const QImage &image, const QString &name)
+    QImage save(const QImage &image, const QString &name)
     {
-        const QString path = outDir + u'/' + name + u'-' + scheme + u".png"_s;
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
+        EXPECT_TRUE(image.save(outDir + u'/' + name + u'-' + scheme + u".png"_s)) << name.toStdString();
+        return image;
     }
     QImage shoot(const QString &name)
     {
         // Let a few frames go by so that images loaded on threads are in.
-        for (int i = 0; i < 3; ++i) {
-            app->window()->requestUpdate();
-            TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(150));
-        }
-        const QImage image = app->window()->grabWindow();
-        save(image, name);
-        return image;
+        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+        return save(app->window()->grabWindow(), name);
     }
     // The pixels under `item` in a grab of the window.
     static QRect pixelsOf(const QImage &shot, const QQuickItem *item)
@@ -134,7 +129,7 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     book.cover = MediaFixtures::Picture{QSize(400, 400)};
     book.chapters = {{u"المقدمة"_s, 0, 10}, {u"الفصل الأول: الطريق"_s, 10, 25},
                      {u"الفصل الثاني: المدينة"_s, 25, 40}};
-    ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/book.m4b"_s, book)) << MediaFixtures::lastError().toStdString();
+    ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/book.m4b"_s, book));
     ASSERT_TRUE(MediaFixtures::writeVideo(dir + u"/Harbour at Dusk.mp4"_s, QSize(320, 180), 6));
 
     LyraboxApp::Options options;
@@ -154,14 +149,11 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     const QList<MediaItem> items = library.allItems();
     const int bookIndex = int(TestItems::titlesOf(items).indexOf(kBookTitle));
     const int videoIndex = int(TestItems::titlesOf(items).indexOf(u"Harbour at Dusk"_s));
-    ASSERT_GE(bookIndex, 0);
-    ASSERT_GE(videoIndex, 0);
-    ASSERT_EQ(items[bookIndex].chapters.size(), 3);
+    ASSERT_TRUE(bookIndex >= 0 && videoIndex >= 0);
 
     // The audiobook, past the first chapter mark: mini player over the library section.
     QQuickItem *miniPlayer = item(u"miniPlayer"_s);
-    ASSERT_TRUE(miniPlayer);
-    EXPECT_FALSE(miniPlayer->isVisible());
+    ASSERT_TRUE(miniPlayer && !miniPlayer->isVisible());
     player.play(items, bookIndex);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return player.duration() > 0 && player.currentTime() > 0.2; }));
     player.seek(12);

@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "TestItems.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,17 +45,14 @@ void UiFixture::play(const QVariantList &descriptions, int start)
     QList<MediaItem> items;
     for (const QVariant &value : descriptions) {
         const QVariantMap description = value.toMap();
-        MediaItem item;
-        item.title = description.value(u"title"_s).toString();
+        MediaItem item = TestItems::makeItem(description.value(u"title"_s).toString());
         item.artist = description.value(u"artist"_s).toString();
         item.duration = description.value(u"duration"_s, 100.0).toDouble();
         item.isVideo = description.value(u"video"_s).toBool();
-        item.url = QUrl::fromLocalFile(u"/media/"_s + item.title);
         const int chapters = description.value(u"chapters"_s).toInt();
         for (int i = 0; i < chapters; ++i) {
             const double length = item.duration / chapters;
-            item.chapters.append(Chapter(u"Chapter "_s + QString::number(i + 1), i * length,
-                                         (i + 1) * length, i));
+            item.chapters.append(Chapter(u"Chapter %1"_s.arg(i + 1), i * length, (i + 1) * length, i));
         }
         items.append(item);
     }

@@ -7,10 +7,8 @@
 #include "core/MediaPlayerManager.h"
 #include "core/YouTubeService.h"
 
-#include <QObject>
 #include <QTemporaryDir>
 #include <QVariantList>
-#include <memory>
 
 // Real managers for the Qt Quick tests of the views: a library whose records come
 // from file names, a player over a scripted back end that the tests drive, and the
@@ -38,13 +36,12 @@ public:
     // duration, chapters: count, video: bool}) and plays the one at `start`; the length
     // and track loads complete at once.
     Q_INVOKABLE void play(const QVariantList &descriptions, int start);
-    // The back end reports the playing position.
+    // The back end reports the playing position; the seeks it was asked for.
     Q_INVOKABLE void reportTime(double seconds) { m_backend->reportTime(seconds); }
     Q_INVOKABLE int seekCount() const { return int(m_state.seeks.size()); }
     Q_INVOKABLE QStringList queueTitles() const;
     // Imports empty files with these names (records from the names; ".mp4" is video).
     Q_INVOKABLE void importFiles(const QStringList &names);
-    Q_INVOKABLE bool importsIdle() const { return m_library->runningImports() == 0; }
     // Queues `count` downloads that run until finishDownloads(), and `completed` ones
     // that finish at once.
     Q_INVOKABLE void queueDownloads(int count, int completed);
