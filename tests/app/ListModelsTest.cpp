@@ -76,6 +76,8 @@ protected:
     QString idOf(int index) const { return library.allItems().at(index).id.toString(); }
 
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/models-XXXXXX"_s};
+    FakePlayerBackend::State state;
+    MediaPlayerManager player{[this] { return std::make_unique<FakePlayerBackend>(state); }};
     LibraryManager library{[](const QUrl &url, qint64 sortIndex) {
         MediaItem item;
         item.url = url;
@@ -206,10 +208,8 @@ TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
     EXPECT_EQ(itemsLog.reset.count() + allLog.reset.count(), 0);
 }
 
-TEST(ChapterModelTest, RowsNameTheirChapterForTheSeek)
+TEST_F(ListModelsTest, ChapterRowsNameTheirChapterForTheSeek)
 {
-    FakePlayerBackend::State state;
-    MediaPlayerManager player([&state] { return std::make_unique<FakePlayerBackend>(state); });
     const MediaItem book = TestItems::makeItem(
         u"Book"_s, 0, {}, {Chapter(u"One"_s, 0, 60, 0), Chapter(u"Two"_s, 60, 120, 1)});
     player.play(QList<MediaItem>{book}, 0);
@@ -233,8 +233,6 @@ TEST_F(ListModelsTest, QmlPassesLibraryRecordsStraightIntoThePlayer)
     QStringList ids;
     for (const MediaItem &item : library.allItems())
         ids.append(item.id.toString(QUuid::WithoutBraces));
-    FakePlayerBackend::State state;
-    MediaPlayerManager player{[&state] { return std::make_unique<FakePlayerBackend>(state); }};
     QQmlEngine engine;
     engine.addImportPath(u"qrc:/"_s);
     QQmlComponent component(&engine);
@@ -263,7 +261,6 @@ QtObject {
          {u"playerManager"_s, QVariant::fromValue(&player)}}));
     ASSERT_TRUE(view) << component.errorString().toStdString();
     const auto queueTitles = [&] { return TestItems::titlesOf(player.queue()); };
-
     const QVariant order = QStringList{ids[2], ids[0], ids[1], ids[0]};
     ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playAll", Q_ARG(QVariant, order),
                                           Q_ARG(QVariant, 1)));

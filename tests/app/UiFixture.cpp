@@ -11,12 +11,10 @@ void UiFixture::reset(bool ytDlpFound)
     // Downloads of the previous managers run to their end; later ones wait at a new gate.
     finishDownloads();
     ++m_generation;
-    m_retired.push_back(std::move(m_downloads));
-    m_retired.push_back(std::move(m_youtube));
-    m_retired.push_back(std::move(m_player));
-    m_retired.push_back(std::move(m_library));
+    m_retired.push_back(std::move(m));
+    m = std::make_unique<Managers>();
     m_state = {};
-    m_library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
+    m->library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
         MediaItem item;
         item.url = url;
         item.title = MediaItem::titleFromURL(url);
@@ -24,7 +22,7 @@ void UiFixture::reset(bool ytDlpFound)
         item.isVideo = MediaItem::isVideoExtension(url.fileName());
         return item;
     });
-    m_player = std::make_unique<MediaPlayerManager>([this] {
+    m->player = std::make_unique<MediaPlayerManager>([this] {
         auto backend = std::make_unique<FakePlayerBackend>(m_state);
         m_backend = backend.get();
         return backend;
@@ -32,11 +30,11 @@ void UiFixture::reset(bool ytDlpFound)
     YouTubeToolPaths paths = m_ytDlp.paths();
     if (!ytDlpFound)
         paths.ytDlpPaths = {m_ytDlp.root() + u"/no-such-tool"_s};
-    m_youtube = std::make_unique<YouTubeService>(paths);
-    m_downloads = std::make_unique<DownloadManager>();
+    m->youtube = std::make_unique<YouTubeService>(paths);
+    m->downloads = std::make_unique<DownloadManager>();
     QDir().mkpath(m_dir.filePath(u"downloads"_s));
-    m_downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.filePath(u"downloads"_s)));
-    m_downloads->setYoutubeService(m_youtube.get());
+    m->downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.filePath(u"downloads"_s)));
+    m->downloads->setYoutubeService(m->youtube.get());
     Q_EMIT managersChanged();
 }
 
@@ -56,7 +54,7 @@ void UiFixture::play(const QVariantList &descriptions, int start)
         }
         items.append(item);
     }
-    m_player->play(items, start);
+    m->player->play(items, start);
     const MediaItem &current = items.at(start);
     m_backend->completeDuration(current.duration);
     QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};
@@ -69,7 +67,7 @@ void UiFixture::play(const QVariantList &descriptions, int start)
 QStringList UiFixture::queueTitles() const
 {
     QStringList titles;
-    for (const MediaItem &item : m_player->queue())
+    for (const MediaItem &item : m->player->queue())
         titles.append(item.title);
     return titles;
 }
@@ -82,7 +80,7 @@ void UiFixture::importFiles(const QStringList &names)
         if (file.open(QIODevice::WriteOnly))
             urls.append(QUrl::fromLocalFile(file.fileName()));
     }
-    m_library->addFiles(urls);
+    m->library->addFiles(urls);
 }
 
 void UiFixture::queueDownloads(int count, int completed)
@@ -93,6 +91,6 @@ void UiFixture::queueDownloads(int count, int completed)
         if (i < count)
             code += u"while [ ! -e \"$here/finish%1\" ]; do sleep 0.05; done\n"_s.arg(m_generation);
         code += u": > \"$out_dir/%1.mp4\"\necho \"[download] Destination: $out_dir/%1.mp4\"\n"_s.arg(name);
-        m_downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
+        m->downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
     }
 }

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QVariantList>
 
-// Real managers for the Qt Quick tests of the views: a library whose records come
-// from file names, a player over a scripted back end that the tests drive, and the
-// online-video service and download queue over a scripted yt-dlp.
+// Real managers for the Qt Quick tests of the views: a library whose records come from
+// file names, a player over a scripted back end, online videos and downloads over a
+// scripted yt-dlp.
 class UiFixture : public QObject
 {
     Q_OBJECT
@@ -24,10 +24,10 @@ class UiFixture : public QObject
 public:
     UiFixture() { reset(); }
 
-    QObject *player() const { return m_player.get(); }
-    QObject *library() const { return m_library.get(); }
-    QObject *youtube() const { return m_youtube.get(); }
-    QObject *downloads() const { return m_downloads.get(); }
+    QObject *player() const { return m->player.get(); }
+    QObject *library() const { return m->library.get(); }
+    QObject *youtube() const { return m->youtube.get(); }
+    QObject *downloads() const { return m->downloads.get(); }
 
     // Fresh managers (views made before keep the old ones). Without `ytDlpFound` the
     // online-video service finds no yt-dlp.
@@ -57,11 +57,15 @@ private:
     int m_generation = 0;
     FakePlayerBackend::State m_state;
     FakePlayerBackend *m_backend = nullptr;
-    std::unique_ptr<LibraryManager> m_library;
-    std::unique_ptr<MediaPlayerManager> m_player;
-    std::unique_ptr<YouTubeService> m_youtube;
-    std::unique_ptr<DownloadManager> m_downloads;
+    struct Managers
+    {
+        std::unique_ptr<LibraryManager> library;
+        std::unique_ptr<MediaPlayerManager> player;
+        std::unique_ptr<YouTubeService> youtube;
+        std::unique_ptr<DownloadManager> downloads;
+    };
+    std::unique_ptr<Managers> m;
     // Managers replaced by reset() stay alive until the fixture goes: views of earlier
     // tests may still be bound to them.
-    std::vector<std::unique_ptr<QObject>> m_retired;
+    std::vector<std::unique_ptr<Managers>> m_retired;
 };

@@ -22,22 +22,20 @@ Item {
         when: windowShown
 
         property var view: null
-        property var player: null
+        readonly property var player: fixture.player
 
         function init() {
             fixture.reset()
-            player = fixture.player
             fixture.play([{ title: "A" }, { title: "B" }, { title: "Song", duration: 200 }, { title: "D" }], 2)
             view = createTemporaryObject(miniComponent, host, { playerManager: player })
-            verify(view)
         }
 
         function test_volumeIcon_data() {
             return [
-                { tag: "just under 0.33", volume: 0.3299, muted: false, icon: "speaker.wave.1.fill" },
-                { tag: "exactly 0.33", volume: 0.33, muted: false, icon: "speaker.wave.2.fill" },
-                { tag: "exactly 0.66", volume: 0.66, muted: false, icon: "speaker.wave.3.fill" },
-                { tag: "zero", volume: 0, muted: false, icon: "speaker.slash.fill" },
+                { tag: "just under 0.33", volume: 0.3299, icon: "speaker.wave.1.fill" },
+                { tag: "exactly 0.33", volume: 0.33, icon: "speaker.wave.2.fill" },
+                { tag: "exactly 0.66", volume: 0.66, icon: "speaker.wave.3.fill" },
+                { tag: "zero", volume: 0, icon: "speaker.slash.fill" },
                 { tag: "muted at 0.8", volume: 0.8, muted: true, icon: "speaker.slash.fill" },
             ]
         }
@@ -108,7 +106,6 @@ Item {
             compare(fixture.seekCount(), seeksBefore + 1)
             fuzzyCompare(player.currentTime, data.time, 1e-6)
         }
-
     }
 
     TestCase {
@@ -178,13 +175,5 @@ Item {
             verify(!list.itemAtIndex(2).isCurrent)
         }
 
-        function test_videoItemShowsTheVideoArea() {
-            const view = makeView([{ title: "Clip", video: true }])
-            verify(findChild(view, "videoArea").visible)
-            verify(!findChild(view, "audioArea").visible)
-            fixture.play([{ title: "Song" }], 0)
-            verify(!findChild(view, "videoArea").visible)
-            verify(findChild(view, "audioArea").visible)
-        }
     }
 }
