@@ -3,7 +3,7 @@
 // audiobook with chapters and then a video, saves screenshots of the whole window into
 // LYRABOX_SCREENSHOT_DIR (scheme from LYRABOX_APPEARANCE) and checks what each shows:
 // texts of the item tree, the scheme's colours, the video's picture. Drives playback
-// by the menu shortcuts on the way.
+// by the menu shortcuts on the way, and removes the playing video from the library.
 #include "LyraboxApp.h"
 #include "MediaFixtures.h"
 #include "SidebarTab.h"
@@ -212,6 +212,12 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     };
     EXPECT_TRUE(TestSupport::waitUntil(pictureShown)) << "no picture in the video area";
     save(videoShot, u"now-playing-video"_s);
+
+    // Removed from the library while it plays, the video plays on.
+    library.removeItem(items[videoIndex]);
+    const double before = player.currentTime();
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return player.currentTime() > before + 0.3; }));
+    EXPECT_EQ(player.currentItem().value_or(MediaItem()).url, items[videoIndex].url);
 
 }
 
