@@ -1,8 +1,7 @@
-// The C++ side of the views: artwork decoding, icons, progress bars.
+// The C++ side of the views: artwork decoding and icons.
 #include "ArtworkCache.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
-#include "ViewText.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -10,7 +9,6 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -104,17 +102,6 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
     }
     EXPECT_FALSE(SymbolCatalog::contains(u"no.such.symbol"_s));
     EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
-}
-
-TEST(ViewTextTest, ProgressBarsAdvanceWithTheClock)
-{
-    // Within one second the bars stand still; they move when the elapsed time does.
-    EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.9, 60), 29.0 / 60);
-    EXPECT_DOUBLE_EQ(ViewText::clockProgress(30.0, 60), 30.0 / 60);
-    // Unknown or unbounded lengths show nothing rather than dividing by them.
-    EXPECT_EQ(ViewText::clockProgress(10, 0), 0);
-    EXPECT_EQ(ViewText::clockProgress(10, std::numeric_limits<double>::infinity()), 0);
-    EXPECT_EQ(ViewText::clockProgress(std::numeric_limits<double>::quiet_NaN(), 60), 0);
 }
 
 } // namespace

@@ -81,6 +81,16 @@ Item {
             compare(seen, ["repeat Off 0", "repeat Repeat All " + all, "repeat.1 Repeat One " + one, "repeat Off 0"])
         }
 
+        // The bar stands still within a second, and stays empty without a known length.
+        function test_progressFollowsTheClock() {
+            const bar = findChild(view, "miniProgressBar")
+            fixture.reportTime(29.9)
+            fuzzyCompare(bar.progress, 29 / 200, 1e-9)
+            fixture.play([{ title: "Live", duration: 0 }], 0)
+            fixture.reportTime(10)
+            compare(bar.progress, 0)
+        }
+
         // The bar follows the pointer while dragged and seeks once, on release, to
         // where the pointer is, held within the bar's ends.
         function test_progressBarSeeksOnRelease_data() {
@@ -114,8 +124,7 @@ Item {
 
         function makeView(items) {
             fixture.reset()
-            if (items.length)
-                fixture.play(items, 0)
+            fixture.play(items, 0)
             const view = createTemporaryObject(viewComponent, host, { playerManager: fixture.player })
             verify(view)
             waitForRendering(view)
