@@ -250,7 +250,6 @@ QtObject {
     }
     function playShown(row) { playerManager.play(libraryManager.itemsWithIds(shown.itemIds()), row) }
     function playAll(ids, row) { playerManager.play(libraryManager.itemsWithIds(ids), row) }
-    function enqueue(id) { playerManager.addToQueue(libraryManager.itemsWithIds([id])) }
     property var enums: [DownloadTask.Status.completed, DownloadTask.Status.failed,
                          MediaPlayerManager.RepeatMode.one, LibraryManager.DateAdded]
 }
@@ -266,10 +265,7 @@ QtObject {
                                           Q_ARG(QVariant, 1)));
     EXPECT_EQ(queueTitles(), (QStringList{u"c"_s, u"a"_s, u"b"_s, u"a"_s}));
     EXPECT_EQ(player.currentIndex(), 1);
-    ASSERT_TRUE(player.currentItem());
-    EXPECT_EQ(player.currentItem()->title, u"a"_s);
-    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "enqueue", Q_ARG(QVariant, ids[1])));
-    EXPECT_EQ(queueTitles(), (QStringList{u"c"_s, u"a"_s, u"b"_s, u"a"_s, u"b"_s}));
+    EXPECT_EQ(player.currentItem().value_or(MediaItem()).title, u"a"_s);
 
     // "Play" on a row of the library list: the rows it shows, from that row.
     ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playShown", Q_ARG(QVariant, 0)));

@@ -28,7 +28,7 @@ public Q_SLOTS:
         engine->addImportPath(QStringLiteral("qrc:/"));
         engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
         engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-        // A test harness object, not one of the app's managers.
+        // The tests' handle on the managers, not one of the app's objects.
         engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 

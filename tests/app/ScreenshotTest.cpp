@@ -21,6 +21,7 @@
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 #include <gtest/gtest.h>
@@ -113,9 +114,8 @@ protected:
 
 TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
 {
-    const QString dir = TestSupport::scratchRoot() + u"/screenshot-media-"_s + scheme;
-    QDir(dir).removeRecursively();
-    QDir().mkpath(dir);
+    const QTemporaryDir media(TestSupport::scratchRoot() + u"/media-XXXXXX"_s);
+    const QString dir = media.path();
     MediaFixtures::AudioOptions book;
     book.seconds = 40;
     book.title = kBookTitle;

@@ -45,24 +45,6 @@ TEST(ArtworkCacheTest, DecodesAtDisplaySizeWithRoundedCornersAndRefusesJunk)
     EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
 }
 
-TEST(ArtworkCacheTest, SharedCoverDecodesOnceAndTheCacheStaysBounded)
-{
-    const QByteArray cover = pngOf(QSize(200, 200));
-    ArtworkCache cache(200 * 1024);
-    // Two chapter files of one book share the cover's buffer.
-    cache.sourceFor(u"chapter1"_s, cover);
-    cache.sourceFor(u"chapter2"_s, cover);
-    cache.image(u"chapter1"_s, QSize(100, 100));
-    cache.image(u"chapter2"_s, QSize(100, 100));
-    EXPECT_EQ(cache.decodedCount(), 1);
-    for (int i = 0; i < 20; ++i) { // more than the bound holds
-        const QString key = u"other"_s + QString::number(i);
-        cache.sourceFor(key, pngOf(QSize(120, 120), QColor(i, 0, 0)));
-        ASSERT_FALSE(cache.image(key, QSize(120, 120)).isNull());
-    }
-    EXPECT_LE(cache.decodedBytes(), 200 * 1024);
-}
-
 // Every symbol name written in the views (any quoted text on a "symbol:" or
 // "...Symbol:" line, such as a page's "emptySymbol:") and every tab's symbol has an
 // icon that draws something, all of it in the asked colour.
