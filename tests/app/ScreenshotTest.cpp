@@ -1,9 +1,7 @@
-// Starts the real application (managers, QML, mpv drawing through OpenGL) under a
-// real display (Xvfb): imports generated media through the library, plays an Arabic
-// audiobook with chapters and then a video, saves screenshots of the whole window into
-// LYRABOX_SCREENSHOT_DIR (scheme from LYRABOX_APPEARANCE) and checks what each shows:
-// texts of the item tree, the scheme's colours, the video's picture. Drives playback
-// by the menu shortcuts on the way, and removes the playing video from the library.
+// The real application (mpv drawing through OpenGL) under Xvfb plays an Arabic audiobook
+// with chapters and a video; screenshots of the window go to LYRABOX_SCREENSHOT_DIR
+// (scheme from LYRABOX_APPEARANCE) and are checked for what they show: texts of the item
+// tree, the scheme's colours, the video's picture. Also drives the menu shortcuts.
 #include "LyraboxApp.h"
 #include "MediaFixtures.h"
 #include "SidebarTab.h"

@@ -15,10 +15,7 @@ void UiFixture::reset(bool ytDlpFound)
     m = std::make_unique<Managers>();
     m_state = {};
     m->library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
-        MediaItem item;
-        item.url = url;
-        item.title = MediaItem::titleFromURL(url);
-        item.sortIndex = sortIndex;
+        MediaItem item = TestItems::makeItem(MediaItem::titleFromURL(url), sortIndex);
         item.isVideo = MediaItem::isVideoExtension(url.fileName());
         return item;
     });

@@ -32,9 +32,8 @@ public:
     // Fresh managers (views made before keep the old ones). Without `ytDlpFound` the
     // online-video service finds no yt-dlp.
     Q_INVOKABLE void reset(bool ytDlpFound = true);
-    // Replaces the queue with items described by `descriptions` ({title, artist,
-    // duration, chapters: count, video: bool}) and plays the one at `start`; the length
-    // and track loads complete at once.
+    // Plays items described by `descriptions` ({title, artist, duration, chapters: count,
+    // video: bool}) from `start`; the length and track loads complete at once.
     Q_INVOKABLE void play(const QVariantList &descriptions, int start);
     // The back end reports the playing position; the seeks it was asked for.
     Q_INVOKABLE void reportTime(double seconds) { m_backend->reportTime(seconds); }
@@ -42,8 +41,7 @@ public:
     Q_INVOKABLE QStringList queueTitles() const;
     // Imports empty files with these names (records from the names; ".mp4" is video).
     Q_INVOKABLE void importFiles(const QStringList &names);
-    // Queues `count` downloads that run until finishDownloads(), and `completed` ones
-    // that finish at once.
+    // Queues `count` downloads that run until finishDownloads(), `completed` that end at once.
     Q_INVOKABLE void queueDownloads(int count, int completed);
     Q_INVOKABLE void finishDownloads() { m_ytDlp.open(QStringLiteral("finish") + QString::number(m_generation)); }
 
