@@ -41,8 +41,7 @@ int distance(const QColor &a, const QColor &b)
 // Share of pixels in `rect` that are neither black nor near it.
 double colouredShare(const QImage &image, const QRect &rect)
 {
-    int coloured = 0;
-    int total = 0;
+    int coloured = 0, total = 0;
     for (int y = rect.top(); y < rect.bottom(); y += 3) {
         for (int x = rect.left(); x < rect.right(); x += 3, ++total)
             coloured += QColor(image.pixel(x, y)).value() > 40;

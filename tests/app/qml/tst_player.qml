@@ -30,21 +30,6 @@ Item {
             view = createTemporaryObject(miniComponent, host, { playerManager: player })
         }
 
-        function test_volumeIcon_data() {
-            return [
-                { tag: "just under 0.33", volume: 0.3299, icon: "speaker.wave.1.fill" },
-                { tag: "exactly 0.33", volume: 0.33, icon: "speaker.wave.2.fill" },
-                { tag: "exactly 0.66", volume: 0.66, icon: "speaker.wave.3.fill" },
-                { tag: "muted at 0.8", volume: 0.8, muted: true, icon: "speaker.slash.fill" },
-            ]
-        }
-        function test_volumeIcon(data) {
-            player.volume = data.volume
-            if (data.muted)
-                player.toggleMute()
-            compare(findChild(view, "muteButton").symbol, data.icon)
-        }
-
         // The shared transport row: each button reaches its operation, with its help.
         function test_transportButton_data() {
             return [
@@ -132,7 +117,6 @@ Item {
         function test_chapters(data) {
             const view = makeView([{ title: "Book", chapters: data.chapters, duration: 400 }].concat(tracks(2)))
             fixture.reportTime(150)
-            verify(!findChild(view, "emptyState").visible)
             verify(findChild(view, "chapterColumn").visible)
             verify(!findChild(view, "queueColumn").visible)
             compare(findChild(view, "currentChapterLine").visible, data.line)
