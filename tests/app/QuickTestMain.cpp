@@ -1,4 +1,4 @@
-// Qt Quick Test runner for the views, with real managers from UiFixture.
+// Qt Quick Test runner for the views, with real managers from UiFixture as "fixture".
 #include "ArtworkCache.h"
 #include "ArtworkImageProvider.h"
 #include "SymbolImageProvider.h"
@@ -28,7 +28,6 @@ public Q_SLOTS:
         engine->addImportPath(QStringLiteral("qrc:/"));
         engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
         engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-        // The tests' handle on the managers, not one of the app's objects.
         engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 

@@ -64,9 +64,8 @@ protected:
     // The texts of the item `name` and of the items within it, end to end.
     QString textOf(const QString &name)
     {
-        QQuickItem *found = item(name);
-        QString text = found ? QString() : u"(no item) "_s + name;
-        for (QObject *part : found ? QObjectList{found} + found->findChildren<QObject *>() : QObjectList())
+        QString text = item(name) ? QString() : u"(no item) "_s + name;
+        for (QObject *part : item(name) ? item(name)->findChildren<QObject *>() << item(name) : QObjectList())
             text += part->property("text").toString();
         return text;
     }

@@ -1,7 +1,6 @@
 #include "UiFixture.h"
 #include "TestItems.h"
 
-#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -29,8 +28,7 @@ void UiFixture::reset(bool ytDlpFound)
         paths.ytDlpPaths = {m_ytDlp.root() + u"/no-such-tool"_s};
     m->youtube = std::make_unique<YouTubeService>(paths);
     m->downloads = std::make_unique<DownloadManager>();
-    QDir().mkpath(m_dir.filePath(u"downloads"_s));
-    m->downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.filePath(u"downloads"_s)));
+    m->downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.path()));
     m->downloads->setYoutubeService(m->youtube.get());
     Q_EMIT managersChanged();
 }

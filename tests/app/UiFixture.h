@@ -29,8 +29,7 @@ public:
     QObject *youtube() const { return m->youtube.get(); }
     QObject *downloads() const { return m->downloads.get(); }
 
-    // Fresh managers (views made before keep the old ones). Without `ytDlpFound` the
-    // online-video service finds no yt-dlp.
+    // Fresh managers (views made before keep the old ones); `ytDlpFound` false: no yt-dlp.
     Q_INVOKABLE void reset(bool ytDlpFound = true);
     // Plays items described by `descriptions` ({title, artist, duration, chapters: count,
     // video: bool}) from `start`; the length and track loads complete at once.
