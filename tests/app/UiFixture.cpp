@@ -50,6 +50,8 @@ void UiFixture::play(const QVariantList &descriptions, int start)
         items.append(item);
     }
     m->player->play(items, start);
+    if (items.isEmpty() || !m_backend)
+        return;
     const MediaItem &current = items.at(start);
     m_backend->completeDuration(current.duration);
     QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};

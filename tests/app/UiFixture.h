@@ -8,7 +8,6 @@
 #include "core/YouTubeService.h"
 
 #include <QTemporaryDir>
-#include <QVariantList>
 
 // Real managers for the Qt Quick tests of the views: a library whose records come from
 // file names, a player over a scripted back end, online videos and downloads over a
