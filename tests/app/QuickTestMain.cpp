@@ -1,4 +1,4 @@
-// Qt Quick Test runner for the views, with real managers from UiFixture.
+// Qt Quick Test runner for the views, with real managers from UiFixture as "fixture".
 #include "ArtworkCache.h"
 #include "ArtworkImageProvider.h"
 #include "SymbolImageProvider.h"
@@ -10,8 +10,6 @@
 #include <QtQuickTest>
 #include <clocale>
 #include <memory>
-
-using namespace Qt::StringLiterals;
 
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
@@ -27,11 +25,10 @@ public Q_SLOTS:
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        engine->addImportPath(u"qrc:/"_s);
-        engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
-        engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
-        // A test harness object, not one of the app's managers.
-        engine->rootContext()->setContextProperty(u"fixture"_s, m_fixture.get());
+        engine->addImportPath(QStringLiteral("qrc:/"));
+        engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
+        engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 
 private:

@@ -1,23 +1,14 @@
-// The C++ side of the views: artwork decoding, icons, appearance, tabs, clipboard.
+// The C++ side of the views: artwork decoding and icons.
 #include "ArtworkCache.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
-#include "TestSupport.h"
-#include "ViewText.h"
-#include "platform/Appearance.h"
-#include "platform/Clipboard.h"
 
 #include <QBuffer>
-#include <QClipboard>
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
-#include <QMimeData>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -30,55 +21,24 @@ QByteArray pngOf(const QSize &size, QColor color = Qt::red)
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
 }
 
-TEST(ArtworkCacheTest, DecodesAtDisplaySizeFittingOrCropping)
+TEST(ArtworkCacheTest, DecodesAtDisplaySizeWithRoundedCornersAndRefusesJunk)
 {
     ArtworkCache cache;
-    const QUrl source = cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500)));
-    EXPECT_EQ(source, QUrl(u"image://artwork/k"_s));
+    EXPECT_EQ(cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500))), QUrl(u"image://artwork/k"_s));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100)).size(), QSize(100, 50));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100), ArtworkCache::Fit::Crop).size(), QSize(100, 100));
-    EXPECT_EQ(cache.imageForId(u"k/fill/136"_s, QSize(88, 88)).size(), QSize(88, 88));
     // Never larger than the picture; no size asked means the full picture.
     EXPECT_EQ(cache.image(u"k"_s, QSize(4000, 4000)).size(), QSize(1000, 500));
     EXPECT_EQ(cache.image(u"k"_s, QSize()).size(), QSize(1000, 500));
-}
+    const QImage rounded = cache.imageForId(u"k/fill/136"_s, QSize(88, 88));
+    EXPECT_EQ(rounded.size(), QSize(88, 88));
+    EXPECT_EQ(qAlpha(rounded.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(rounded.pixel(44, 44)), 255);
 
-TEST(ArtworkCacheTest, RoundedCornersAreTransparent)
-{
-    ArtworkCache cache;
-    cache.sourceFor(u"k"_s, pngOf(QSize(100, 100)));
-    const QImage image = cache.imageForId(u"k/fit/120"_s, QSize(100, 100));
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(50, 50)), 255);
-}
-
-TEST(ArtworkCacheTest, SharedCoverDecodesOnceAndTheCacheStaysBounded)
-{
-    const QByteArray cover = pngOf(QSize(200, 200));
-    ArtworkCache cache(200 * 1024);
-    // Two chapter files of one book share the cover's buffer.
-    cache.sourceFor(u"chapter1"_s, cover);
-    cache.sourceFor(u"chapter2"_s, cover);
-    cache.image(u"chapter1"_s, QSize(100, 100));
-    cache.image(u"chapter2"_s, QSize(100, 100));
-    EXPECT_EQ(cache.decodedCount(), 1);
-
-    for (int i = 0; i < 20; ++i) {
-        const QString key = u"other"_s + QString::number(i);
-        cache.sourceFor(key, pngOf(QSize(120, 120), QColor(i, 0, 0)));
-        ASSERT_FALSE(cache.image(key, QSize(120, 120)).isNull());
-    }
-    EXPECT_LE(cache.decodedBytes(), 200 * 1024);
-}
-
-TEST(ArtworkCacheTest, UnknownKeysAndBrokenBytesGiveNoImage)
-{
-    ArtworkCache cache;
     EXPECT_TRUE(cache.image(u"missing"_s, QSize(10, 10)).isNull());
     EXPECT_TRUE(cache.sourceFor(u"empty"_s, QByteArray()).isEmpty());
     cache.sourceFor(u"junk"_s, QByteArray("not a picture at all"));
@@ -86,8 +46,8 @@ TEST(ArtworkCacheTest, UnknownKeysAndBrokenBytesGiveNoImage)
 }
 
 // Every symbol name written in the views (any quoted text on a "symbol:" or
-// "...Symbol:" line, such as a page's "emptySymbol:") and
-// every tab's symbol has an icon that draws something in the asked colour.
+// "...Symbol:" line, such as a page's "emptySymbol:") and every tab's symbol has an
+// icon that draws something, all of it in the asked colour.
 TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
 {
     QSet<QString> used;
@@ -95,20 +55,15 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
         used.insert(SidebarTab::symbol(tab));
     const QRegularExpression symbolLine(uR"re(\b(?:symbol|[a-z]\w*Symbol)\s*:([^\n]*))re"_s);
     const QRegularExpression quoted(uR"re("([^"]+)")re"_s);
-    QDirIterator it(u":/Lyrabox"_s, {u"*.qml"_s}, QDir::Files);
-    int files = 0;
-    while (it.hasNext()) {
+    for (QDirIterator it(u":/Lyrabox"_s, {u"*.qml"_s}, QDir::Files); it.hasNext();) {
         QFile file(it.next());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        ++files;
         const QString text = QString::fromUtf8(file.readAll());
         for (auto line = symbolLine.globalMatch(text); line.hasNext();) {
-            const QString rhs = line.next().captured(1);
-            for (auto q = quoted.globalMatch(rhs); q.hasNext();)
+            for (auto q = quoted.globalMatch(line.next().captured(1)); q.hasNext();)
                 used.insert(q.next().captured(1));
         }
     }
-    ASSERT_GT(files, 5);
     ASSERT_GT(used.size(), 20);
 
     for (const QString &name : std::as_const(used)) {
@@ -116,86 +71,19 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
         ASSERT_TRUE(SymbolCatalog::contains(name));
         const QImage image = SymbolCatalog::render(name, QColor(0, 0x7a, 0xff), QSize(32, 32));
         ASSERT_EQ(image.size(), QSize(32, 32));
-        int drawn = 0;
-        bool inColor = true;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = QColor::fromRgba(image.pixel(x, y)).toRgb();
-                if (c.alpha() > 200) {
-                    ++drawn;
-                    inColor = inColor && c.blue() > 200 && c.red() < 40;
-                }
+        int drawn = 0, offColour = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QColor c = QColor::fromRgba(image.pixel(x, y));
+                drawn += c.alpha() > 200;
+                offColour += c.alpha() > 200 && (c.blue() <= 200 || c.red() >= 40);
             }
         }
         EXPECT_GT(drawn, 20);
-        EXPECT_TRUE(inColor);
+        EXPECT_EQ(offColour, 0);
     }
-}
-
-TEST(SymbolCatalogTest, UnknownNamesAreNotInTheCatalog)
-{
     EXPECT_FALSE(SymbolCatalog::contains(u"no.such.symbol"_s));
-    EXPECT_FALSE(SymbolCatalog::contains(QString()));
     EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
-    EXPECT_TRUE(SymbolCatalog::names().contains(u"play.circle.fill"_s));
-}
-
-TEST(SidebarTabTest, RawValuesRoundTripAndOthersGiveNone)
-{
-    QStringList titles;
-    for (SidebarTab::Tab tab : SidebarTab::allCases()) {
-        titles.append(SidebarTab::title(tab));
-        EXPECT_EQ(SidebarTab::fromRawValue(SidebarTab::title(tab)), tab);
-    }
-    EXPECT_EQ(titles, (QStringList{u"Library"_s, u"Audiobooks"_s, u"Videos"_s, u"Playlists"_s,
-                                   u"YouTube"_s, u"Downloads"_s, u"Now Playing"_s}));
-    EXPECT_FALSE(SidebarTab::fromRawValue(u"library"_s).has_value());
-    EXPECT_FALSE(SidebarTab::fromRawValue(u"Now  Playing"_s).has_value());
-}
-
-TEST(AppearanceTest, DarknessComesFromTheWindowColourUnlessForced)
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
-    QPalette light;
-    light.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
-    using Appearance::Scheme;
-    EXPECT_EQ(Appearance::detect(dark, QString()), Scheme::Dark);
-    EXPECT_EQ(Appearance::detect(light, QString()), Scheme::Light);
-    EXPECT_EQ(Appearance::detect(light, u"Dark"_s), Scheme::Dark);
-    EXPECT_EQ(Appearance::detect(dark, u" light "_s), Scheme::Light);
-    EXPECT_EQ(Appearance::detect(dark, u"sepia"_s), Scheme::Dark);
-    // Text stays readable on its background in both schemes.
-    for (Scheme s : {Scheme::Light, Scheme::Dark}) {
-        const Appearance::Colors c = Appearance::colors(s);
-        EXPECT_GT(std::abs(c.primaryText.lightness() - c.window.lightness()), 150);
-        EXPECT_GT(std::abs(c.secondaryText.lightness() - c.bar.lightness()), 70);
-    }
-}
-
-TEST(ClipboardTest, TextOnlyWhenTheClipboardHoldsText)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->setText(u"  not a video address "_s);
-    EXPECT_EQ(Clipboard::text(), std::optional<QString>(u"  not a video address "_s));
-    auto *data = new QMimeData;
-    data->setImageData(QImage(4, 4, QImage::Format_RGB32));
-    clipboard->setMimeData(data);
-    EXPECT_EQ(Clipboard::text(), std::nullopt);
-    clipboard->clear();
-    EXPECT_EQ(Clipboard::text(), std::nullopt);
 }
 
 } // namespace
-
-TEST(ViewTextTest, ProgressBarsAdvanceWithTheClock)
-{
-    // Within one second the bars stand still; they move when the elapsed time does.
-    EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.1, 60), 29.0 / 60);
-    EXPECT_DOUBLE_EQ(ViewText::clockProgress(29.9, 60), 29.0 / 60);
-    EXPECT_DOUBLE_EQ(ViewText::clockProgress(30.0, 60), 30.0 / 60);
-    // Unknown or unbounded lengths show nothing rather than dividing by them.
-    EXPECT_EQ(ViewText::clockProgress(10, 0), 0);
-    EXPECT_EQ(ViewText::clockProgress(10, std::numeric_limits<double>::infinity()), 0);
-    EXPECT_EQ(ViewText::clockProgress(std::numeric_limits<double>::quiet_NaN(), 60), 0);
-}

@@ -1,62 +1,24 @@
 #include "UiFixture.h"
+#include "TestItems.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
-
-UiFixture::UiFixture(QObject *parent) : QObject(parent)
-{
-    reset();
-}
-
-UiFixture::~UiFixture() = default;
-
-QObject *UiFixture::player() const
-{
-    return m_player.get();
-}
-
-QObject *UiFixture::library() const
-{
-    return m_library.get();
-}
-
-QObject *UiFixture::youtube() const
-{
-    return m_youtube.get();
-}
-
-QObject *UiFixture::downloads() const
-{
-    return m_downloads.get();
-}
 
 void UiFixture::reset(bool ytDlpFound)
 {
     // Downloads of the previous managers run to their end; later ones wait at a new gate.
     finishDownloads();
     ++m_generation;
-    if (m_downloads)
-        m_retired.push_back(std::move(m_downloads));
-    if (m_youtube)
-        m_retired.push_back(std::move(m_youtube));
-    if (m_player)
-        m_retired.push_back(std::move(m_player));
-    if (m_library)
-        m_retired.push_back(std::move(m_library));
+    m_retired.push_back(std::move(m));
+    m = std::make_unique<Managers>();
     m_state = {};
-    m_backend = nullptr;
-    m_library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
-        MediaItem item;
-        item.url = url;
-        item.title = MediaItem::titleFromURL(url);
-        item.sortIndex = sortIndex;
+    m->library = std::make_unique<LibraryManager>([](const QUrl &url, qint64 sortIndex) {
+        MediaItem item = TestItems::makeItem(MediaItem::titleFromURL(url), sortIndex);
         item.isVideo = MediaItem::isVideoExtension(url.fileName());
         return item;
     });
-    m_player = std::make_unique<MediaPlayerManager>([this] {
+    m->player = std::make_unique<MediaPlayerManager>([this] {
         auto backend = std::make_unique<FakePlayerBackend>(m_state);
         m_backend = backend.get();
         return backend;
@@ -64,11 +26,10 @@ void UiFixture::reset(bool ytDlpFound)
     YouTubeToolPaths paths = m_ytDlp.paths();
     if (!ytDlpFound)
         paths.ytDlpPaths = {m_ytDlp.root() + u"/no-such-tool"_s};
-    m_youtube = std::make_unique<YouTubeService>(paths);
-    m_downloads = std::make_unique<DownloadManager>();
-    QDir().mkpath(m_dir.filePath(u"downloads"_s));
-    m_downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.filePath(u"downloads"_s)));
-    m_downloads->setYoutubeService(m_youtube.get());
+    m->youtube = std::make_unique<YouTubeService>(paths);
+    m->downloads = std::make_unique<DownloadManager>();
+    m->downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.path()));
+    m->downloads->setYoutubeService(m->youtube.get());
     Q_EMIT managersChanged();
 }
 
@@ -77,42 +38,35 @@ void UiFixture::play(const QVariantList &descriptions, int start)
     QList<MediaItem> items;
     for (const QVariant &value : descriptions) {
         const QVariantMap description = value.toMap();
-        MediaItem item;
-        item.title = description.value(u"title"_s).toString();
+        MediaItem item = TestItems::makeItem(description.value(u"title"_s).toString());
         item.artist = description.value(u"artist"_s).toString();
-        item.album = description.value(u"album"_s).toString();
         item.duration = description.value(u"duration"_s, 100.0).toDouble();
         item.isVideo = description.value(u"video"_s).toBool();
-        item.url = QUrl::fromLocalFile(u"/media/"_s + item.title);
         const int chapters = description.value(u"chapters"_s).toInt();
         for (int i = 0; i < chapters; ++i) {
             const double length = item.duration / chapters;
-            item.chapters.append(Chapter(u"Chapter "_s + QString::number(i + 1), i * length,
-                                         (i + 1) * length, i));
+            item.chapters.append(Chapter(u"Chapter %1"_s.arg(i + 1), i * length, (i + 1) * length, i));
         }
         items.append(item);
     }
-    m_player->play(items, start);
-    if (m_backend && !items.isEmpty()) {
-        const MediaItem &current = items.at(std::clamp(start, 0, int(items.size()) - 1));
-        m_backend->completeDuration(current.duration);
-        QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};
-        if (current.isVideo)
-            tracks.append(PlayerBackend::TrackType::Video);
-        m_backend->completeTracks(tracks);
-        m_backend->reportTime(0);
-    }
+    m->player->play(items, start);
+    if (items.isEmpty() || !m_backend)
+        return;
+    const MediaItem &current = items.at(start);
+    m_backend->completeDuration(current.duration);
+    QList<PlayerBackend::TrackType> tracks{PlayerBackend::TrackType::Audio};
+    if (current.isVideo)
+        tracks.append(PlayerBackend::TrackType::Video);
+    m_backend->completeTracks(tracks);
+    m_backend->reportTime(0);
 }
 
-void UiFixture::reportTime(double seconds)
+QStringList UiFixture::queueTitles() const
 {
-    if (m_backend)
-        m_backend->reportTime(seconds);
-}
-
-int UiFixture::seekCount() const
-{
-    return int(m_state.seeks.size());
+    QStringList titles;
+    for (const MediaItem &item : m->player->queue())
+        titles.append(item.title);
+    return titles;
 }
 
 void UiFixture::importFiles(const QStringList &names)
@@ -123,25 +77,7 @@ void UiFixture::importFiles(const QStringList &names)
         if (file.open(QIODevice::WriteOnly))
             urls.append(QUrl::fromLocalFile(file.fileName()));
     }
-    m_library->addFiles(urls);
-}
-
-bool UiFixture::importsIdle() const
-{
-    return m_library->runningImports() == 0;
-}
-
-void UiFixture::createPlaylist(const QString &name, bool isAudiobook)
-{
-    m_library->createPlaylist(name, {}, isAudiobook);
-}
-
-QStringList UiFixture::queueTitles() const
-{
-    QStringList titles;
-    for (const MediaItem &item : m_player->queue())
-        titles.append(item.title);
-    return titles;
+    m->library->addFiles(urls);
 }
 
 void UiFixture::queueDownloads(int count, int completed)
@@ -152,11 +88,6 @@ void UiFixture::queueDownloads(int count, int completed)
         if (i < count)
             code += u"while [ ! -e \"$here/finish%1\" ]; do sleep 0.05; done\n"_s.arg(m_generation);
         code += u": > \"$out_dir/%1.mp4\"\necho \"[download] Destination: $out_dir/%1.mp4\"\n"_s.arg(name);
-        m_downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
+        m->downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
     }
-}
-
-void UiFixture::finishDownloads()
-{
-    m_ytDlp.open(u"finish"_s + QString::number(m_generation));
 }

@@ -2,6 +2,8 @@ import QtQuick
 import QtTest
 import Lyrabox
 
+// The window's content: the sidebar with its badges, one kept view per section with
+// its title, count line and empty state, and the error alert.
 Item {
     id: host
     width: 1000
@@ -9,9 +11,7 @@ Item {
 
     Component {
         id: contentComponent
-        ContentView {
-            anchors.fill: parent
-        }
+        ContentView { anchors.fill: parent }
     }
 
     TestCase {
@@ -21,134 +21,111 @@ Item {
         property ContentView view: null
 
         function init() {
-            fixture.reset()
+            make(true)
+        }
+        function make(ytDlpFound) {
+            fixture.reset(ytDlpFound)
             view = createTemporaryObject(contentComponent, host,
-                                         { playerManager: fixture.player,
-                                           libraryManager: fixture.library,
-                                           youtubeService: fixture.youtube,
-                                           downloadManager: fixture.downloads })
+                                         { playerManager: fixture.player, libraryManager: fixture.library,
+                                           youtubeService: fixture.youtube, downloadManager: fixture.downloads })
             verify(view)
             // The split view lays out its columns on the first frame.
             waitForRendering(view)
         }
-        function section(rawValue) {
-            const loader = findChild(view, "section_" + rawValue)
-            verify(loader, rawValue)
-            return loader
+        function section(title) {
+            return findChild(view, "section_" + title)
+        }
+        function choose(title) {
+            mouseClick(findChild(view, "tabRow_" + title))
+        }
+        function badges() {
+            return ["Library", "Audiobooks", "Videos", "Now Playing", "Playlists", "YouTube", "Downloads"]
+                .map(t => findChild(findChild(view, "tabRow_" + t), "badge"))
+                .map(badge => badge.visible ? badge.text : "").join(",")
         }
 
-        function test_miniPlayerOnlyOnceSomethingIsLoaded() {
-            const mini = findChild(view, "miniPlayer")
-            verify(!mini.visible)
-            fixture.play([{ title: "Song" }], 0)
-            verify(mini.visible)
-            // The bar and the divider above it.
-            compare(mini.item.height, 77)
-            // Still there, with its item, after playback stopped.
-            fixture.player.pause()
-            verify(mini.visible)
+        // Each section has its own view, made on its first visit and kept afterwards;
+        // with nothing in the managers it shows its empty state.
+        function test_section_data() {
+            return [
+                { tag: "Library", view: "libraryView", count: "0 items", empty: "Your Library is Empty", buttons: 2 },
+                { tag: "Audiobooks", view: "audiobookView", count: "0 audiobooks", empty: "No Audiobooks", buttons: 1 },
+                { tag: "Videos", view: "videoLibraryView", count: "0 videos", empty: "No Videos", buttons: 0 },
+                { tag: "Playlists", view: "playlistsView", count: "0 playlists", empty: "No Playlists", buttons: 0 },
+                { tag: "YouTube", view: "youtubeView", ytDlp: true, count: "Stream or download from YouTube",
+                  empty: "Paste a YouTube URL to get started", buttons: 0 },
+                { tag: "YouTube without yt-dlp", view: "youtubeView", ytDlp: false,
+                  count: "Stream or download from YouTube", empty: "Paste a YouTube URL to get started", buttons: 0 },
+                { tag: "Downloads", view: "downloadQueueView", count: "0 items · 0 active", empty: "No Downloads",
+                  buttons: 0 },
+                { tag: "Now Playing", view: "nowPlayingView" },
+            ]
+        }
+        function test_section(data) {
+            if (data.ytDlp === false)
+                make(false)
+            const title = data.tag.replace(" without yt-dlp", "")
+            const loader = section(title)
+            // Only the first section is made before anything is chosen.
+            compare(loader.active, title === "Library")
+            choose(title)
+            compare(SidebarTab.rawValue(view.selectedTab), title)
+            const made = loader.item
+            compare(made.objectName, data.view)
+            const all = ["Library", "Audiobooks", "Videos", "Playlists", "YouTube", "Downloads", "Now Playing"]
+            compare(all.filter(t => section(t).visible), [title])
+            verify(findChild(made, "emptyState").visible)
+            if (data.count !== undefined) {
+                compare(findChild(made, "pageTitle").text, SidebarTab.title(view.selectedTab))
+                compare(findChild(made, "pageSubtitle").text, data.count)
+                verify(!findChild(made, "pageContent").visible)
+                compare(findChild(made, "emptyTitle").text, data.empty)
+                const actions = Array.prototype.filter.call(findChild(made, "emptyActions").children,
+                                                            b => b.visible && b.text !== undefined)
+                compare(actions.length, data.buttons)
+            }
+            if (data.ytDlp !== undefined) {
+                tryCompare(fixture.youtube, "isYtDlpInstalled", data.ytDlp)
+                compare(findChild(made, "toolMissingLabel").visible, !data.ytDlp)
+            }
+            // Away and back: the same view, hidden meanwhile.
+            choose(title === "Library" ? "Videos" : "Library")
+            verify(!loader.visible)
+            choose(title)
+            verify(loader.visible)
+            verify(loader.item === made)
+        }
+
+        // Items, videos (of the search), playlists and running downloads have badges; an
+        // import does not change the section.
+        function test_badges() {
+            compare(badges(), ",,,,,,")
+            fixture.importFiles(["one.mp3", "two.m4b", "three.mp4"])
+            fixture.library.createPlaylist("Road Trip", false)
+            fixture.library.createPlaylist("كتاب الليل", true)
+            fixture.queueDownloads(2, 1)
+            tryVerify(() => badges() === "3,,1,,2,,2", 5000, badges())
+            compare(view.selectedTab, SidebarTab.Library)
+
+            // Typed into the library's search field; it matches no video.
+            findChild(section("Library").item, "searchField").forceActiveFocus()
+            keyClick(Qt.Key_O)
+            keyClick(Qt.Key_N)
+            compare(fixture.library.searchText, "on")
+            tryVerify(() => badges() === "3,,,,2,,2", 5000, badges())
+            compare(findChild(section("Library").item, "pageSubtitle").text, "3 items")
         }
 
         function test_errorAlertShowsClearsAndShowsAgain() {
             const alert = findChild(view, "errorAlert")
-            const youtube = fixture.youtube
-            youtube.errorMessage = "The video is unavailable."
+            fixture.youtube.errorMessage = "The video is unavailable."
             tryVerify(() => alert.item && alert.item.opened)
             compare(alert.item.title, "Error")
             alert.item.accept()
-            compare(youtube.errorMessage, "")
+            compare(fixture.youtube.errorMessage, "")
             tryVerify(() => !alert.item.visible)
-            youtube.errorMessage = "The video is unavailable."
+            fixture.youtube.errorMessage = "The video is unavailable."
             tryVerify(() => alert.item.opened)
-        }
-
-        // Each section has its own view, made on its first visit and kept afterwards.
-        function test_sectionShowsItsView_data() {
-            return [
-                { tag: "Library", tab: SidebarTab.Library, view: "libraryView" },
-                { tag: "Audiobooks", tab: SidebarTab.Audiobooks, view: "audiobookView" },
-                { tag: "Videos", tab: SidebarTab.Videos, view: "videoLibraryView" },
-                { tag: "Playlists", tab: SidebarTab.Playlists, view: "playlistsView" },
-                { tag: "YouTube", tab: SidebarTab.YouTube, view: "youtubeView" },
-                { tag: "Downloads", tab: SidebarTab.Downloads, view: "downloadQueueView" },
-                { tag: "Now Playing", tab: SidebarTab.NowPlaying, view: "nowPlayingView" },
-            ]
-        }
-        function test_sectionShowsItsView(data) {
-            const loader = section(data.tag)
-            // Only the first section is made before anything is chosen.
-            compare(loader.active, data.tab === SidebarTab.Library)
-
-            mouseClick(findChild(view, "tabRow_" + data.tag))
-            compare(view.selectedTab, data.tab)
-            verify(loader.active)
-            verify(loader.visible)
-            compare(loader.item.objectName, data.view)
-            const made = loader.item
-            const shown = ["Library", "Audiobooks", "Videos", "Playlists", "YouTube",
-                           "Downloads", "Now Playing"].filter(t => section(t).visible)
-            compare(shown, [data.tag])
-
-            // Away and back: the same view, hidden meanwhile.
-            const other = data.tab === SidebarTab.YouTube ? "Downloads" : "YouTube"
-            mouseClick(findChild(view, "tabRow_" + other))
-            verify(!loader.visible)
-            verify(loader.item === made)
-            mouseClick(findChild(view, "tabRow_" + data.tag))
-            verify(loader.visible)
-            verify(loader.item === made)
-        }
-
-        // A kept view starts afresh each time it is shown again.
-        function test_nowPlayingShowsChaptersAgainAfterARevisit() {
-            fixture.play([{ title: "Book", chapters: 3, duration: 300 }], 0)
-            mouseClick(findChild(view, "tabRow_Now Playing"))
-            const nowPlaying = section("Now Playing").item
-            waitForRendering(view)
-            mouseClick(findChild(nowPlaying, "chapterToggle"))
-            verify(!findChild(nowPlaying, "chapterColumn").visible)
-            mouseClick(findChild(view, "tabRow_Library"))
-            mouseClick(findChild(view, "tabRow_Now Playing"))
-            verify(section("Now Playing").item === nowPlaying)
-            verify(findChild(nowPlaying, "chapterColumn").visible)
-        }
-
-        // The choosers are made on first use; the download folder's chooser starts in
-        // the current folder and its choice becomes the folder of later downloads.
-        function test_choosersOpenOnRequest() {
-            const choosers = findChild(view, "choosers")
-            verify(!choosers.item)
-            mouseClick(findChild(view, "tabRow_Downloads"))
-            waitForRendering(view)
-            mouseClick(findChild(section("Downloads").item, "changeFolderButton"))
-            verify(choosers.item)
-            const dialog = findChild(choosers.item, "downloadFolderDialog")
-            tryVerify(() => dialog.visible)
-            compare(dialog.currentFolder, fixture.downloads.downloadDirectory)
-            const chosen = fixture.downloads.downloadDirectory + "/elsewhere"
-            dialog.selectedFolder = chosen
-            dialog.accept()
-            compare(String(fixture.downloads.downloadDirectory), chosen)
-            verify(!findChild(choosers.item, "fileDialog").visible)
-
-            view.openFilePicker()
-            tryVerify(() => findChild(choosers.item, "fileDialog").visible)
-            findChild(choosers.item, "fileDialog").reject()
-            mouseClick(findChild(view, "tabRow_Library"))
-            waitForRendering(view)
-            mouseClick(findChild(section("Library").item, "addFolderButton"))
-            tryVerify(() => findChild(choosers.item, "folderDialog").visible)
-            findChild(choosers.item, "folderDialog").reject()
-        }
-
-        function test_sectionsChangeOnlyThroughTheSidebar() {
-            compare(view.selectedTab, SidebarTab.Library)
-            fixture.importFiles(["a.mp3"])
-            tryVerify(() => fixture.importsIdle())
-            compare(view.selectedTab, SidebarTab.Library)
-            mouseClick(findChild(view, "tabRow_Now Playing"))
-            compare(view.selectedTab, SidebarTab.NowPlaying)
-            verify(findChild(section("Now Playing").item, "emptyState").visible)
         }
     }
 }
