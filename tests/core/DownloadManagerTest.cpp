@@ -120,28 +120,4 @@ TEST_F(DownloadManagerTest, FolderChangeAppliesToLaterDownloadsOnly)
     EXPECT_EQ(entry(1).outputURL, QUrl::fromLocalFile(other + u"/two.mp4"_s));
 }
 
-TEST(DownloadManager, WithoutAServiceEntriesWaitInTheMusicFolder)
-{
-    const QString home =
-        TestSupport::scratchRoot() + u"/home-"_s + QUuid::createUuid().toString(QUuid::Id128);
-    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", QFile::encodeName(home));
-    qunsetenv("XDG_CONFIG_HOME");
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    DownloadManager manager;
-    qputenv("HOME", oldHome);
-    if (!oldConfig.isEmpty())
-        qputenv("XDG_CONFIG_HOME", oldConfig);
-    EXPECT_TRUE(music.startsWith(home));
-    EXPECT_EQ(manager.downloadDirectory(), QUrl::fromLocalFile(music + u"/Lyrabox Downloads"_s));
-    EXPECT_TRUE(QFileInfo(music + u"/Lyrabox Downloads"_s).isDir());
-    QDir(home).removeRecursively();
-
-    manager.addDownload(u"https://youtu.be/a"_s, u"A"_s, true);
-    EXPECT_EQ(manager.downloads().value(0).statusMessage, u"Waiting..."_s);
-    manager.retryFailed(manager.downloads()[0]);
-    EXPECT_EQ(manager.downloads()[0].statusMessage, u"Retrying..."_s);
-    EXPECT_EQ(manager.activeCount(), 0);
-}
-
 } // namespace

@@ -305,40 +305,4 @@ TEST_F(LibraryManagerTest, ManagerDestroyedDuringImportStopsQuietly)
     EXPECT_EQ(*slowCalls, seen);
 }
 
-// A folder import still running while a drop's loose files finish: the library keeps
-// loading until both are done, and says so once.
-TEST_F(LibraryManagerTest, OverlappingImportsKeepLoadingUntilTheLastEnds)
-{
-    LibraryManager manager(fakeInspector(calls, 10));
-    for (int i = 0; i < 30; ++i)
-        touch(u"Slow/part %1.mp3"_s.arg(i));
-    int appendedWhileIdle = 0, loadingEnded = 0;
-    QObject::connect(&manager, &LibraryManager::itemAppended,
-                     [&] { appendedWhileIdle += !manager.isLoading(); });
-    QObject::connect(&manager, &LibraryManager::isLoadingChanged,
-                     [&] { loadingEnded += !manager.isLoading(); });
-    QSignalSpy finished(&manager, &LibraryManager::importsFinished);
-    manager.addFolder(url(u"Slow"_s));
-    ASSERT_TRUE(manager.handleDrop({touch(u"loose.mp3"_s)}));
-    ASSERT_TRUE(waitUntil([&] { return manager.runningImports() == 0; }));
-    EXPECT_EQ(manager.allItems().size(), 31);
-    EXPECT_EQ(appendedWhileIdle, 0);
-    EXPECT_EQ(loadingEnded, 1);
-    EXPECT_EQ(finished.count(), 1);
-}
-
-TEST_F(LibraryManagerTest, TenThousandFileFolder)
-{
-    for (int i = 1; i <= 10000; ++i)
-        touch(u"Big/track %1.mp3"_s.arg(i));
-    importFolder(u"Big"_s);
-    ASSERT_EQ(library.allItems().size(), 10000);
-    EXPECT_EQ(library.allItems().last().title, u"track 10000"_s);
-    EXPECT_EQ(library.playlists().value(0).items.size(), 10000);
-    QStringList ids;
-    for (const MediaItem &item : library.allItems())
-        ids.prepend(item.id.toString());
-    EXPECT_EQ(library.itemsWithIds(ids).first().title, u"track 10000"_s);
-}
-
 } // namespace

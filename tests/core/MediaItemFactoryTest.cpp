@@ -77,29 +77,22 @@ TEST(MediaItemFactory, MetadataWalkKeepsTheLastUsableEntryPerKey)
     EXPECT_FALSE(MediaItemFactory::fromURL(bookUrl, 0, asset).hasArtwork());
 }
 
+// A failed length load drops the tags and chapters; a failed metadata load only those.
 TEST(MediaItemFactory, FailedLoadsDegradeTheRecordStepByStep)
 {
     FakeAsset asset;
     asset.metadata = QList<Entry>{text(Key::Title, u"Tagged"_s)};
     asset.groups = QList<Group>{{0, 5, {u"Intro"_s}}};
-    asset.duration = std::nullopt;
-    MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
-    EXPECT_EQ(item.title, u"Book.Part.2"_s);
-    EXPECT_TRUE(item.chapters.isEmpty());
-
-    asset.duration = 42.5;
-    asset.metadata = std::nullopt;
-    item = MediaItemFactory::fromURL(bookUrl, 0, asset);
-    EXPECT_EQ(item.title, u"Book.Part.2"_s);
-    EXPECT_EQ(item.duration, 42.5);
-    EXPECT_TRUE(item.chapters.isEmpty()) << "no chapters once the metadata load fails";
-
-    asset.metadata = QList<Entry>{};
-    asset.groups = QList<Group>{};
-    asset.duration = std::nan("");
-    item = MediaItemFactory::fromURL(bookUrl, 0, asset);
-    EXPECT_EQ(item.duration, 0);
-    EXPECT_TRUE(item.chapters.isEmpty()) << "no whole-file chapter without a length";
+    EXPECT_EQ(MediaItemFactory::fromURL(bookUrl, 0, asset).chapters.size(), 1);
+    for (const auto &[duration, metadata] :
+         {std::pair{std::optional<double>(), asset.metadata}, {42.5, std::nullopt}}) {
+        asset.duration = duration;
+        asset.metadata = metadata;
+        const MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
+        EXPECT_EQ(item.title, u"Book.Part.2"_s);
+        EXPECT_EQ(item.duration, duration.value_or(0));
+        EXPECT_TRUE(item.chapters.isEmpty());
+    }
 }
 
 TEST(ChapterExtraction, GroupsBecomeChaptersSortedByStartKeepingFileIndexes)
@@ -147,7 +140,8 @@ TEST(ChapterExtraction, WholeFileChapterOnlyWhenNothingElseIsFound)
     asset.locales = QStringList{};
     asset.groups = std::nullopt;
     EXPECT_TRUE(wholeFile()) << "groups cannot be loaded";
-    for (std::optional<double> none : {std::optional<double>(), std::optional<double>(0.0)}) {
+    for (std::optional<double> none : {std::optional<double>(), std::optional<double>(0.0),
+                                       std::optional<double>(std::nan(""))}) {
         asset.duration = none;
         EXPECT_TRUE(ChapterExtractor::extractChapters(asset, bookUrl, {}).isEmpty());
     }

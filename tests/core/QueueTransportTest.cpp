@@ -140,24 +140,6 @@ TEST_F(PlayerTest, ShuffledPlaybackFollowsTheOrderBothWaysAndStopsAtItsEnd)
     EXPECT_EQ(player.currentIndex(), order.first());
 }
 
-TEST_F(PlayerTest, ShuffleWithRepeatAllWrapsIntoANewOrderWithoutReplayingTheLastItem)
-{
-    setRepeat(M::all);
-    player.toggleShuffle();
-    player.play(items(4), 0);
-    player.playPrevious(); // before the first entry: the last entry of the order
-    EXPECT_EQ(player.currentIndex(), player.shuffledIndices().last());
-
-    player.play(items(4), 0);
-    for (int i = 0; i < 3; ++i)
-        player.playNext();
-    const int last = player.currentIndex();
-    player.playNext();
-    EXPECT_NE(player.currentIndex(), last);
-    EXPECT_EQ(player.shuffledIndices().first(), last);
-    EXPECT_EQ(player.currentIndex(), player.shuffledIndices()[1]);
-}
-
 TEST_F(PlayerTest, QueuedItemsWaitAndWhileShufflingPlayAfterTheRemainingOnes)
 {
     player.addToQueue(item(u"A"_s));

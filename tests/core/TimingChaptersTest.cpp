@@ -154,23 +154,6 @@ TEST_F(PlayerTest, CurrentChapterFollowsThePosition)
     EXPECT_FALSE(player.currentChapter());
 }
 
-TEST_F(PlayerTest, ChapterObserversHearOnlyChangesAmongThousands)
-{
-    QList<Chapter> chapters;
-    for (int i = 0; i < 2000; ++i)
-        chapters.append(Chapter(u"Chapter %1"_s.arg(i + 1), i * 18.0, (i + 1) * 18.0, i));
-    player.play(QList<MediaItem>{item(u"Long"_s, chapters)}, 0);
-    QSignalSpy changes(&player, &MediaPlayerManager::currentChapterChanged);
-    for (double t = 0; t < 18; t += 0.25)
-        fake->reportTime(t);
-    EXPECT_EQ(changes.count(), 0);
-    fake->reportTime(35999.9);
-    EXPECT_EQ(player.currentChapter()->index, 1999);
-    fake->reportTime(18.0 * 1000);
-    EXPECT_EQ(player.currentChapter()->index, 1000);
-    EXPECT_EQ(changes.count(), 2);
-}
-
 TEST_F(PlayerTest, SeekToAChapterOfTheLoadedItemSetsPositionAndChapterAtOnce)
 {
     const Chapter second(u"Two"_s, 90, 200, 1);
@@ -190,19 +173,3 @@ TEST_F(PlayerTest, SeekToAChapterOfTheLoadedItemSetsPositionAndChapterAtOnce)
     EXPECT_FALSE(state.playing);
 }
 
-TEST_F(PlayerTest, PublishedPropertiesNotifyTheirObserversOnce)
-{
-    QSignalSpy playing(&player, &MediaPlayerManager::isPlayingChanged);
-    QSignalSpy item(&player, &MediaPlayerManager::currentItemChanged);
-    QSignalSpy index(&player, &MediaPlayerManager::currentIndexChanged);
-    QSignalSpy queue(&player, &MediaPlayerManager::queueChanged);
-    QSignalSpy time(&player, &MediaPlayerManager::currentTimeChanged);
-    QSignalSpy progress(&player, &MediaPlayerManager::progressChanged);
-    player.play(items(2), 1);
-    fake->reportTime(3);
-    player.pause();
-    EXPECT_EQ(playing.count(), 2);
-    for (QSignalSpy *spy : {&item, &index, &queue, &time, &progress})
-        EXPECT_EQ(spy->count(), 1) << spy->signal().constData();
-    EXPECT_EQ(player.property("currentItem").value<MediaItem>().title, u"B"_s);
-}

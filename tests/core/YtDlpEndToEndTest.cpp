@@ -128,23 +128,6 @@ TEST_F(YtDlpEndToEnd, DownloadsVideoOrAudioIntoTheFolderAndFindsTheFile)
     }
 }
 
-TEST_F(YtDlpEndToEnd, AudioIsConvertedByTheFfmpegFoundOutsideTheSearchPath)
-{
-    // The search path holds yt-dlp and python3 only; ffmpeg is reachable only through
-    // the folder the service found it in.
-    const QString bin = folder(u"bin"_s), found = folder(u"found-ffmpeg"_s);
-    for (const auto &[dir, name] : {std::pair{bin, u"yt-dlp"_s}, {bin, u"python3"_s},
-                                    {found, u"ffmpeg"_s}, {found, u"ffprobe"_s}})
-        ASSERT_TRUE(QFile::link(u"/usr/bin/"_s + name, dir + u'/' + name));
-    const QByteArray oldPath = qgetenv("PATH");
-    const auto restore = qScopeGuard([&] { qputenv("PATH", oldPath); });
-    qputenv("PATH", QFile::encodeName(bin));
-    ASSERT_TRUE(QStandardPaths::findExecutable(u"ffmpeg"_s).isEmpty());
-    makeService({found});
-    EXPECT_TRUE(fetch(url(u"a.mp4"_s), true, folder(u"converted"_s)).endsWith("/converted/a.m4a"_L1));
-    EXPECT_TRUE(fetch(url(u"page.html"_s), true).endsWith(".m4a"_L1));
-}
-
 TEST_F(YtDlpEndToEnd, BadAddressesAndFoldersFailWithTheToolsText)
 {
     const QString into = folder(u"bad"_s);
@@ -159,22 +142,6 @@ TEST_F(YtDlpEndToEnd, BadAddressesAndFoldersFailWithTheToolsText)
     QFile(blocker).open(QIODevice::WriteOnly);
     EXPECT_TRUE(fetch(url(u"a.mp4"_s), false, blocker + u"/sub"_s).startsWith("Download failed: "_L1));
     EXPECT_TRUE(QDir(into).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(YtDlpEndToEnd, ThreeDownloadsRunAtOnce)
-{
-    DownloadManager manager;
-    manager.setYoutubeService(service.get());
-    manager.setDownloadDirectory(QUrl::fromLocalFile(folder(u"three"_s)));
-    for (const QString &name : {u"a.mp4"_s, u"b.mp4"_s, u"c.mp4"_s})
-        manager.addDownload(url(name), name, false);
-    EXPECT_EQ(manager.activeCount(), 3);
-    ASSERT_TRUE(waitUntil([&] { return manager.activeCount() == 0; }, kToolTimeout));
-    QStringList produced;
-    for (const DownloadTask &task : manager.downloads())
-        produced << (task.outputURL ? task.outputURL->fileName() : task.statusMessage);
-    produced.sort();
-    EXPECT_EQ(produced, (QStringList{u"a.mp4"_s, u"b.mp4"_s, u"c.mp4"_s}));
 }
 
 } // namespace
