@@ -10,14 +10,14 @@ using M = MediaPlayerManager::RepeatMode;
 
 TEST_F(PlayerTest, PlayClampsTheStartAndReusesQueuedEntriesByIdOrAppends)
 {
-    for (const auto &[count, startingAt, expected] :
-         {std::tuple{0, 0, -1}, {3, -4, -1}, {3, 7, 2}, {3, 1, 1}}) {
-        SCOPED_TRACE(startingAt);
+    player.togglePlayPause(); // nothing loaded: nothing to resume
+    EXPECT_EQ(fake, nullptr);
+    for (const auto &[count, startingAt, expected] : {std::tuple{0, 0, -1}, {3, -4, -1}, {3, 7, 2}, {3, 1, 1}}) {
         const qsizetype loads = state.loadedUrls.size();
         player.play(items(count), startingAt);
-        EXPECT_EQ(player.currentIndex(), expected);
-        EXPECT_EQ(state.loadedUrls.size(), loads + (expected < 0 ? 0 : 1));
-        EXPECT_EQ(player.isPlaying(), expected >= 0);
+        EXPECT_EQ(player.currentIndex(), expected) << startingAt;
+        EXPECT_EQ(state.loadedUrls.size(), loads + (expected < 0 ? 0 : 1)) << startingAt;
+        EXPECT_EQ(player.isPlaying(), expected >= 0) << startingAt;
     }
     QList<MediaItem> queue = items(4);
     queue.append(queue[1]); // B again at position 4
@@ -30,51 +30,38 @@ TEST_F(PlayerTest, PlayClampsTheStartAndReusesQueuedEntriesByIdOrAppends)
     EXPECT_EQ(player.currentIndex(), 5);
     EXPECT_EQ(state.loadedUrls.last().fileName(), u"Stream.mp3"_s);
     EXPECT_EQ(fake, first) << "one player for every load";
-}
 
-TEST_F(PlayerTest, ToggleStopAndResumeDriveThePlayer)
-{
-    player.togglePlayPause(); // nothing loaded: nothing to resume
-    EXPECT_EQ(fake, nullptr);
-    player.play(items(2), 1);
     player.togglePlayPause();
     EXPECT_FALSE(state.playing);
     player.togglePlayPause();
     EXPECT_TRUE(state.playing);
-
     fake->reportTime(42);
     player.stop(); // pauses at the start and keeps the item
     EXPECT_FALSE(state.playing || player.isPlaying());
     EXPECT_EQ(player.currentTime(), 0);
     EXPECT_EQ(state.seeks, QList<MediaTime>{MediaTime{}});
-    EXPECT_EQ(currentTitle(), u"B"_s);
+    EXPECT_EQ(currentTitle(), u"Stream"_s);
 }
 
 // At the last item, asked for the next one or ended: only repeat all moves on, and only
 // repeat one restarts when the item ends.
 TEST_F(PlayerTest, AtTheLastItemEachRepeatModeDoesItsOwnThing)
 {
-    const struct
-    {
-        M mode;
-        bool ended;
-        int expectedIndex;
-        bool playing;
-        double time;
-    } cases[] = {{M::off, false, 2, true, 50}, {M::off, true, 2, false, 50},
-                 {M::all, false, 0, true, 50}, {M::all, true, 0, true, 50},
-                 {M::one, false, 2, true, 50}, {M::one, true, 2, true, 0}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(MediaPlayerManager::repeatModeTitle(c.mode).toStdString() + (c.ended ? " ended" : " next"));
-        setRepeat(c.mode);
+    const std::tuple<M, bool, int, bool, double> cases[] = {
+        // mode, ended (else next), index, playing, position after
+        {M::off, false, 2, true, 50}, {M::off, true, 2, false, 50}, {M::all, false, 0, true, 50},
+        {M::all, true, 0, true, 50},  {M::one, false, 2, true, 50}, {M::one, true, 2, true, 0}};
+    for (const auto &[mode, ended, index, playing, time] : cases) {
+        SCOPED_TRACE(testing::Message() << int(mode) << (ended ? " ended" : " next"));
+        setRepeat(mode);
         player.play(items(3), 2);
         const qsizetype loads = state.loadedUrls.size();
         fake->reportTime(50);
-        c.ended ? fake->finishCurrent() : player.playNext();
-        EXPECT_EQ(player.currentIndex(), c.expectedIndex);
-        EXPECT_EQ(state.loadedUrls.size(), loads + (c.expectedIndex == 2 ? 0 : 1));
-        EXPECT_EQ(player.isPlaying(), c.playing);
-        EXPECT_EQ(player.currentTime(), c.time);
+        ended ? fake->finishCurrent() : player.playNext();
+        EXPECT_EQ(player.currentIndex(), index);
+        EXPECT_EQ(state.loadedUrls.size(), loads + (index == 2 ? 0 : 1));
+        EXPECT_EQ(player.isPlaying(), playing);
+        EXPECT_EQ(player.currentTime(), time);
     }
 }
 
@@ -87,12 +74,9 @@ TEST_F(PlayerTest, PreviousRestartsTheItemAfterThreeSecondsElseGoesBack)
     EXPECT_EQ(player.currentTime(), 0);
     EXPECT_EQ(state.loadedUrls.size(), 1);
     EXPECT_EQ(state.seeks, QList<MediaTime>{MediaTime{}});
-
     fake->reportTime(3.0);
     player.playPrevious();
     EXPECT_EQ(currentTitle(), u"A"_s);
-    EXPECT_EQ(state.loadedUrls.size(), 2);
-
     // At the first item: it starts again, unless repeat all wraps to the last.
     player.playPrevious();
     EXPECT_EQ(player.currentIndex(), 0);
@@ -102,7 +86,9 @@ TEST_F(PlayerTest, PreviousRestartsTheItemAfterThreeSecondsElseGoesBack)
     EXPECT_EQ(player.currentIndex(), 2);
 }
 
-TEST_F(PlayerTest, ShuffleOrderIsAFreshPermutationWithTheCurrentPositionFirst)
+// A fresh order each time, the current position first; playback follows it both ways
+// and stops at its end; queued items come after the remaining ones.
+TEST_F(PlayerTest, ShuffleOrder)
 {
     player.play(items(4), 1);
     QSet<int> seconds; // every other position reaches the front of the tail
@@ -116,13 +102,12 @@ TEST_F(PlayerTest, ShuffleOrderIsAFreshPermutationWithTheCurrentPositionFirst)
         player.toggleShuffle(); // off
     }
     EXPECT_EQ(seconds, (QSet<int>{0, 2, 3}));
-}
 
-TEST_F(PlayerTest, ShuffledPlaybackFollowsTheOrderBothWaysAndStopsAtItsEnd)
-{
     player.toggleShuffle();
     player.play(items(5), 2);
+    player.addToQueue(item(u"F"_s));
     const QList<int> order = player.shuffledIndices();
+    EXPECT_EQ(order.last(), 5);
     for (int i = 1; i < order.size(); ++i) {
         fake->finishCurrent();
         EXPECT_EQ(player.currentIndex(), order[i]);
@@ -130,36 +115,32 @@ TEST_F(PlayerTest, ShuffledPlaybackFollowsTheOrderBothWaysAndStopsAtItsEnd)
     fake->finishCurrent(); // end of the order, repeat off
     EXPECT_FALSE(player.isPlaying());
     player.playNext();
-    EXPECT_EQ(state.loadedUrls.size(), order.size());
-
+    EXPECT_EQ(state.loadedUrls.size(), 7);
     for (int i = order.size() - 2; i >= 0; --i) {
         player.playPrevious();
         EXPECT_EQ(player.currentIndex(), order[i]);
     }
-    player.playPrevious(); // at the first entry the current item starts again
-    EXPECT_EQ(player.currentIndex(), order.first());
 }
 
-TEST_F(PlayerTest, QueuedItemsWaitAndWhileShufflingPlayAfterTheRemainingOnes)
+TEST_F(PlayerTest, ShuffleWithRepeatAllWrapsIntoANewOrderWithoutReplayingTheLastItem)
+{
+    setRepeat(M::all);
+    player.toggleShuffle();
+    player.play(items(4), 0);
+    for (int i = 0; i < 3; ++i)
+        player.playNext();
+    const int last = player.currentIndex();
+    player.playNext();
+    EXPECT_EQ(player.shuffledIndices().first(), last);
+    EXPECT_EQ(player.currentIndex(), player.shuffledIndices()[1]);
+}
+
+TEST_F(PlayerTest, EndsOfReplacedItemsAreIgnoredAndRepeatOneRestartsEvenAPausedItem)
 {
     player.addToQueue(item(u"A"_s));
     EXPECT_EQ(fake, nullptr) << "adding does not start playback";
+    player.addToQueue(QList<MediaItem>{item(u"B"_s), item(u"C"_s)});
     player.playNext(); // from "before anything": the first entry
-    EXPECT_EQ(currentTitle(), u"A"_s);
-
-    player.toggleShuffle();
-    player.play(items(4), 0);
-    player.addToQueue(item(u"E"_s));
-    player.addToQueue(QList<MediaItem>{item(u"F"_s), item(u"G"_s)});
-    EXPECT_EQ(player.shuffledIndices().mid(4), (QList<int>{4, 5, 6}));
-    for (int i = 0; i < 4; ++i)
-        player.playNext();
-    EXPECT_EQ(currentTitle(), u"E"_s);
-}
-
-TEST_F(PlayerTest, EndWithRepeatOneRestartsEvenAPausedItemAndLateEndsAreIgnored)
-{
-    player.play(items(3), 0);
     const auto first = state.currentItem;
     fake->finishCurrent();
     fake->finish(first); // a late end of the replaced item
@@ -174,29 +155,28 @@ TEST_F(PlayerTest, EndWithRepeatOneRestartsEvenAPausedItemAndLateEndsAreIgnored)
     EXPECT_EQ(currentTitle(), u"C"_s);
 }
 
-// Several rows dragged before a destination, and the drag of one row as the queue list
-// asks for it; positions out of range or a row dropped onto itself change nothing and
-// tell no one. The current position stays a position, not an item.
+// Rows move before the destination. One row dragged as the queue list asks for it,
+// onto itself or out of range, changes nothing and tells no one (several rows clamp
+// the destination). The current position stays a position, not an item.
 TEST_F(PlayerTest, MovingQueueEntries)
 {
     const std::tuple<QSet<int>, int, QString> cases[] = {
-        {{0}, 3, u"BCADE"_s},    {{4}, 0, u"EABCD"_s},   {{1, 3}, 5, u"ACEBD"_s},
-        {{0, 4}, 2, u"BAECD"_s}, {{3}, 99, u"ABCED"_s},  {{0}, 5, u"BCDEA"_s},
-        {{3}, 1, u"ADBCE"_s},    {{2}, 3, u"ABCDE"_s},   {{1, 2}, 2, u"ABCDE"_s},
-        {{7, -1}, 0, u"ABCDE"_s}, {{5}, 0, u"ABCDE"_s},  {{-1}, 2, u"ABCDE"_s}};
+        {{0}, 3, u"BCADE"_s},     {{4}, 0, u"EABCD"_s},   {{1, 3}, 5, u"ACEBD"_s},
+        {{0, 4}, 2, u"BAECD"_s},  {{0}, 5, u"BCDEA"_s},   {{3}, 1, u"ADBCE"_s},
+        {{2}, 3, u"ABCDE"_s},     {{1, 2}, 2, u"ABCDE"_s}, {{7, -1}, 0, u"ABCDE"_s},
+        {{5}, 0, u"ABCDE"_s},     {{-1}, 2, u"ABCDE"_s},  {{2, 3}, 99, u"ABECD"_s}};
     for (const auto &[from, to, expected] : cases) {
         SCOPED_TRACE(expected.toStdString());
         player.play(items(5), 1);
         QSignalSpy changed(&player, &MediaPlayerManager::queueChanged);
-        if (from.size() == 1 && to != 99) { // one row dragged, as the queue list asks
+        if (from.size() == 1)
             player.moveQueueItem(*from.begin(), to);
-            EXPECT_EQ(changed.count(), expected == u"ABCDE"_s ? 0 : 1);
-        } else {
+        else
             player.moveQueueItem(from, to);
-        }
         EXPECT_EQ(queueText(), expected);
-        EXPECT_EQ(player.currentIndex(), 1);
+        EXPECT_TRUE(from.size() > 1 || changed.count() == (expected == u"ABCDE"_s ? 0 : 1));
         EXPECT_EQ(currentTitle(), u"B"_s);
+        EXPECT_EQ(player.currentIndex(), 1);
     }
 }
 
@@ -208,11 +188,8 @@ TEST_F(PlayerTest, RemovingAndClearingKeepPositionsOnTheSameItemsAndTheItemPlayi
     player.removeFromQueue(7);
     EXPECT_EQ(queueText(), u"ACDE"_s);
     EXPECT_EQ(player.currentIndex(), 2);
-    QList<int> order = player.shuffledIndices();
-    EXPECT_EQ(order.first(), 2);
-    std::sort(order.begin(), order.end());
-    EXPECT_EQ(order, (QList<int>{0, 1, 2, 3}));
-
+    EXPECT_EQ(player.shuffledIndices().first(), 2);
+    EXPECT_EQ(player.shuffledIndices().size(), 4);
     player.toggleShuffle(); // off
     player.removeFromQueue(2); // the current entry, D; it keeps playing
     EXPECT_EQ(currentTitle(), u"D"_s);
@@ -225,13 +202,11 @@ TEST_F(PlayerTest, RemovingAndClearingKeepPositionsOnTheSameItemsAndTheItemPlayi
     player.clearQueue();
     EXPECT_TRUE(player.shuffledIndices().isEmpty());
     EXPECT_EQ(player.currentIndex(), -1);
-    EXPECT_TRUE(player.isPlaying());
-    const qsizetype loads = state.loadedUrls.size();
     player.playFromQueue(0);
     player.playNext();
     player.playPrevious();
-    EXPECT_EQ(state.loadedUrls.size(), loads);
-    EXPECT_EQ(currentTitle(), u"E"_s);
+    EXPECT_EQ(state.loadedUrls.size(), 2);
+    EXPECT_TRUE(player.isPlaying());
 }
 
 // Any operation in any order: never an index out of range. Runs under the sanitizers,
@@ -240,26 +215,21 @@ TEST_F(PlayerTest, RandomOperationSequencesKeepTheIndexInRange)
 {
     QRandomGenerator random(20240611);
     const QList<MediaItem> pool = items(6);
-    const auto size = [&] { return int(player.queue().size()); };
+    const auto any = [&](int below) { return random.bounded(-1, below + 2); };
     const std::vector<std::function<void()>> operations = {
-        [&] { player.play(pool.mid(0, random.bounded(7)), random.bounded(-2, 9)); },
+        [&] { player.play(pool.mid(0, random.bounded(7)), any(7)); },
         [&] { player.play(pool[random.bounded(6)]); },
+        [&] { player.addToQueue(pool[random.bounded(6)]); },
+        [&] { player.removeFromQueue(any(player.queue().size())); },
+        [&] { player.moveQueueItem({any(player.queue().size())}, any(player.queue().size())); },
+        [&] { player.moveQueueItem(any(player.queue().size()), any(player.queue().size())); },
+        [&] { random.bounded(8) == 0 ? player.clearQueue() : player.toggleShuffle(); },
+        [&] { fake ? fake->finishCurrent() : player.cycleRepeatMode(); },
+        [&] { fake ? fake->reportTime(random.bounded(10.0)) : player.stop(); },
         [&] { player.playNext(); },
         [&] { player.playPrevious(); },
-        [&] { player.toggleShuffle(); },
         [&] { player.cycleRepeatMode(); },
-        [&] { player.addToQueue(pool[random.bounded(6)]); },
-        [&] { player.removeFromQueue(random.bounded(-1, size() + 2)); },
-        [&] { if (random.bounded(8) == 0) player.clearQueue(); },
-        [&] {
-            player.moveQueueItem({random.bounded(-1, size() + 1), random.bounded(size() + 1)},
-                                 random.bounded(-1, size() + 2));
-        },
-        [&] { if (fake) fake->finishCurrent(); },
-        [&] { if (fake) fake->reportTime(random.bounded(10.0)); },
-        [&] { player.togglePlayPause(); },
         [&] { player.skipForward(15); },
-        [&] { player.stop(); },
     };
     for (int step = 0; step < 5000; ++step) {
         operations[random.bounded(int(operations.size()))]();
