@@ -95,26 +95,29 @@ TEST(MediaItemFactory, FailedLoadsDegradeTheRecordStepByStep)
     }
 }
 
-TEST(ChapterExtraction, GroupsBecomeChaptersSortedByStartKeepingFileIndexes)
+// "index title start-end" of each chapter extracted.
+QStringList chaptersOf(const FakeAsset &asset, const QStringList &preferred = {u"en"_s})
+{
+    QStringList seen;
+    for (const Chapter &c : ChapterExtractor::extractChapters(asset, bookUrl, preferred))
+        seen << u"%1 %2 %3-%4"_s.arg(c.index).arg(c.title).arg(c.startTime).arg(c.endTime);
+    return seen;
+}
+
+// Sorted by start, keeping the file's indexes; the file's chapter languages win over
+// the user's.
+TEST(ChapterExtraction, GroupsBecomeChaptersInTheFilesLanguage)
 {
     FakeAsset asset;
     asset.groups = QList<Group>{{120, 60, {std::nullopt, u""_s, u"Third in time"_s, u"ignored"_s}},
-                                {0, 60, {}}, {60, 60, {u""_s}},
-                                {0, 30, {u"Same start, later index"_s}}};
-    QStringList seen;
-    for (const Chapter &c : ChapterExtractor::extractChapters(asset, bookUrl, {u"en"_s}))
-        seen << u"%1 %2 %3-%4"_s.arg(c.index).arg(c.title).arg(c.startTime).arg(c.endTime);
-    EXPECT_EQ(seen, (QStringList{u"1 Chapter 2 0-60"_s, u"3 Same start, later index 0-30"_s,
-                                 u"2 Chapter 3 60-120"_s, u"0 Third in time 120-180"_s}));
-
-    // The file's chapter languages win over the user's.
-    asset.groups = QList<Group>{{0, 10, {u"Opening"_s}}};
-    asset.groupRequests.clear();
-    EXPECT_EQ(titlesOf(ChapterExtractor::extractChapters(asset, bookUrl, {u"ar-EG"_s})),
-              QStringList{u"Opening"_s});
+                                {0, 60, {}}, {60, 60, {u""_s}}, {0, 30, {u"Same start, later index"_s}}};
+    EXPECT_EQ(chaptersOf(asset), (QStringList{u"1 Chapter 2 0-60"_s, u"3 Same start, later index 0-30"_s,
+                                              u"2 Chapter 3 60-120"_s, u"0 Third in time 120-180"_s}));
+    EXPECT_EQ(asset.groupRequests, QList<QStringList>{{u"en"_s}});
     asset.locales = QStringList{u"fr"_s, u"en"_s};
-    ChapterExtractor::extractChapters(asset, bookUrl, {u"ar-EG"_s});
-    EXPECT_EQ(asset.groupRequests, (QList<QStringList>{{u"ar-EG"_s}, {u"fr"_s}}));
+    asset.groupRequests.clear();
+    chaptersOf(asset, {u"ar-EG"_s});
+    EXPECT_EQ(asset.groupRequests, QList<QStringList>{{u"fr"_s}});
 }
 
 // The whole file is one chapter when nothing else is found, and there is a length.
@@ -122,28 +125,22 @@ TEST(ChapterExtraction, WholeFileChapterOnlyWhenNothingElseIsFound)
 {
     FakeAsset asset;
     asset.duration = 600.5;
-    const auto wholeFile = [&] {
-        QStringList seen;
-        for (const Chapter &c : ChapterExtractor::extractChapters(asset, bookUrl, {u"en"_s}))
-            seen << u"%1 %2 %3-%4"_s.arg(c.index).arg(c.title).arg(c.startTime).arg(c.endTime);
-        return seen == QStringList{u"0 Book.Part.2 0-600.5"_s};
-    };
-    EXPECT_TRUE(wholeFile()) << "no groups";
+    const QStringList wholeFile{u"0 Book.Part.2 0-600.5"_s};
+    EXPECT_EQ(chaptersOf(asset), wholeFile) << "no groups";
     // The file names its languages but has no groups for the first: the user's are not tried.
-    asset.locales = QStringList{u"en"_s};
+    asset.locales = QStringList{u"fr"_s};
     asset.groupRequests.clear();
-    EXPECT_TRUE(wholeFile()) << "empty groups for the file's language";
+    EXPECT_EQ(chaptersOf(asset), wholeFile) << "empty groups for the file's language";
     EXPECT_EQ(asset.groupRequests.size(), 1);
     asset.locales = std::nullopt;
     asset.groups = QList<Group>{{0, 10, {u"Unreachable"_s}}};
-    EXPECT_TRUE(wholeFile()) << "locales cannot be loaded";
+    EXPECT_EQ(chaptersOf(asset), wholeFile) << "locales cannot be loaded";
     asset.locales = QStringList{};
     asset.groups = std::nullopt;
-    EXPECT_TRUE(wholeFile()) << "groups cannot be loaded";
-    for (std::optional<double> none : {std::optional<double>(), std::optional<double>(0.0),
-                                       std::optional<double>(std::nan(""))}) {
+    EXPECT_EQ(chaptersOf(asset), wholeFile) << "groups cannot be loaded";
+    for (const std::optional<double> none : {std::optional<double>(), {0.0}, {std::nan("")}}) {
         asset.duration = none;
-        EXPECT_TRUE(ChapterExtractor::extractChapters(asset, bookUrl, {}).isEmpty());
+        EXPECT_EQ(chaptersOf(asset), QStringList());
     }
 }
 
