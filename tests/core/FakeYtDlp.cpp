@@ -28,15 +28,10 @@ FakeYtDlp::FakeYtDlp() : m_dir(TestSupport::scratchRoot() + u"/fake-ytdlp-XXXXXX
     QDir().mkpath(tempParent());
     writeFile(toolPath(), R"SH(#!/bin/sh
 here=$(dirname "$(dirname "$0")")
-: > "$here/args.txt"
-for a in "$@"; do printf '%s\n' "$a" >> "$here/args.txt"; done
+printf '%s\n' "$@" > "$here/args.txt"
 printf '%s' "$PATH" > "$here/path.txt"
-prev=""; address=""
-for a in "$@"; do
-  if [ "$prev" = "-o" ]; then out_dir=$(dirname "$a" | sed 's/%%/%/g'); fi
-  prev="$a"; address="$a"
-done
-. "$address"
+for a in "$@"; do [ "$prev" = "-o" ] && out_dir=$(dirname "$a" | sed 's/%%/%/g'); prev="$a"; done
+. "$prev"
 )SH");
 }
 

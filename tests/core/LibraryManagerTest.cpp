@@ -172,66 +172,45 @@ TEST_F(LibraryManagerTest, DropImportsFoldersFirstThenFilesInOneBatch)
     EXPECT_EQ(numbered(), (QStringList{u"1#1"_s, u"2#2"_s, u"a loose#1"_s, u"z loose#2"_s}));
 }
 
-TEST_F(LibraryManagerTest, SearchAndSortOrders)
+// Title, artist or album, each on its own; no folding of diacritics or trimming.
+TEST_F(LibraryManagerTest, SearchMatchesEachFieldAsWritten)
 {
     importFiles({touch(u"Heartbeat_x_y.mp3"_s), touch(u"Yesterday_The Beatles_Help.mp3"_s),
                  touch(u"Café_Trio_Live.mp4"_s), touch(u"Other_Band_Album two.mp3"_s)});
-    const std::pair<QString, QStringList> searches[] = {
-        {u"BEAT"_s, {u"Heartbeat"_s, u"Yesterday"_s}}, // title or artist
-        {u"cafe"_s, {}},                              // diacritics are not folded
-        {u"CAFÉ"_s, {u"Café"_s}},
-        {u" "_s, {u"Other"_s, u"Yesterday"_s}}, // spaces are searched for, not trimmed
-        {u"e_t"_s, {}},                          // never matches across two fields
-    };
-    for (const auto &[text, expected] : searches) {
+    for (const auto &[text, expected] : {std::pair{u"BEAT"_s, u"Heartbeat Yesterday"_s}, {u"cafe"_s, QString()},
+                                         {u"CAFÉ"_s, u"Café"_s}, {u" "_s, u"Other Yesterday"_s}, {u"e_t"_s, QString()}}) {
         library.setSearchText(text);
-        EXPECT_EQ(titlesOf(library.filteredItems()), expected) << text.toStdString();
+        EXPECT_EQ(titlesOf(library.filteredItems()).join(u' '), expected) << text.toStdString();
     }
-    library.setSearchText(u"caf"_s);
-    EXPECT_EQ(titlesOf(library.videoItems()), QStringList{u"Café"_s});
     library.setSearchText(u"beat"_s);
     library.removeItem(library.filteredItems().first()); // refreshes the search
     EXPECT_EQ(titlesOf(library.filteredItems()), QStringList{u"Yesterday"_s});
-    library.setSearchText(QString());
-
-    // The length of each item is its title's length.
-    for (const auto order : {LibraryManager::SortOrder::Duration, LibraryManager::SortOrder::Title})
-        EXPECT_EQ(titlesOf(library.sortedItems(order)), (QStringList{u"Café"_s, u"Other"_s, u"Yesterday"_s}));
-    EXPECT_EQ(titlesOf(library.sortedItems(LibraryManager::SortOrder::DateAdded)), titlesOf(library.allItems()));
 }
 
-TEST_F(LibraryManagerTest, PlaylistEditsByIdIgnoreUnknownIdsAndPositions)
+// Unknown ids and positions change nothing and tell no one; removing an item from the
+// library takes every copy out of every playlist, and an emptied playlist stays.
+TEST_F(LibraryManagerTest, PlaylistEditsIgnoreUnknownIdsAndPositions)
 {
-    importFiles({touch(u"a.mp3"_s), touch(u"b.mp3"_s), touch(u"c.mp3"_s)});
+    importFiles({touch(u"a.mp3"_s), touch(u"b.mp3"_s)});
     library.createPlaylist(u"Walk"_s, true);
     const QString walk = library.playlists().value(0).id.toString(QUuid::WithoutBraces);
-    const auto items = [&] { return titlesOf(library.playlistItems(walk)).join(QString()); };
-    QSignalSpy changed(&library, &LibraryManager::playlistsChanged);
-    for (const QString &title : {u"a"_s, u"b"_s, u"c"_s, u"a"_s})
+    for (const QString &title : {u"a"_s, u"b"_s, u"a"_s})
         library.addItemToPlaylist(walk, idOf(title));
-    library.addItemToPlaylist(walk, QUuid::createUuid().toString()); // unknown item
-    library.addItemToPlaylist(QUuid::createUuid().toString(), idOf(u"a"_s)); // unknown list
-    library.movePlaylistItem(walk, 0, 3); // before the second "a"
-    EXPECT_EQ(items(), u"bcaa"_s);
-    EXPECT_EQ(changed.count(), 5);
-    for (const auto &[from, to] : {std::pair{1, 1}, {1, 2}, {4, 0}, {0, 5}, {-1, 0}})
+    QSignalSpy changed(&library, &LibraryManager::playlistsChanged);
+    library.addItemToPlaylist(walk, QUuid::createUuid().toString());
+    library.addItemToPlaylist(QUuid::createUuid().toString(), idOf(u"a"_s));
+    for (const auto &[from, to] : {std::pair{1, 1}, {1, 2}, {3, 0}, {0, 4}, {-1, 0}})
         library.movePlaylistItem(walk, from, to);
-    library.removeFromPlaylist(walk, 4);
+    library.removeFromPlaylist(walk, 3);
     library.removeFromPlaylist(walk, -1);
     library.renamePlaylist(walk, u"Walk"_s);
-    EXPECT_EQ(changed.count(), 5);
-    library.removeFromPlaylist(walk, 1);
+    EXPECT_EQ(changed.count(), 0);
     library.renamePlaylist(u"{"_s + walk + u"}"_s, u"Evening walk"_s);
-    EXPECT_EQ(items(), u"baa"_s);
     EXPECT_EQ(library.playlists().first().name, u"Evening walk"_s);
-    // Removing an item from the library takes every copy out of every playlist; an
-    // emptied playlist stays.
     library.removeItem(idOf(u"a"_s));
+    EXPECT_EQ(titlesOf(library.playlistItems(walk)), QStringList{u"b"_s});
     library.removeItem(idOf(u"b"_s));
-    EXPECT_TRUE(library.playlistItems(walk).isEmpty());
     EXPECT_EQ(library.playlists().size(), 1);
-    library.deletePlaylist(walk);
-    EXPECT_TRUE(library.playlists().isEmpty());
 }
 
 TEST_F(LibraryManagerTest, NewPlaylistsAreInNaturalOrderAndItemsResolveByIdInAskedOrder)
