@@ -1,8 +1,9 @@
 // Imports, playlists, search and sorting of the library over an inspector that reads
 // everything from the file name.
+#include "core/LibraryManager.h"
+
 #include "TestItems.h"
 #include "TestSupport.h"
-#include "core/LibraryManager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,10 +55,24 @@ protected:
         for (const QString &name : names)
             touch(name);
     }
-    void settle() { ASSERT_TRUE(waitUntil([&] { return library.runningImports() == 0; })); }
-    void importFiles(const QList<QUrl> &urls) { library.addFiles(urls); settle(); }
-    void importFolder(const QString &relative) { library.addFolder(url(relative)); settle(); }
-    QStringList playlist(int index) const { return titlesOf(library.playlists().value(index).items); }
+    void settle()
+    {
+        ASSERT_TRUE(waitUntil([&] { return library.runningImports() == 0; }));
+    }
+    void importFiles(const QList<QUrl> &urls)
+    {
+        library.addFiles(urls);
+        settle();
+    }
+    void importFolder(const QString &relative)
+    {
+        library.addFolder(url(relative));
+        settle();
+    }
+    QStringList playlist(int index) const
+    {
+        return titlesOf(library.playlists().value(index).items);
+    }
     // "title#position" of every item, sorted.
     QStringList numbered() const
     {
@@ -106,7 +121,8 @@ TEST_F(LibraryManagerTest, MediaFilesAreNumberedInNaturalOrderAndImportedOnce)
     const QUrl d = touch(u"d.mp3"_s);
     const QUuid kept = library.allItems().last().id;
     importFiles({d, ch10, touch(u"a.mp3"_s)});
-    importFiles({touch(u"e.mp3"_s), url(u"e.mp3"_s), QUrl::fromLocalFile(dir.path() + u"//e.mp3"_s)});
+    importFiles(
+        {touch(u"e.mp3"_s), url(u"e.mp3"_s), QUrl::fromLocalFile(dir.path() + u"//e.mp3"_s)});
     EXPECT_EQ(numbered(), (QStringList{u"Chapter 1#1"_s, u"Chapter 10#3"_s, u"Chapter 2#2"_s,
                                        u"a#1"_s, u"d#3"_s, u"e#1"_s}));
     EXPECT_EQ(idOf(u"Chapter 10"_s), kept.toString(QUuid::WithoutBraces));
@@ -147,7 +163,8 @@ TEST_F(LibraryManagerTest, ScanSurvivesLinkLoopsAndUndecodableNames)
 {
     touch(u"Loop/a.mp3"_s);
     ASSERT_EQ(::symlink(".", QFile::encodeName(dir.filePath(u"Loop/again"_s)).constData()), 0);
-    ASSERT_EQ(::symlink("../Loop", QFile::encodeName(dir.filePath(u"Loop/up.mp3"_s)).constData()), 0);
+    ASSERT_EQ(::symlink("../Loop", QFile::encodeName(dir.filePath(u"Loop/up.mp3"_s)).constData()),
+              0);
     // A name whose bytes are not UTF-8: no QString path would name this file.
     const QByteArray raw = QFile::encodeName(dir.filePath(u"Loop/"_s)) + "bad\xff\xfe.mp3";
     ::close(::open(raw.constData(), O_CREAT | O_WRONLY, 0644));
@@ -166,7 +183,8 @@ TEST_F(LibraryManagerTest, DropImportsFoldersFirstThenFilesInOneBatch)
     EXPECT_EQ(library.runningImports(), 0);
 
     QSignalSpy finished(&library, &LibraryManager::importsFinished);
-    EXPECT_TRUE(library.handleDrop({touch(u"z loose.mp3"_s), url(u"Album"_s), touch(u"a loose.mp3"_s)}));
+    EXPECT_TRUE(
+        library.handleDrop({touch(u"z loose.mp3"_s), url(u"Album"_s), touch(u"a loose.mp3"_s)}));
     ASSERT_TRUE(waitUntil([&] { return finished.count() > 0; }));
     EXPECT_EQ(library.playlists().size(), 1);
     EXPECT_EQ(numbered(), (QStringList{u"1#1"_s, u"2#2"_s, u"a loose#1"_s, u"z loose#2"_s}));
@@ -177,8 +195,11 @@ TEST_F(LibraryManagerTest, SearchMatchesEachFieldAsWritten)
 {
     importFiles({touch(u"Heartbeat_x_y.mp3"_s), touch(u"Yesterday_The Beatles_Help.mp3"_s),
                  touch(u"Café_Trio_Live.mp4"_s), touch(u"Other_Band_Album two.mp3"_s)});
-    for (const auto &[text, expected] : {std::pair{u"BEAT"_s, u"Heartbeat Yesterday"_s}, {u"cafe"_s, QString()},
-                                         {u"CAFÉ"_s, u"Café"_s}, {u" "_s, u"Other Yesterday"_s}, {u"e_t"_s, QString()}}) {
+    for (const auto &[text, expected] : {std::pair{u"BEAT"_s, u"Heartbeat Yesterday"_s},
+                                         {u"cafe"_s, QString()},
+                                         {u"CAFÉ"_s, u"Café"_s},
+                                         {u" "_s, u"Other Yesterday"_s},
+                                         {u"e_t"_s, QString()}}) {
         library.setSearchText(text);
         EXPECT_EQ(titlesOf(library.filteredItems()).join(u' '), expected) << text.toStdString();
     }

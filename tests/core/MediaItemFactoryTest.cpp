@@ -1,7 +1,8 @@
 // Records and chapters from a scripted asset: the rules that real files cannot easily
 // produce (failed loads, NaN lengths, several entries under one key, chapter languages).
-#include "TestItems.h"
 #include "core/MediaItemFactory.h"
+
+#include "TestItems.h"
 #include "models/MediaAsset.h"
 #include "util/ChapterExtractor.h"
 
@@ -39,7 +40,10 @@ public:
     bool hasVideoTrack() const override { return false; }
 };
 
-Entry text(Key key, std::optional<QString> value) { return {key, std::move(value), std::nullopt}; }
+Entry text(Key key, std::optional<QString> value)
+{
+    return {key, std::move(value), std::nullopt};
+}
 
 QByteArray png(int width)
 {
@@ -57,13 +61,20 @@ const QUrl bookUrl = QUrl::fromLocalFile(u"/nonexistent/Audio/Book.Part.2.m4b"_s
 TEST(MediaItemFactory, MetadataWalkKeepsTheLastUsableEntryPerKey)
 {
     FakeAsset asset;
-    asset.metadata = QList<Entry>{
-        text(Key::Title, u"First"_s), text(Key::Title, u"Second"_s), text(Key::Title, u""_s),
-        text(Key::Title, std::nullopt), text(Key::Artist, u"Band"_s), text(Key::Artist, u""_s),
-        text(Key::AlbumName, u"Kept"_s), text(Key::AlbumName, std::nullopt),
-        // Artwork: the last picture that decodes.
-        {Key::Artwork, {}, png(9)}, {Key::Artwork, {}, png(3)}, {Key::Artwork, {}, "not a picture"},
-        {Key::Artwork, {}, std::nullopt}, {Key::Artwork, {}, QByteArray()}};
+    asset.metadata = QList<Entry>{text(Key::Title, u"First"_s),
+                                  text(Key::Title, u"Second"_s),
+                                  text(Key::Title, u""_s),
+                                  text(Key::Title, std::nullopt),
+                                  text(Key::Artist, u"Band"_s),
+                                  text(Key::Artist, u""_s),
+                                  text(Key::AlbumName, u"Kept"_s),
+                                  text(Key::AlbumName, std::nullopt),
+                                  // Artwork: the last picture that decodes.
+                                  {Key::Artwork, {}, png(9)},
+                                  {Key::Artwork, {}, png(3)},
+                                  {Key::Artwork, {}, "not a picture"},
+                                  {Key::Artwork, {}, std::nullopt},
+                                  {Key::Artwork, {}, QByteArray()}};
     const MediaItem item = MediaItemFactory::fromURL(bookUrl, 7, asset);
     EXPECT_EQ(item.title, u"Second"_s) << "empty or missing titles never replace one";
     EXPECT_EQ(item.artist, u""_s) << "an empty artist is a value";
@@ -110,9 +121,12 @@ TEST(ChapterExtraction, GroupsBecomeChaptersInTheFilesLanguage)
 {
     FakeAsset asset;
     asset.groups = QList<Group>{{120, 60, {std::nullopt, u""_s, u"Third in time"_s, u"ignored"_s}},
-                                {0, 60, {}}, {60, 60, {u""_s}}, {0, 30, {u"Same start, later index"_s}}};
-    EXPECT_EQ(chaptersOf(asset), (QStringList{u"1 Chapter 2 0-60"_s, u"3 Same start, later index 0-30"_s,
-                                              u"2 Chapter 3 60-120"_s, u"0 Third in time 120-180"_s}));
+                                {0, 60, {}},
+                                {60, 60, {u""_s}},
+                                {0, 30, {u"Same start, later index"_s}}};
+    EXPECT_EQ(chaptersOf(asset),
+              (QStringList{u"1 Chapter 2 0-60"_s, u"3 Same start, later index 0-30"_s,
+                           u"2 Chapter 3 60-120"_s, u"0 Third in time 120-180"_s}));
     EXPECT_EQ(asset.groupRequests, QList<QStringList>{{u"en"_s}});
     asset.locales = QStringList{u"fr"_s, u"en"_s};
     asset.groupRequests.clear();

@@ -15,7 +15,8 @@ TEST_F(PlayerTest, PlayClampsTheStartAndReusesQueuedEntriesByIdOrAppends)
 {
     player.togglePlayPause(); // nothing loaded: nothing to resume
     EXPECT_EQ(fake, nullptr);
-    for (const auto &[count, startingAt, expected] : {std::tuple{0, 0, -1}, {3, -4, -1}, {3, 7, 2}, {3, 1, 1}}) {
+    for (const auto &[count, startingAt, expected] :
+         {std::tuple{0, 0, -1}, {3, -4, -1}, {3, 7, 2}, {3, 1, 1}}) {
         const qsizetype loads = state.loadedUrls.size();
         player.play(items(count), startingAt);
         EXPECT_EQ(player.currentIndex(), expected) << startingAt;
@@ -164,10 +165,10 @@ TEST_F(PlayerTest, EndsOfReplacedItemsAreIgnoredAndRepeatOneRestartsEvenAPausedI
 TEST_F(PlayerTest, MovingQueueEntries)
 {
     const std::tuple<QSet<int>, int, QString> cases[] = {
-        {{0}, 3, u"BCADE"_s},     {{4}, 0, u"EABCD"_s},   {{1, 3}, 5, u"ACEBD"_s},
-        {{0, 4}, 2, u"BAECD"_s},  {{0}, 5, u"BCDEA"_s},   {{3}, 1, u"ADBCE"_s},
-        {{2}, 3, u"ABCDE"_s},     {{1, 2}, 2, u"ABCDE"_s}, {{7, -1}, 0, u"ABCDE"_s},
-        {{5}, 0, u"ABCDE"_s},     {{-1}, 2, u"ABCDE"_s},  {{2, 3}, 99, u"ABECD"_s}};
+        {{0}, 3, u"BCADE"_s},    {{4}, 0, u"EABCD"_s},    {{1, 3}, 5, u"ACEBD"_s},
+        {{0, 4}, 2, u"BAECD"_s}, {{0}, 5, u"BCDEA"_s},    {{3}, 1, u"ADBCE"_s},
+        {{2}, 3, u"ABCDE"_s},    {{1, 2}, 2, u"ABCDE"_s}, {{7, -1}, 0, u"ABCDE"_s},
+        {{5}, 0, u"ABCDE"_s},    {{-1}, 2, u"ABCDE"_s},   {{2, 3}, 99, u"ABECD"_s}};
     for (const auto &[from, to, expected] : cases) {
         SCOPED_TRACE(expected.toStdString());
         player.play(items(5), 1);
@@ -193,7 +194,7 @@ TEST_F(PlayerTest, RemovingAndClearingKeepPositionsOnTheSameItemsAndTheItemPlayi
     EXPECT_EQ(player.currentIndex(), 2);
     EXPECT_EQ(player.shuffledIndices().first(), 2);
     EXPECT_EQ(player.shuffledIndices().size(), 4);
-    player.toggleShuffle(); // off
+    player.toggleShuffle();    // off
     player.removeFromQueue(2); // the current entry, D; it keeps playing
     EXPECT_EQ(currentTitle(), u"D"_s);
     EXPECT_EQ(player.currentIndex(), 1);
@@ -263,7 +264,8 @@ esac)SH"_s));
     tool.open(u"go"_s);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return state.loadedUrls.size() == 2; }));
     EXPECT_FALSE(service.isStreaming());
-    EXPECT_EQ(state.loadedUrls.last(), QUrl::fromLocalFile(service.streamingDirectory() + u"/Clip.mp4"_s));
+    EXPECT_EQ(state.loadedUrls.last(),
+              QUrl::fromLocalFile(service.streamingDirectory() + u"/Clip.mp4"_s));
     EXPECT_EQ(currentTitle(), u"Clip"_s);
     EXPECT_EQ(player.currentItem()->artist, u"Someone"_s);
     EXPECT_TRUE(player.currentItem()->isVideo);

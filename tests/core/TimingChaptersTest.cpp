@@ -35,9 +35,12 @@ TEST_F(PlayerTest, TimesFollowTheCurrentItemOnlyAndSurviveUntilTheNewOnesArrive)
 TEST_F(PlayerTest, ProgressAndRemainingTimeDeriveFromTimeAndLength)
 {
     const std::tuple<double, double, double, QString> cases[] = {
-        {10, 100, 0.1, u"-1:30"_s},         {70, 65, 70.0 / 65, u"-0:00"_s},
-        {5, 0, 0, u"-0:00"_s},              {5, infinity, 0, u"-0:00"_s},
-        {0, 36000, 0, u"-10:00:00"_s},      {0, 3600, 0, u"-1:00:00"_s},
+        {10, 100, 0.1, u"-1:30"_s},
+        {70, 65, 70.0 / 65, u"-0:00"_s},
+        {5, 0, 0, u"-0:00"_s},
+        {5, infinity, 0, u"-0:00"_s},
+        {0, 36000, 0, u"-10:00:00"_s},
+        {0, 3600, 0, u"-1:00:00"_s},
         {1.5, 3726.9, 1.5 / 3726.9, u"-1:02:05"_s}};
     player.play(items(1), 0);
     for (const auto &[time, duration, progress, remaining] : cases) {
@@ -86,7 +89,7 @@ TEST_F(PlayerTest, SeeksAndSkips)
 
     const std::tuple<double, double, double, double> skips[] = {
         // position, length (0: not loaded), amount (negative: backward), expected
-        {50, 60, 15, 60}, {10, 60, 15, 25}, {10, 0, 15, 0},
+        {50, 60, 15, 60},       {10, 60, 15, 25}, {10, 0, 15, 0},
         {10, infinity, 15, 25}, {10, 60, -15, 0}, {40, 60, -15, 25}};
     for (const auto &[position, duration, amount, expected] : skips) {
         SCOPED_TRACE(testing::Message() << position << " + " << amount);
@@ -141,9 +144,14 @@ TEST_F(PlayerTest, CurrentChapterFollowsThePosition)
     player.play(QList<MediaItem>{item(u"Book"_s, chapters), item(u"Song"_s)}, 0);
     EXPECT_EQ(player.chapters().size(), 4);
     EXPECT_EQ(player.currentChapter()->title, u"One"_s) << "the first one on load";
-    for (const auto &[time, expected] :
-         {std::pair{60.0, u"Two"_s}, {59.99, u"One"_s}, {0.0, u"One"_s}, {125.0, u"Two"_s},
-          {500.0, u"Two"_s}, {160.0, u"Three"_s}, {210.0, u"Overlap"_s}, {120.0, u"Two"_s}}) {
+    for (const auto &[time, expected] : {std::pair{60.0, u"Two"_s},
+                                         {59.99, u"One"_s},
+                                         {0.0, u"One"_s},
+                                         {125.0, u"Two"_s},
+                                         {500.0, u"Two"_s},
+                                         {160.0, u"Three"_s},
+                                         {210.0, u"Overlap"_s},
+                                         {120.0, u"Two"_s}}) {
         fake->reportTime(70); // in "Two"
         fake->reportTime(time);
         ASSERT_TRUE(player.currentChapter()) << time;
@@ -172,4 +180,3 @@ TEST_F(PlayerTest, SeekToAChapterOfTheLoadedItemSetsPositionAndChapterAtOnce)
     EXPECT_EQ(state.seeks, (QList<MediaTime>{{54000, 600}}));
     EXPECT_FALSE(state.playing);
 }
-

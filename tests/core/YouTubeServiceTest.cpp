@@ -1,6 +1,7 @@
+#include "core/YouTubeService.h"
+
 #include "FakeYtDlp.h"
 #include "TestSupport.h"
-#include "core/YouTubeService.h"
 #include "models/YouTubeVideoInfo.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QThread>
 #include <QUuid>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,7 +35,10 @@ class YouTubeServiceTest : public testing::Test
 {
 protected:
     // True once the service has no run, download or background job left.
-    bool idle() const { return service->findChildren<QObject *>(Qt::FindDirectChildrenOnly).isEmpty(); }
+    bool idle() const
+    {
+        return service->findChildren<QObject *>(Qt::FindDirectChildrenOnly).isEmpty();
+    }
     void make(const YouTubeToolPaths &paths) { service = std::make_unique<YouTubeService>(paths); }
     // Streams, or downloads audio into `folder`, with the tool running `code`; returns the
     // file it ended with or its error text. Counts progress reports, and any after the end.
@@ -47,10 +50,13 @@ protected:
         if (folder.isEmpty())
             service->streamToTempFile(address, false, done);
         else
-            service->download(address, QUrl::fromLocalFile(folder + u'/'), true,
-                              [this](double, const QString &) { reports += result ? 100 : 1; }, done);
+            service->download(
+                address, QUrl::fromLocalFile(folder + u'/'), true,
+                [this](double, const QString &) { reports += result ? 100 : 1; }, done);
         EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
-        return !result ? QString() : result->ok() ? result->value().toLocalFile() : result->error().description();
+        return !result        ? QString()
+               : result->ok() ? result->value().toLocalFile()
+                              : result->error().description();
     }
 
     FakeYtDlp fake;
@@ -76,7 +82,8 @@ TEST_F(YouTubeServiceTest, FixedSearchTakesTheFirstHitOfEachTableElseAsksTheLogi
     paths.loginShell = root + u"/shell"_s;
     for (const auto &[shell, found] :
          {std::pair{"#!/bin/sh\n[ \"$1 $2 $3\" = '-l -c which yt-dlp' ] && echo '  %1'\n", true},
-          {"#!/bin/sh\necho /no/such/yt-dlp\n", false}, {"", false}}) {
+          {"#!/bin/sh\necho /no/such/yt-dlp\n", false},
+          {"", false}}) {
         QFile::remove(paths.loginShell);
         if (*shell)
             writeFile(paths.loginShell, QString::fromUtf8(shell).arg(fake.toolPath()).toUtf8());
@@ -94,9 +101,11 @@ TEST_F(YouTubeServiceTest, AMissingToolIsReportedAndNothingRuns)
     ASSERT_TRUE(waitUntil([&] { return idle(); }));
     EXPECT_FALSE(service->isYtDlpInstalled());
     service->fetchVideoInfo(u"https://youtu.be/x"_s);
-    EXPECT_EQ(service->errorMessageText(), u"yt-dlp is not installed. Install it with: brew install yt-dlp"_s);
+    EXPECT_EQ(service->errorMessageText(),
+              u"yt-dlp is not installed. Install it with: brew install yt-dlp"_s);
     for (const QString &folder : {QString(), fake.root()})
-        EXPECT_EQ(fetchFile(u":"_s, folder), u"yt-dlp is not installed. Install with: brew install yt-dlp"_s);
+        EXPECT_EQ(fetchFile(u":"_s, folder),
+                  u"yt-dlp is not installed. Install with: brew install yt-dlp"_s);
     EXPECT_FALSE(service->isStreaming() || service->isLoadingInfo());
     EXPECT_FALSE(QFileInfo::exists(fake.root() + u"/args.txt"_s));
 
@@ -124,13 +133,16 @@ TEST_F(YouTubeServiceTest, FetchReportsTheOutcomeOfTheLatestRun)
         service->fetchVideoInfo(fake.scenario(u"case"_s, QString::fromUtf8(code)));
         EXPECT_FALSE(service->errorMessage());
         ASSERT_TRUE(waitUntil([&] { return !service->isLoadingInfo(); }));
-        EXPECT_EQ(service->videoInfo() ? service->videoInfo()->title
-                                       : service->errorMessageText().remove("Failed to fetch video info: "_L1),
-                  outcome) << code;
+        EXPECT_EQ(service->videoInfo()
+                      ? service->videoInfo()->title
+                      : service->errorMessageText().remove("Failed to fetch video info: "_L1),
+                  outcome)
+            << code;
         EXPECT_EQ(fake.strayTempFiles(), QStringList());
     }
     service->fetchVideoInfo(fake.scenario(
-        u"slow"_s, u"while [ ! -e \"$here/go\" ]; do sleep 0.02; done; echo '{\"title\": \"Old\"}'"_s));
+        u"slow"_s,
+        u"while [ ! -e \"$here/go\" ]; do sleep 0.02; done; echo '{\"title\": \"Old\"}'"_s));
     service->fetchVideoInfo(fake.scenario(u"fast"_s, u"echo '{\"title\": \"New\"}'"_s));
     ASSERT_TRUE(waitUntil([&] { return service->videoInfo().has_value(); }));
     fake.open(u"go"_s);
@@ -145,14 +157,17 @@ TEST_F(YouTubeServiceTest, FetchReportsTheOutcomeOfTheLatestRun)
 TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
 {
     enum Call { info, stream, download };
-    const QString audio = u"-x --audio-format m4a --audio-quality 0 --no-playlist --no-warnings -o @"_s;
+    const QString audio =
+        u"-x --audio-format m4a --audio-quality 0 --no-playlist --no-warnings -o @"_s;
     const std::tuple<Call, bool, QString> cases[] = {
         {info, false, u"--dump-json --no-download --no-warnings --no-playlist"_s},
-        {stream, false, u"-f bestvideo[ext=mp4][height<=1080]+bestaudio[ext=m4a]/best[ext=mp4]/best "
-                        "--no-playlist --no-warnings --merge-output-format mp4 -o @"_s},
+        {stream, false,
+         u"-f bestvideo[ext=mp4][height<=1080]+bestaudio[ext=m4a]/best[ext=mp4]/best "
+         "--no-playlist --no-warnings --merge-output-format mp4 -o @"_s},
         {stream, true, audio},
-        {download, false, u"-f bestvideo[ext=mp4]+bestaudio[ext=m4a]/best[ext=mp4]/best "
-                          "--no-playlist --no-warnings -o @ --newline --progress"_s},
+        {download, false,
+         u"-f bestvideo[ext=mp4]+bestaudio[ext=m4a]/best[ext=mp4]/best "
+         "--no-playlist --no-warnings -o @ --newline --progress"_s},
         {download, true, audio + u" --newline --progress"_s}};
     const QString ffmpegDir = fake.root() + u"/ffmpeg dir"_s;
     writeFile(ffmpegDir + u"/ffmpeg"_s, "#!/bin/sh\n");
@@ -171,7 +186,8 @@ TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
             else if (call == stream)
                 service->streamToTempFile(address, audioOnly, [](const auto &) {});
             else
-                service->download(address, QUrl::fromLocalFile(folder), audioOnly, {}, [](const auto &) {});
+                service->download(address, QUrl::fromLocalFile(folder), audioOnly, {},
+                                  [](const auto &) {});
             if (call == download)
                 outputTemplate = fake.root() + u"/100%% music/%(title)s.%(ext)s"_s;
             ASSERT_TRUE(waitUntil([&] { return idle(); }));
@@ -204,7 +220,8 @@ TEST_F(YouTubeServiceTest, StreamReplacesThePreviousStreamInItsPrivateDirectory)
               dir + u"/Clip.mp4"_s);
     EXPECT_EQ(readText(fake.root() + u"/seen.txt"_s), QString());
     EXPECT_TRUE(QFileInfo::exists(outside));
-    EXPECT_EQ(statuses, (QStringList{u"Preparing video..."_s, u"Downloading video..."_s, QString()}));
+    EXPECT_EQ(statuses,
+              (QStringList{u"Preparing video..."_s, u"Downloading video..."_s, QString()}));
     EXPECT_EQ(permissionsOf(service->privateDirectory()), 0700u);
 
     // A name held by something else (here a link to another folder) is never used.
@@ -256,19 +273,23 @@ sleep 0.05
 printf 'load] 100%% of 1.00MiB in 00:00:00\n'
 echo "[ExtractAudio] Destination: $out_dir/T.m4a"
 : > "$out_dir/T.m4a"
-echo "Deleting original file $out_dir/T.webm (pass -k to keep)")SH"_s, 4, u"/T.m4a"_s},
+echo "Deleting original file $out_dir/T.webm (pass -k to keep)")SH"_s,
+         4, u"/T.m4a"_s},
         {uR"SH(echo "[Merger] Merging formats into \"$out_dir/T.mp4\""
-: > "$out_dir/T.mp4"; : > "$out_dir/.T.hidden")SH"_s, 0, u"/T.mp4"_s},
+: > "$out_dir/T.mp4"; : > "$out_dir/.T.hidden")SH"_s,
+         0, u"/T.mp4"_s},
         {u"echo '[download] 5.0%'; echo 'ERROR: HTTP Error 404' >&2; exit 1"_s, 1,
          u"Download failed: ERROR: HTTP Error 404\n"_s},
         {u"printf '\\377\\376' >&2; exit 1"_s, 0, u"Download failed: Unknown error"_s},
-        {u"echo \"[download] Destination: $out_dir/gone.mp4\""_s, 0, u"Downloaded file not found"_s}};
+        {u"echo \"[download] Destination: $out_dir/gone.mp4\""_s, 0,
+         u"Downloaded file not found"_s}};
     const QString folder = fake.root() + u"/100% music"_s;
     for (const auto &[code, progressReports, outcome] : cases) {
         QDir(folder).removeRecursively();
         writeFile(folder + u"/older.mp4"_s, {}, false); // an earlier download
-        QFile(folder + u"/older.mp4"_s).setFileTime(QDateTime::currentDateTime().addDays(-1),
-                                                    QFileDevice::FileModificationTime);
+        QFile(folder + u"/older.mp4"_s)
+            .setFileTime(QDateTime::currentDateTime().addDays(-1),
+                         QFileDevice::FileModificationTime);
         if (outcome == u"Downloaded file not found"_s)
             QThread::msleep(1100); // past the timestamp slack
         reports = 0;
@@ -282,15 +303,21 @@ TEST_F(YouTubeServiceTest, DestroyedWhileRunningKillsAndReapsTheToolAndItsHelper
     bool called = false;
     service->download(fake.scenario(u"hang"_s, uR"SH(sleep 60 & echo $! > "$here/helper.pid"
 echo $$ > "$here/tool.pid"
-exec sleep 60)SH"_s), QUrl::fromLocalFile(fake.root()), false, {}, [&](const auto &) { called = true; });
+exec sleep 60)SH"_s),
+                      QUrl::fromLocalFile(fake.root()), false, {},
+                      [&](const auto &) { called = true; });
     const QString toolPid = fake.root() + u"/tool.pid"_s;
     ASSERT_TRUE(waitUntil([&] { return !readText(toolPid).isEmpty(); }));
     const QString helper = u"/proc/"_s + readText(fake.root() + u"/helper.pid"_s) + u"/stat"_s;
     service.reset();
     EXPECT_FALSE(QFileInfo::exists(u"/proc/"_s + readText(toolPid))) << "reaped";
     // The helper was killed with its group; init reaps it (a zombie is dead too).
-    EXPECT_TRUE(waitUntil([&] { return readText(helper).section(u") "_s, -1).startsWith(u'Z')
-                                       || !QFileInfo::exists(helper); }, std::chrono::seconds(10)));
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return readText(helper).section(u") "_s, -1).startsWith(u'Z') ||
+                   !QFileInfo::exists(helper);
+        },
+        std::chrono::seconds(10)));
     EXPECT_EQ(fake.strayTempFiles(), QStringList());
     QCoreApplication::processEvents();
     EXPECT_FALSE(called);
@@ -306,16 +333,18 @@ YouTubeVideoInfo parsed(const QByteArray &json)
 // Missing or mistyped keys take their defaults; formats fall back per key.
 TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
 {
-    for (const QByteArray &json : {QByteArray("{}"), QByteArray(R"({"id": 7, "title": ["x"], "duration": "212",
+    for (const QByteArray &json :
+         {QByteArray("{}"), QByteArray(R"({"id": 7, "title": ["x"], "duration": "212",
              "thumbnail": "not a url", "uploader": null, "description": 3, "formats": {"a": 1}})"),
-                                   QByteArray(R"({"formats": [3], "duration": -4})")}) {
+          QByteArray(R"({"formats": [3], "duration": -4})")}) {
         const YouTubeVideoInfo info = parsed(json);
         EXPECT_EQ(QStringList({info.title, info.uploader, info.description, info.url}),
                   QStringList({u"Unknown"_s, {}, {}, u"https://example.test/v"_s}));
         EXPECT_FALSE(QUuid::fromString(info.id).isNull()) << info.id.toStdString();
         EXPECT_TRUE(info.duration == 0 && !info.thumbnail && info.formats.isEmpty());
     }
-    const YouTubeVideoInfo info = parsed(R"({"duration": 12.5, "thumbnail": "http://127.0.0.1/t.jpg", "formats": [
+    const YouTubeVideoInfo info =
+        parsed(R"({"duration": 12.5, "thumbnail": "http://127.0.0.1/t.jpg", "formats": [
         {"format_id": "137", "format_note": "1080p", "format": "137 - 1080p", "filesize": 5000, "vcodec": "avc1"},
         {"format": "140 - audio", "filesize": null, "filesize_approx": 1000, "vcodec": "none"},
         {"filesize": 1e300, "filesize_approx": -1, "vcodec": 3}]})");
@@ -323,7 +352,9 @@ TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
     EXPECT_EQ(info.thumbnail, QUrl(u"http://127.0.0.1/t.jpg"_s));
     QStringList seen;
     for (const auto &f : info.formats)
-        seen << u"%1|%2|%3|%4"_s.arg(f.id, f.quality).arg(f.filesize.value_or(-1)).arg(f.isAudioOnly);
+        seen << u"%1|%2|%3|%4"_s.arg(f.id, f.quality)
+                    .arg(f.filesize.value_or(-1))
+                    .arg(f.isAudioOnly);
     EXPECT_EQ(seen, (QStringList{u"137|1080p|5000|0"_s, u"|140 - audio|1000|1"_s, u"||-1|1"_s}));
 }
 
@@ -331,7 +362,8 @@ TEST(YouTubeVideoInfo, OutputThatIsNoObjectFails)
 {
     EXPECT_EQ(YouTubeVideoInfo::fromJson("[1, 2]", {}).error().description(),
               u"Failed to parse video information"_s);
-    for (const char *bad : {"not json", "\xff\xfe{}", R"({"duration": Infinity})", R"({"duration": 1e400})"}) {
+    for (const char *bad :
+         {"not json", "\xff\xfe{}", R"({"duration": Infinity})", R"({"duration": 1e400})"}) {
         const auto result = YouTubeVideoInfo::fromJson(bad, {});
         ASSERT_FALSE(result.ok()) << bad;
         EXPECT_EQ(result.error().kind(), YouTubeError::Kind::systemError);
@@ -353,8 +385,10 @@ TEST(YouTubeService, StreamedItemsAndTheToolsEnvironment)
     inherited.insert(u"PATH"_s, u"/a:/b"_s);
     inherited.insert(u"LANG"_s, u"C.UTF-8"_s);
     const QProcessEnvironment env = YouTubeService::runnerEnvironment(inherited);
-    EXPECT_EQ(env.value(u"PATH"_s) + u' ' + env.value(u"LANG"_s), u"/opt/homebrew/bin:/usr/local/bin:/a:/b C.UTF-8"_s);
-    EXPECT_EQ(YouTubeService::runnerEnvironment({}).value(u"PATH"_s), u"/opt/homebrew/bin:/usr/local/bin:/usr/bin:/bin"_s);
+    EXPECT_EQ(env.value(u"PATH"_s) + u' ' + env.value(u"LANG"_s),
+              u"/opt/homebrew/bin:/usr/local/bin:/a:/b C.UTF-8"_s);
+    EXPECT_EQ(YouTubeService::runnerEnvironment({}).value(u"PATH"_s),
+              u"/opt/homebrew/bin:/usr/local/bin:/usr/bin:/bin"_s);
 }
 
 } // namespace

@@ -15,7 +15,8 @@ using TestSupport::waitUntil;
 namespace {
 
 constexpr std::chrono::seconds kToolTimeout{120};
-const QString kLongTitle = u"Loopback stream with a title that is clearly longer than sixty characters"_s;
+const QString kLongTitle =
+    u"Loopback stream with a title that is clearly longer than sixty characters"_s;
 
 class YtDlpEndToEnd : public testing::Test
 {
@@ -38,7 +39,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(s_setupError.isEmpty()) << s_setupError.toStdString();
-        ASSERT_TRUE(QFileInfo(u"/usr/bin/yt-dlp"_s).isFile()) << "scripts/install-deps.sh installs it";
+        ASSERT_TRUE(QFileInfo(u"/usr/bin/yt-dlp"_s).isFile())
+            << "scripts/install-deps.sh installs it";
         YouTubeToolPaths paths = YouTubeToolPaths::standard();
         paths.tempParent = m_temp.path();
         service = std::make_unique<YouTubeService>(paths);
@@ -47,8 +49,10 @@ protected:
     void TearDown() override
     {
         // Tool output files never outlive their run.
-        const QStringList left = QDir(service->privateDirectory()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        EXPECT_TRUE(left.isEmpty() || left == QStringList{u"LyraboxStream"_s}) << left.join(u' ').toStdString();
+        const QStringList left =
+            QDir(service->privateDirectory()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(left.isEmpty() || left == QStringList{u"LyraboxStream"_s})
+            << left.join(u' ').toStdString();
     }
     QString url(const QString &path) const { return s_server->url(path); }
     QString folder(const QString &name) const
@@ -65,10 +69,17 @@ protected:
         if (into.isEmpty())
             service->streamToTempFile(address, audioOnly, done);
         else
-            service->download(address, QUrl::fromLocalFile(into), audioOnly,
-                              [fractions](double f, const QString &) { if (fractions) fractions->push_back(f); }, done);
+            service->download(
+                address, QUrl::fromLocalFile(into), audioOnly,
+                [fractions](double f, const QString &) {
+                    if (fractions)
+                        fractions->push_back(f);
+                },
+                done);
         waitUntil([&] { return result.has_value(); }, kToolTimeout);
-        return !result ? u"timed out"_s : result->ok() ? result->value().toLocalFile() : result->error().description();
+        return !result        ? u"timed out"_s
+               : result->ok() ? result->value().toLocalFile()
+                              : result->error().description();
     }
 
     static inline std::unique_ptr<QTemporaryDir> s_dir;
@@ -84,7 +95,8 @@ TEST_F(YtDlpEndToEnd, InformationComesFromTheVideoObjectOfThePage)
     ASSERT_TRUE(waitUntil([&] { return !service->isLoadingInfo(); }, kToolTimeout));
     ASSERT_TRUE(service->videoInfo()) << service->errorMessageText().toStdString();
     const YouTubeVideoInfo &info = *service->videoInfo();
-    EXPECT_EQ(QStringList({info.title, info.uploader, info.description, info.url, info.thumbnailOrEmpty().toString()}),
+    EXPECT_EQ(QStringList({info.title, info.uploader, info.description, info.url,
+                           info.thumbnailOrEmpty().toString()}),
               QStringList({u"Test Clip / One"_s, u"Loop Uploader"_s, u"A described clip"_s,
                            url(u"page.html"_s), url(u"thumb.jpg"_s)}));
     EXPECT_EQ(info.duration, 65);
@@ -96,7 +108,8 @@ TEST_F(YtDlpEndToEnd, InformationComesFromTheVideoObjectOfThePage)
 TEST_F(YtDlpEndToEnd, StreamsAndDownloadsOfVideoOrAudio)
 {
     const QFileInfo video(fetch(url(u"long.html"_s), false));
-    EXPECT_EQ(video.absoluteFilePath(), service->streamingDirectory() + u'/' + kLongTitle.left(60) + u".mp4"_s);
+    EXPECT_EQ(video.absoluteFilePath(),
+              service->streamingDirectory() + u'/' + kLongTitle.left(60) + u".mp4"_s);
     EXPECT_GT(video.size(), 0);
     EXPECT_TRUE(fetch(url(u"page.html"_s), true).endsWith(".m4a"_L1));
     EXPECT_EQ(QDir(service->streamingDirectory()).entryList(QDir::Files).size(), 1);
@@ -106,7 +119,8 @@ TEST_F(YtDlpEndToEnd, StreamsAndDownloadsOfVideoOrAudio)
         std::vector<double> fractions;
         const QFileInfo file(fetch(url(u"page.html"_s), audioOnly, into, &fractions));
         EXPECT_EQ(file.absolutePath(), into);
-        EXPECT_TRUE(file.completeBaseName().startsWith("Test Clip "_L1)) << file.filePath().toStdString();
+        EXPECT_TRUE(file.completeBaseName().startsWith("Test Clip "_L1))
+            << file.filePath().toStdString();
         EXPECT_EQ(file.suffix(), audioOnly ? u"m4a"_s : u"mp4"_s);
         EXPECT_GT(file.size(), 0);
         EXPECT_EQ(QDir(into).entryList(QDir::Files).size(), 1);
@@ -119,15 +133,19 @@ TEST_F(YtDlpEndToEnd, BadAddressesAndFoldersFailWithTheToolsText)
 {
     const QString into = folder(u"bad"_s);
     const QString missing = fetch(url(u"nothing-here.mp4"_s), false, into);
-    EXPECT_TRUE(missing.startsWith("Download failed: ERROR: "_L1) && missing.contains("404"_L1)) << missing.toStdString();
+    EXPECT_TRUE(missing.startsWith("Download failed: ERROR: "_L1) && missing.contains("404"_L1))
+        << missing.toStdString();
     // Pasted text that looks like an option stays an address: nothing is run.
     const QString marker = m_temp.path() + u"/ran"_s;
-    for (const QString &address : {u"--exec=touch "_s + marker, u"-o/tmp/x --exec touch "_s + marker})
-        EXPECT_TRUE(fetch(address, false, into).startsWith("Download failed: "_L1)) << address.toStdString();
+    for (const QString &address :
+         {u"--exec=touch "_s + marker, u"-o/tmp/x --exec touch "_s + marker})
+        EXPECT_TRUE(fetch(address, false, into).startsWith("Download failed: "_L1))
+            << address.toStdString();
     EXPECT_FALSE(QFileInfo::exists(marker));
     const QString blocker = m_temp.path() + u"/plain-file"_s;
     QFile(blocker).open(QIODevice::WriteOnly);
-    EXPECT_TRUE(fetch(url(u"a.mp4"_s), false, blocker + u"/sub"_s).startsWith("Download failed: "_L1));
+    EXPECT_TRUE(
+        fetch(url(u"a.mp4"_s), false, blocker + u"/sub"_s).startsWith("Download failed: "_L1));
     EXPECT_TRUE(QDir(into).entryList(QDir::Files).isEmpty());
 }
 
