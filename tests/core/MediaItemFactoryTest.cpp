@@ -1,8 +1,7 @@
 // Records and chapters from a scripted asset: the rules that real files cannot easily
-// produce (failed loads, NaN lengths, several entries under one key, chapter languages).
+// produce (failed loads, NaN lengths, several entries under one key, unnamed chapters).
 #include "core/MediaItemFactory.h"
 
-#include "TestItems.h"
 #include "models/MediaAsset.h"
 #include "util/ChapterExtractor.h"
 
@@ -12,7 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using TestItems::titlesOf;
 
 namespace {
 
@@ -23,27 +21,20 @@ using Group = MediaAsset::ChapterGroup;
 class FakeAsset : public MediaAsset
 {
 public:
-    std::optional<double> duration = 10.0;
+    std::optional<double> duration = 600.5;
     std::optional<QList<Entry>> metadata = QList<Entry>{};
     std::optional<QStringList> locales = QStringList{};
     std::optional<QList<Group>> groups = QList<Group>{};
-    mutable QList<QStringList> groupRequests; // the languages asked for, in call order
 
     std::optional<double> loadDuration() const override { return duration; }
     std::optional<QList<Entry>> loadCommonMetadata() const override { return metadata; }
     std::optional<QStringList> loadChapterLocales() const override { return locales; }
-    std::optional<QList<Group>> loadChapterGroups(const QStringList &preferred) const override
+    std::optional<QList<Group>> loadChapterGroups(const QStringList &) const override
     {
-        groupRequests.append(preferred);
         return groups;
     }
     bool hasVideoTrack() const override { return false; }
 };
-
-Entry text(Key key, std::optional<QString> value)
-{
-    return {key, std::move(value), std::nullopt};
-}
 
 QByteArray png(int width)
 {
@@ -58,9 +49,21 @@ QByteArray png(int width)
 
 const QUrl bookUrl = QUrl::fromLocalFile(u"/nonexistent/Audio/Book.Part.2.m4b"_s);
 
+// "index title start-end" of each chapter extracted.
+QStringList chaptersOf(const FakeAsset &asset)
+{
+    QStringList seen;
+    for (const Chapter &c : ChapterExtractor::extractChapters(asset, bookUrl, {u"en"_s}))
+        seen << u"%1 %2 %3-%4"_s.arg(c.index).arg(c.title).arg(c.startTime).arg(c.endTime);
+    return seen;
+}
+
 TEST(MediaItemFactory, MetadataWalkKeepsTheLastUsableEntryPerKey)
 {
     FakeAsset asset;
+    const auto text = [](Key key, std::optional<QString> value) {
+        return Entry{key, std::move(value), std::nullopt};
+    };
     asset.metadata = QList<Entry>{text(Key::Title, u"First"_s),
                                   text(Key::Title, u"Second"_s),
                                   text(Key::Title, u""_s),
@@ -72,7 +75,7 @@ TEST(MediaItemFactory, MetadataWalkKeepsTheLastUsableEntryPerKey)
                                   // Artwork: the last picture that decodes.
                                   {Key::Artwork, {}, png(9)},
                                   {Key::Artwork, {}, png(3)},
-                                  {Key::Artwork, {}, "not a picture"},
+                                  {Key::Artwork, {}, "no picture"},
                                   {Key::Artwork, {}, std::nullopt},
                                   {Key::Artwork, {}, QByteArray()}};
     const MediaItem item = MediaItemFactory::fromURL(bookUrl, 7, asset);
@@ -92,7 +95,7 @@ TEST(MediaItemFactory, MetadataWalkKeepsTheLastUsableEntryPerKey)
 TEST(MediaItemFactory, FailedLoadsDegradeTheRecordStepByStep)
 {
     FakeAsset asset;
-    asset.metadata = QList<Entry>{text(Key::Title, u"Tagged"_s)};
+    asset.metadata = QList<Entry>{{Key::Title, u"Tagged"_s, std::nullopt}};
     asset.groups = QList<Group>{{0, 5, {u"Intro"_s}}};
     EXPECT_EQ(MediaItemFactory::fromURL(bookUrl, 0, asset).chapters.size(), 1);
     for (const auto &[duration, metadata] :
@@ -106,52 +109,27 @@ TEST(MediaItemFactory, FailedLoadsDegradeTheRecordStepByStep)
     }
 }
 
-// "index title start-end" of each chapter extracted.
-QStringList chaptersOf(const FakeAsset &asset, const QStringList &preferred = {u"en"_s})
-{
-    QStringList seen;
-    for (const Chapter &c : ChapterExtractor::extractChapters(asset, bookUrl, preferred))
-        seen << u"%1 %2 %3-%4"_s.arg(c.index).arg(c.title).arg(c.startTime).arg(c.endTime);
-    return seen;
-}
-
-// Sorted by start, keeping the file's indexes; the file's chapter languages win over
-// the user's.
-TEST(ChapterExtraction, GroupsBecomeChaptersInTheFilesLanguage)
+// Unnamed chapters are numbered by their place in the file and sorted by start; the
+// whole file is one chapter when nothing else can be found, if it has a length.
+TEST(ChapterExtraction, GroupsBecomeChaptersElseTheWholeFileIsOne)
 {
     FakeAsset asset;
-    asset.groups = QList<Group>{{120, 60, {std::nullopt, u""_s, u"Third in time"_s, u"ignored"_s}},
+    asset.groups = QList<Group>{{120, 60, {std::nullopt, u""_s, u"Third in time"_s, u"x"_s}},
                                 {0, 60, {}},
                                 {60, 60, {u""_s}},
                                 {0, 30, {u"Same start, later index"_s}}};
     EXPECT_EQ(chaptersOf(asset),
               (QStringList{u"1 Chapter 2 0-60"_s, u"3 Same start, later index 0-30"_s,
                            u"2 Chapter 3 60-120"_s, u"0 Third in time 120-180"_s}));
-    EXPECT_EQ(asset.groupRequests, QList<QStringList>{{u"en"_s}});
-    asset.locales = QStringList{u"fr"_s, u"en"_s};
-    asset.groupRequests.clear();
-    chaptersOf(asset, {u"ar-EG"_s});
-    EXPECT_EQ(asset.groupRequests, QList<QStringList>{{u"fr"_s}});
-}
 
-// The whole file is one chapter when nothing else is found, and there is a length.
-TEST(ChapterExtraction, WholeFileChapterOnlyWhenNothingElseIsFound)
-{
-    FakeAsset asset;
-    asset.duration = 600.5;
     const QStringList wholeFile{u"0 Book.Part.2 0-600.5"_s};
-    EXPECT_EQ(chaptersOf(asset), wholeFile) << "no groups";
-    // The file names its languages but has no groups for the first: the user's are not tried.
-    asset.locales = QStringList{u"fr"_s};
-    asset.groupRequests.clear();
-    EXPECT_EQ(chaptersOf(asset), wholeFile) << "empty groups for the file's language";
-    EXPECT_EQ(asset.groupRequests.size(), 1);
     asset.locales = std::nullopt;
-    asset.groups = QList<Group>{{0, 10, {u"Unreachable"_s}}};
     EXPECT_EQ(chaptersOf(asset), wholeFile) << "locales cannot be loaded";
-    asset.locales = QStringList{};
+    asset.locales = QStringList{u"fr"_s};
     asset.groups = std::nullopt;
     EXPECT_EQ(chaptersOf(asset), wholeFile) << "groups cannot be loaded";
+    asset.groups = QList<Group>{};
+    EXPECT_EQ(chaptersOf(asset), wholeFile) << "no groups in the file's language";
     for (const std::optional<double> none : {std::optional<double>(), {0.0}, {std::nan("")}}) {
         asset.duration = none;
         EXPECT_EQ(chaptersOf(asset), QStringList());

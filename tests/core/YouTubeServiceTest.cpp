@@ -356,18 +356,9 @@ TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
                     .arg(f.filesize.value_or(-1))
                     .arg(f.isAudioOnly);
     EXPECT_EQ(seen, (QStringList{u"137|1080p|5000|0"_s, u"|140 - audio|1000|1"_s, u"||-1|1"_s}));
-}
-
-TEST(YouTubeVideoInfo, OutputThatIsNoObjectFails)
-{
-    EXPECT_EQ(YouTubeVideoInfo::fromJson("[1, 2]", {}).error().description(),
-              u"Failed to parse video information"_s);
     for (const char *bad :
-         {"not json", "\xff\xfe{}", R"({"duration": Infinity})", R"({"duration": 1e400})"}) {
-        const auto result = YouTubeVideoInfo::fromJson(bad, {});
-        ASSERT_FALSE(result.ok()) << bad;
-        EXPECT_EQ(result.error().kind(), YouTubeError::Kind::systemError);
-    }
+         {"[1]", "not json", R"({"duration": Infinity})", R"({"duration": 1e400})"})
+        EXPECT_FALSE(YouTubeVideoInfo::fromJson(bad, {}).ok()) << bad;
 }
 
 TEST(YouTubeService, StreamedItemsAndTheToolsEnvironment)
@@ -383,10 +374,8 @@ TEST(YouTubeService, StreamedItemsAndTheToolsEnvironment)
 
     QProcessEnvironment inherited;
     inherited.insert(u"PATH"_s, u"/a:/b"_s);
-    inherited.insert(u"LANG"_s, u"C.UTF-8"_s);
-    const QProcessEnvironment env = YouTubeService::runnerEnvironment(inherited);
-    EXPECT_EQ(env.value(u"PATH"_s) + u' ' + env.value(u"LANG"_s),
-              u"/opt/homebrew/bin:/usr/local/bin:/a:/b C.UTF-8"_s);
+    EXPECT_EQ(YouTubeService::runnerEnvironment(inherited).value(u"PATH"_s),
+              u"/opt/homebrew/bin:/usr/local/bin:/a:/b"_s);
     EXPECT_EQ(YouTubeService::runnerEnvironment({}).value(u"PATH"_s),
               u"/opt/homebrew/bin:/usr/local/bin:/usr/bin:/bin"_s);
 }

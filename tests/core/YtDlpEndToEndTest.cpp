@@ -21,72 +21,55 @@ const QString kLongTitle =
 class YtDlpEndToEnd : public testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = std::make_unique<QTemporaryDir>(TestSupport::scratchRoot() + u"/ytdlp-XXXXXX"_s);
-        s_server = std::make_unique<LoopbackMediaServer>(s_dir->path() + u"/www"_s);
-        if (!s_server->start(&s_setupError) || !s_server->makeClip(u"a.mp4"_s, 2, &s_setupError))
-            return;
-        s_server->writeVideoPage(u"page.html"_s, u"a.mp4"_s, u"Test Clip / One"_s,
-                                 u"A described clip"_s, u"Loop Uploader"_s, u"PT1M5S"_s);
-        s_server->writeVideoPage(u"long.html"_s, u"a.mp4"_s, kLongTitle, u"d"_s, u"u"_s, u"PT2S"_s);
-    }
-    static void TearDownTestSuite()
-    {
-        s_server.reset();
-        s_dir.reset();
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(s_setupError.isEmpty()) << s_setupError.toStdString();
-        ASSERT_TRUE(QFileInfo(u"/usr/bin/yt-dlp"_s).isFile())
-            << "scripts/install-deps.sh installs it";
+        ASSERT_TRUE(QFileInfo(u"/usr/bin/yt-dlp"_s).isFile()) << "scripts/install-deps.sh has it";
+        QString error;
+        ASSERT_TRUE(server.start(&error) && server.makeClip(u"a.mp4"_s, 2, &error))
+            << error.toStdString();
+        server.writeVideoPage(u"page.html"_s, u"a.mp4"_s, u"Test Clip / One"_s,
+                              u"A described clip"_s, u"Loop Uploader"_s, u"PT1M5S"_s);
+        server.writeVideoPage(u"long.html"_s, u"a.mp4"_s, kLongTitle, u"d"_s, u"u"_s, u"PT2S"_s);
         YouTubeToolPaths paths = YouTubeToolPaths::standard();
-        paths.tempParent = m_temp.path();
+        paths.tempParent = temp.path();
         service = std::make_unique<YouTubeService>(paths);
-        ASSERT_TRUE(service->isYtDlpInstalled());
     }
     void TearDown() override
     {
         // Tool output files never outlive their run.
         const QStringList left =
-            QDir(service->privateDirectory()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            QDir(service->privateDirectory()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
         EXPECT_TRUE(left.isEmpty() || left == QStringList{u"LyraboxStream"_s})
             << left.join(u' ').toStdString();
     }
-    QString url(const QString &path) const { return s_server->url(path); }
+    QString url(const QString &path) const { return server.url(path); }
     QString folder(const QString &name) const
     {
-        QDir().mkpath(m_temp.path() + u'/' + name);
-        return m_temp.path() + u'/' + name;
+        QDir().mkpath(temp.filePath(name));
+        return temp.filePath(name);
     }
-    // Streams (no folder) or downloads into `into`; returns the file or the error text.
-    QString fetch(const QString &address, bool audioOnly, const QString &into = {},
-                  std::vector<double> *fractions = nullptr)
+    // Streams (no folder) or downloads into `into`; the file made or the error text.
+    QString fetch(const QString &address, bool audioOnly, const QString &into = {})
     {
         std::optional<YouTubeResult<QUrl>> result;
         const auto done = [&](const YouTubeResult<QUrl> &r) { result = r; };
+        fractions.clear();
         if (into.isEmpty())
             service->streamToTempFile(address, audioOnly, done);
         else
             service->download(
                 address, QUrl::fromLocalFile(into), audioOnly,
-                [fractions](double f, const QString &) {
-                    if (fractions)
-                        fractions->push_back(f);
-                },
-                done);
+                [this](double f, const QString &) { fractions.push_back(f); }, done);
         waitUntil([&] { return result.has_value(); }, kToolTimeout);
         return !result        ? u"timed out"_s
                : result->ok() ? result->value().toLocalFile()
                               : result->error().description();
     }
 
-    static inline std::unique_ptr<QTemporaryDir> s_dir;
-    static inline std::unique_ptr<LoopbackMediaServer> s_server;
-    static inline QString s_setupError;
-    QTemporaryDir m_temp{TestSupport::scratchRoot() + u"/ytdlp-case-XXXXXX"_s};
+    QTemporaryDir temp{TestSupport::scratchRoot() + u"/ytdlp-XXXXXX"_s};
+    LoopbackMediaServer server{temp.filePath(u"www"_s)};
     std::unique_ptr<YouTubeService> service;
+    std::vector<double> fractions;
 };
 
 TEST_F(YtDlpEndToEnd, InformationComesFromTheVideoObjectOfThePage)
@@ -116,8 +99,7 @@ TEST_F(YtDlpEndToEnd, StreamsAndDownloadsOfVideoOrAudio)
 
     for (const bool audioOnly : {false, true}) {
         const QString into = folder(audioOnly ? u"audio"_s : u"video"_s);
-        std::vector<double> fractions;
-        const QFileInfo file(fetch(url(u"page.html"_s), audioOnly, into, &fractions));
+        const QFileInfo file(fetch(url(u"page.html"_s), audioOnly, into));
         EXPECT_EQ(file.absolutePath(), into);
         EXPECT_TRUE(file.completeBaseName().startsWith("Test Clip "_L1))
             << file.filePath().toStdString();
@@ -136,13 +118,13 @@ TEST_F(YtDlpEndToEnd, BadAddressesAndFoldersFailWithTheToolsText)
     EXPECT_TRUE(missing.startsWith("Download failed: ERROR: "_L1) && missing.contains("404"_L1))
         << missing.toStdString();
     // Pasted text that looks like an option stays an address: nothing is run.
-    const QString marker = m_temp.path() + u"/ran"_s;
+    const QString marker = temp.filePath(u"ran"_s);
     for (const QString &address :
          {u"--exec=touch "_s + marker, u"-o/tmp/x --exec touch "_s + marker})
         EXPECT_TRUE(fetch(address, false, into).startsWith("Download failed: "_L1))
             << address.toStdString();
     EXPECT_FALSE(QFileInfo::exists(marker));
-    const QString blocker = m_temp.path() + u"/plain-file"_s;
+    const QString blocker = temp.filePath(u"plain-file"_s);
     QFile(blocker).open(QIODevice::WriteOnly);
     EXPECT_TRUE(
         fetch(url(u"a.mp4"_s), false, blocker + u"/sub"_s).startsWith("Download failed: "_L1));
