@@ -21,15 +21,26 @@ const QString kLongTitle =
 class YtDlpEndToEnd : public testing::Test
 {
 protected:
+    // One server and clip for the suite: generating media is slow.
+    static void SetUpTestSuite()
+    {
+        s_www = std::make_unique<QTemporaryDir>(TestSupport::scratchRoot() + u"/www-XXXXXX"_s);
+        s_server = std::make_unique<LoopbackMediaServer>(s_www->path());
+        if (!s_server->start(&s_error) || !s_server->makeClip(u"a.mp4"_s, 2, &s_error))
+            return;
+        s_server->writeVideoPage(u"page.html"_s, u"a.mp4"_s, u"Test Clip / One"_s,
+                                 u"A described clip"_s, u"Loop Uploader"_s, u"PT1M5S"_s);
+        s_server->writeVideoPage(u"long.html"_s, u"a.mp4"_s, kLongTitle, u"d"_s, u"u"_s, u"PT2S"_s);
+    }
+    static void TearDownTestSuite()
+    {
+        s_server.reset();
+        s_www.reset();
+    }
     void SetUp() override
     {
         ASSERT_TRUE(QFileInfo(u"/usr/bin/yt-dlp"_s).isFile()) << "scripts/install-deps.sh has it";
-        QString error;
-        ASSERT_TRUE(server.start(&error) && server.makeClip(u"a.mp4"_s, 2, &error))
-            << error.toStdString();
-        server.writeVideoPage(u"page.html"_s, u"a.mp4"_s, u"Test Clip / One"_s,
-                              u"A described clip"_s, u"Loop Uploader"_s, u"PT1M5S"_s);
-        server.writeVideoPage(u"long.html"_s, u"a.mp4"_s, kLongTitle, u"d"_s, u"u"_s, u"PT2S"_s);
+        ASSERT_TRUE(s_error.isEmpty()) << s_error.toStdString();
         YouTubeToolPaths paths = YouTubeToolPaths::standard();
         paths.tempParent = temp.path();
         service = std::make_unique<YouTubeService>(paths);
@@ -42,7 +53,7 @@ protected:
         EXPECT_TRUE(left.isEmpty() || left == QStringList{u"LyraboxStream"_s})
             << left.join(u' ').toStdString();
     }
-    QString url(const QString &path) const { return server.url(path); }
+    QString url(const QString &path) const { return s_server->url(path); }
     QString folder(const QString &name) const
     {
         QDir().mkpath(temp.filePath(name));
@@ -67,7 +78,9 @@ protected:
     }
 
     QTemporaryDir temp{TestSupport::scratchRoot() + u"/ytdlp-XXXXXX"_s};
-    LoopbackMediaServer server{temp.filePath(u"www"_s)};
+    static inline std::unique_ptr<QTemporaryDir> s_www;
+    static inline std::unique_ptr<LoopbackMediaServer> s_server;
+    static inline QString s_error;
     std::unique_ptr<YouTubeService> service;
     std::vector<double> fractions;
 };
