@@ -59,10 +59,11 @@ protected:
                               : result->error().description();
     }
 
-    FakeYtDlp fake;
-    std::unique_ptr<YouTubeService> service = std::make_unique<YouTubeService>(fake.paths());
+    // Declared before the service, which may call back until it is gone.
     std::optional<YouTubeResult<QUrl>> result;
     int reports = 0;
+    FakeYtDlp fake;
+    std::unique_ptr<YouTubeService> service = std::make_unique<YouTubeService>(fake.paths());
 };
 
 TEST_F(YouTubeServiceTest, FixedSearchTakesTheFirstHitOfEachTableElseAsksTheLoginShell)
