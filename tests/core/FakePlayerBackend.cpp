@@ -1,55 +1,24 @@
 #include "FakePlayerBackend.h"
 
-PlayerBackend::ItemHandle FakePlayerBackend::replaceCurrentItem(const QUrl &url)
+namespace {
+
+// Calls the pending loads of `item` (all when 0) with `result`; the others stay pending.
+template <typename Loads, typename Result>
+void complete(Loads &loads, const Result &result, PlayerBackend::ItemHandle item)
 {
-    m_state.loadedUrls.append(url);
-    m_state.currentItem = ++m_lastItem;
-    return m_state.currentItem;
+    for (const auto &[loaded, done] : std::exchange(loads, {})) {
+        if (item == 0 || loaded == item)
+            done(result);
+        else
+            loads.append({loaded, done});
+    }
 }
 
-void FakePlayerBackend::setRate(float rate)
-{
-    m_state.rate = rate;
-    m_state.rates.append(rate);
-}
-
-PlayerBackend::ObserverToken
-FakePlayerBackend::addPeriodicTimeObserver(MediaTime, std::function<void(double)> callback)
-{
-    ++m_state.timeObserversAdded;
-    m_timeObservers.insert(++m_lastToken, std::move(callback));
-    return m_lastToken;
-}
-
-PlayerBackend::ObserverToken FakePlayerBackend::addEndObserver(ItemHandle item,
-                                                               std::function<void()> handler)
-{
-    m_endObservers.insert(++m_lastToken, {item, std::move(handler)});
-    return m_lastToken;
-}
-
-void FakePlayerBackend::loadTracks(ItemHandle item,
-                                   std::function<void(std::optional<QList<TrackType>>)> done)
-{
-    m_trackLoads.append({item, std::move(done)});
-}
-
-void FakePlayerBackend::loadDuration(ItemHandle item,
-                                     std::function<void(std::optional<double>)> done)
-{
-    m_durationLoads.append({item, std::move(done)});
-}
-
-std::unique_ptr<VideoSurface> FakePlayerBackend::makeVideoSurface()
-{
-    ++m_state.surfacesMade;
-    return std::make_unique<VideoSurface>();
-}
+} // namespace
 
 void FakePlayerBackend::reportTime(double seconds)
 {
-    const auto observers = m_timeObservers;
-    for (const auto &callback : observers)
+    for (const auto &callback : QMap(m_timeObservers)) // observers may change meanwhile
         callback(seconds);
 }
 
@@ -66,22 +35,10 @@ void FakePlayerBackend::finish(ItemHandle item)
 
 void FakePlayerBackend::completeTracks(std::optional<QList<TrackType>> tracks, ItemHandle item)
 {
-    const auto loads = std::exchange(m_trackLoads, {});
-    for (const auto &[loaded, done] : loads) {
-        if (item == 0 || loaded == item)
-            done(tracks);
-        else
-            m_trackLoads.append({loaded, done});
-    }
+    complete(m_trackLoads, tracks, item);
 }
 
 void FakePlayerBackend::completeDuration(std::optional<double> seconds, ItemHandle item)
 {
-    const auto loads = std::exchange(m_durationLoads, {});
-    for (const auto &[loaded, done] : loads) {
-        if (item == 0 || loaded == item)
-            done(seconds);
-        else
-            m_durationLoads.append({loaded, done});
-    }
+    complete(m_durationLoads, seconds, item);
 }

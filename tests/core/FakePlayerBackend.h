@@ -15,35 +15,54 @@ class FakePlayerBackend : public PlayerBackend
 public:
     struct State
     {
-        QList<QUrl> loadedUrls;       // every replaceCurrentItem, in order
+        QList<QUrl> loadedUrls; // every replaceCurrentItem, in order
         ItemHandle currentItem = 0;
         bool playing = false;
-        float rate = 1.0f;            // last rate set
-        QList<float> rates;           // every rate set, in order
+        QList<float> rates; // every rate set, in order
         float volume = 1.0f;
         QList<MediaTime> seeks;
         int surfacesMade = 0;
-        int timeObserversAdded = 0;
     };
 
     // Outlives the back end, which the engine owns.
     explicit FakePlayerBackend(State &state) : m_state(state) {}
 
-    ItemHandle replaceCurrentItem(const QUrl &url) override;
+    ItemHandle replaceCurrentItem(const QUrl &url) override
+    {
+        m_state.loadedUrls.append(url);
+        return m_state.currentItem = ++m_lastItem;
+    }
     void play() override { m_state.playing = true; }
     void pause() override { m_state.playing = false; }
-    void setRate(float rate) override;
+    void setRate(float rate) override { m_state.rates.append(rate); }
     void setVolume(float volume) override { m_state.volume = volume; }
     void seekExact(MediaTime time) override { m_state.seeks.append(time); }
-    ObserverToken addPeriodicTimeObserver(MediaTime interval,
-                                          std::function<void(double)> callback) override;
+    ObserverToken addPeriodicTimeObserver(MediaTime, std::function<void(double)> callback) override
+    {
+        m_timeObservers.insert(++m_lastToken, std::move(callback));
+        return m_lastToken;
+    }
     void removeTimeObserver(ObserverToken token) override { m_timeObservers.remove(token); }
-    ObserverToken addEndObserver(ItemHandle item, std::function<void()> handler) override;
+    ObserverToken addEndObserver(ItemHandle item, std::function<void()> handler) override
+    {
+        m_endObservers.insert(++m_lastToken, {item, std::move(handler)});
+        return m_lastToken;
+    }
     void removeEndObserver(ObserverToken token) override { m_endObservers.remove(token); }
     void loadTracks(ItemHandle item,
-                    std::function<void(std::optional<QList<TrackType>>)> done) override;
-    void loadDuration(ItemHandle item, std::function<void(std::optional<double>)> done) override;
-    std::unique_ptr<VideoSurface> makeVideoSurface() override;
+                    std::function<void(std::optional<QList<TrackType>>)> done) override
+    {
+        m_trackLoads.append({item, std::move(done)});
+    }
+    void loadDuration(ItemHandle item, std::function<void(std::optional<double>)> done) override
+    {
+        m_durationLoads.append({item, std::move(done)});
+    }
+    std::unique_ptr<VideoSurface> makeVideoSurface() override
+    {
+        ++m_state.surfacesMade;
+        return std::make_unique<VideoSurface>();
+    }
 
     // What the test drives.
     int timeObserverCount() const { return int(m_timeObservers.size()); }

@@ -7,31 +7,31 @@
 
 using namespace Qt::StringLiterals;
 
-void writeExecutable(const QString &path, const QByteArray &content)
+void writeFile(const QString &path, const QByteArray &content, bool executable)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) < 0)
         qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (executable)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+static QString contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 FakeYtDlp::FakeYtDlp() : m_dir(TestSupport::scratchRoot() + u"/fake-ytdlp-XXXXXX"_s)
 {
     QDir().mkpath(tempParent());
-    writeExecutable(toolPath(), R"SH(#!/bin/sh
+    writeFile(toolPath(), R"SH(#!/bin/sh
 here=$(dirname "$(dirname "$0")")
-: > "$here/args.txt"
-for a in "$@"; do printf '%s\n' "$a" >> "$here/args.txt"; done
+printf '%s\n' "$@" > "$here/args.txt"
 printf '%s' "$PATH" > "$here/path.txt"
-prev=""; address=""
-for a in "$@"; do
-  if [ "$prev" = "-o" ]; then out_dir=$(dirname "$a" | sed 's/%%/%/g'); fi
-  prev="$a"; address="$a"
-done
-. "$address"
+for a in "$@"; do [ "$prev" = "-o" ] && out_dir=$(dirname "$a" | sed 's/%%/%/g'); prev="$a"; done
+. "$prev"
 )SH");
 }
 
@@ -47,25 +47,13 @@ YouTubeToolPaths FakeYtDlp::paths() const
 QString FakeYtDlp::scenario(const QString &name, const QString &shellCode) const
 {
     const QString path = root() + u'/' + name + u".sh"_s;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(shellCode.toUtf8());
+    writeFile(path, shellCode.toUtf8(), false);
     return path;
-}
-
-static QString contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 QStringList FakeYtDlp::lastArguments() const
 {
-    QStringList lines = contentOf(root() + u"/args.txt"_s).split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return contentOf(root() + u"/args.txt"_s).split(u'\n', Qt::SkipEmptyParts);
 }
 
 QString FakeYtDlp::lastPath() const
@@ -76,13 +64,9 @@ QString FakeYtDlp::lastPath() const
 QStringList FakeYtDlp::strayTempFiles() const
 {
     QStringList stray;
-    const QFileInfoList privateDirs =
-        QDir(tempParent()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo &dir : privateDirs) {
-        const QStringList names =
-            QDir(dir.absoluteFilePath())
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        for (const QString &name : names) {
+    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    for (const QFileInfo &dir : QDir(tempParent()).entryInfoList(all)) {
+        for (const QString &name : QDir(dir.absoluteFilePath()).entryList(all)) {
             if (name != "LyraboxStream"_L1)
                 stray << name;
         }
@@ -92,6 +76,5 @@ QStringList FakeYtDlp::strayTempFiles() const
 
 void FakeYtDlp::open(const QString &gate) const
 {
-    QFile file(root() + u'/' + gate);
-    file.open(QIODevice::WriteOnly);
+    writeFile(root() + u'/' + gate, {}, false);
 }

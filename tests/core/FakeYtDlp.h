@@ -2,7 +2,6 @@
 
 #include "core/YouTubeToolPaths.h"
 
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -17,27 +16,21 @@ public:
     QString root() const { return m_dir.path(); }
     QString toolPath() const { return root() + QStringLiteral("/bin/yt-dlp"); }
     QString tempParent() const { return root() + QStringLiteral("/tmp"); }
-
     // Tool tables that find only this fake, with no ffmpeg and no usable login shell.
     YouTubeToolPaths paths() const;
-
     // Writes a scenario file and returns its path, to be passed as the address.
     QString scenario(const QString &name, const QString &shellCode) const;
-
     // The arguments and PATH of the last run of the fake.
     QStringList lastArguments() const;
     QString lastPath() const;
-
-    // Entries of the private directory other than the streaming folder: tool output
-    // files that were left behind.
+    // Tool output files left behind in the private directory (beside the streaming folder).
     QStringList strayTempFiles() const;
-
-    // Creates `name` in the fake's folder; scenarios wait for such gates.
+    // Creates `gate` in the fake's folder; scenarios wait for such gates.
     void open(const QString &gate) const;
 
 private:
     QTemporaryDir m_dir;
 };
 
-// Writes an executable file.
-void writeExecutable(const QString &path, const QByteArray &content);
+// Writes a file, executable when `executable`.
+void writeFile(const QString &path, const QByteArray &content, bool executable = true);

@@ -20,22 +20,16 @@ protected:
         return backend;
     }};
 
-    static MediaItem item(const QString &name, QList<Chapter> chapters = {})
+    static MediaItem item(const QString &title, QList<Chapter> chapters = {})
     {
-        return TestItems::makeItem(name, 0, QString(), std::move(chapters));
+        return TestItems::makeItem(title, 0, QString(), std::move(chapters));
     }
     static QList<MediaItem> items(int count) { return TestItems::makeItems(count); }
-
     QString currentTitle() const
     {
         return player.currentItem() ? player.currentItem()->title : QString();
     }
     QString queueText() const { return TestItems::titlesOf(player.queue()).join(QString()); }
-    QString lastLoadedName() const
-    {
-        return state.loadedUrls.isEmpty() ? QString()
-                                          : state.loadedUrls.last().fileName().chopped(4);
-    }
     void setRepeat(RepeatMode mode)
     {
         while (player.repeatMode() != mode)

@@ -8,15 +8,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
 constexpr double infinity = std::numeric_limits<double>::infinity();
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
-
-QList<Chapter> twoChapters()
-{
-    return {Chapter(u"One"_s, 0, 60, 0), Chapter(u"Two"_s, 60, 120, 1)};
-}
-
 } // namespace
 
 TEST_F(PlayerTest, TimesFollowTheCurrentItemOnlyAndSurviveUntilTheNewOnesArrive)
@@ -32,15 +25,32 @@ TEST_F(PlayerTest, TimesFollowTheCurrentItemOnlyAndSurviveUntilTheNewOnesArrive)
     EXPECT_EQ(player.currentTime(), 100);
     EXPECT_EQ(player.duration(), 300);
     fake->completeDuration(notANumber); // a live stream
-    EXPECT_EQ(player.duration(), 0);
     fake->reportTime(notANumber);
+    EXPECT_EQ(player.duration(), 0);
     EXPECT_EQ(player.currentTime(), 0);
-
-    player.playPrevious();
-    fake->completeDuration(infinity);
-    EXPECT_EQ(player.progress(), 0);
-    EXPECT_EQ(player.formattedRemainingTime(), u"-0:00"_s);
     EXPECT_EQ(fake->timeObserverCount(), 1) << "one time observer, whatever was loaded";
+}
+
+// The remaining time goes through the shared time text: hours only when there are any.
+TEST_F(PlayerTest, ProgressAndRemainingTimeDeriveFromTimeAndLength)
+{
+    const std::tuple<double, double, double, QString> cases[] = {
+        {10, 100, 0.1, u"-1:30"_s},
+        {70, 65, 70.0 / 65, u"-0:00"_s},
+        {5, 0, 0, u"-0:00"_s},
+        {5, infinity, 0, u"-0:00"_s},
+        {0, 36000, 0, u"-10:00:00"_s},
+        {0, 3600, 0, u"-1:00:00"_s},
+        {1.5, 3726.9, 1.5 / 3726.9, u"-1:02:05"_s}};
+    player.play(items(1), 0);
+    for (const auto &[time, duration, progress, remaining] : cases) {
+        SCOPED_TRACE(remaining.toStdString());
+        fake->completeDuration(duration);
+        fake->reportTime(time);
+        EXPECT_DOUBLE_EQ(player.progress(), progress);
+        EXPECT_EQ(player.formattedRemainingTime(), remaining);
+        player.play(items(1), 0);
+    }
 }
 
 TEST_F(PlayerTest, VideoTracksPublishASurfaceThatOutlivesLaterAudio)
@@ -55,199 +65,101 @@ TEST_F(PlayerTest, VideoTracksPublishASurfaceThatOutlivesLaterAudio)
     fake->completeTracks(QList<T>{T::Video}, first); // the replaced item: ignored
     EXPECT_EQ(state.surfacesMade, 0);
     fake->completeTracks(QList<T>{T::Video, T::Audio});
-    EXPECT_TRUE(player.hasVideo());
     VideoSurface *surface = player.playerLayer();
-    ASSERT_NE(surface, nullptr);
+    EXPECT_TRUE(player.hasVideo());
+    EXPECT_NE(surface, nullptr);
 
     player.playNext();
     fake->completeTracks(QList<T>{T::Audio});
     EXPECT_FALSE(player.hasVideo());
     EXPECT_EQ(player.playerLayer(), surface);
-    player.playPrevious();
-    fake->completeTracks(std::nullopt); // failed: nothing changes
-    EXPECT_FALSE(player.hasVideo());
 }
 
-TEST_F(PlayerTest, SeekIsExactAtSixHundredthsAndNotClamped)
+// Seeks are exact, in six-hundredths, and not clamped; skips stay within the item.
+TEST_F(PlayerTest, SeeksAndSkips)
 {
     player.seek(12); // no player yet: only the position
     EXPECT_EQ(player.currentTime(), 12);
-
     player.play(items(1), 0);
     player.seek(90.5);
     player.seek(-3);
     player.seek(notANumber); // not a time: ignored
     EXPECT_EQ(state.seeks, (QList<MediaTime>{{54300, 600}, {-1800, 600}}));
     EXPECT_EQ(player.currentTime(), -3);
+
+    const std::tuple<double, double, double, double> skips[] = {
+        // position, length (0: not loaded), amount (negative: backward), expected
+        {50, 60, 15, 60},       {10, 60, 15, 25}, {10, 0, 15, 0},
+        {10, infinity, 15, 25}, {10, 60, -15, 0}, {40, 60, -15, 25}};
+    for (const auto &[position, duration, amount, expected] : skips) {
+        SCOPED_TRACE(testing::Message() << position << " + " << amount);
+        player.play(items(1), 0);
+        fake->completeDuration(duration);
+        fake->reportTime(position);
+        amount > 0 ? player.skipForward(amount) : player.skipBackward(-amount);
+        EXPECT_DOUBLE_EQ(player.currentTime(), expected);
+        EXPECT_EQ(state.seeks.last(), MediaTime::fromSeconds(expected));
+    }
 }
 
-struct SkipCase
-{
-    double position;
-    double duration;
-    double amount; // negative: backward
-    double expected;
-};
-
-class Skip : public PlayerTest, public ::testing::WithParamInterface<SkipCase>
-{
-};
-
-TEST_P(Skip, StaysWithinTheItem)
-{
-    const SkipCase c = GetParam();
-    player.play(items(1), 0);
-    fake->completeDuration(c.duration);
-    fake->reportTime(c.position);
-    if (c.amount > 0)
-        player.skipForward(c.amount);
-    else
-        player.skipBackward(-c.amount);
-    EXPECT_DOUBLE_EQ(player.currentTime(), c.expected);
-    ASSERT_EQ(state.seeks.size(), 1);
-    EXPECT_EQ(state.seeks[0], MediaTime::fromSeconds(c.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Amounts, Skip,
-                         ::testing::Values(SkipCase{50, 60, 15, 60}, SkipCase{10, 60, 15, 25},
-                                           SkipCase{10, 0, 15, 0}, // length not loaded
-                                           SkipCase{10, infinity, 15, 25},
-                                           SkipCase{10, 60, -15, 0},
-                                           SkipCase{40, 60, -15, 25}));
-
-TEST_F(PlayerTest, VolumeStepsStayInRangeAndMuteKeepsTheLevelAcrossItems)
+// Volume steps stay within 0..1 and mute keeps the level; speed applies at once while
+// playing, at the next start while paused, and to every later item.
+TEST_F(PlayerTest, VolumeAndSpeedStayValidAndCarryOverToTheNextItem)
 {
     player.adjustVolume(0.1f); // no player yet
     player.play(items(2), 0);
     EXPECT_FLOAT_EQ(state.volume, 0.9f);
-    player.adjustVolume(0.05f);
-    player.adjustVolume(0.1f);
+    player.adjustVolume(0.15f);
     EXPECT_EQ(player.volume(), 1.0f);
-
     player.toggleMute();
     player.adjustVolume(-0.1f);
+    player.setPlaybackRate(2.0f);
+    player.pause();
+    const qsizetype ratesSet = state.rates.size();
+    player.setPlaybackRate(1.5f);
+    for (float bad : {0.0f, -1.0f, float(notANumber), float(infinity)})
+        player.setPlaybackRate(bad);
+    EXPECT_EQ(state.rates.size(), ratesSet);
+    EXPECT_EQ(state.rates.last(), 2.0f);
     player.playNext();
+    EXPECT_EQ(state.rates.last(), 1.5f);
     EXPECT_EQ(state.volume, 0.0f) << "muted stays silent, also for the next item";
     player.toggleMute();
     EXPECT_FLOAT_EQ(state.volume, 0.9f);
-
     for (int i = 0; i < 12; ++i)
         player.adjustVolume(-0.1f);
     player.adjustVolume(notANumber);
     EXPECT_EQ(player.volume(), 0.0f);
 }
 
-TEST_F(PlayerTest, SpeedAppliesAtOnceWhilePlayingAndAtTheNextStartWhilePaused)
-{
-    player.play(items(2), 0);
-    player.setPlaybackRate(2.0f);
-    EXPECT_EQ(state.rate, 2.0f);
-
-    player.pause();
-    const qsizetype ratesSet = state.rates.size();
-    player.setPlaybackRate(1.5f);
-    EXPECT_EQ(state.rates.size(), ratesSet);
-    EXPECT_FALSE(state.playing);
-    player.resume();
-    EXPECT_EQ(state.rate, 1.5f);
-
-    player.playNext(); // every load plays at the chosen speed
-    EXPECT_EQ(state.rates.value(state.rates.size() - 1), 1.5f);
-    for (float bad : {0.0f, -1.0f, float(notANumber), float(infinity)})
-        player.setPlaybackRate(bad);
-    EXPECT_EQ(player.playbackRate(), 1.5f);
-}
-
-struct ProgressCase
-{
-    double time;
-    double duration;
-    double progress;
-    QString remaining;
-};
-
-class Progress : public PlayerTest, public ::testing::WithParamInterface<ProgressCase>
-{
-};
-
-TEST_P(Progress, DerivesFromTimeAndLength)
-{
-    player.play(items(1), 0);
-    fake->completeDuration(GetParam().duration);
-    fake->reportTime(GetParam().time);
-    EXPECT_DOUBLE_EQ(player.progress(), GetParam().progress);
-    EXPECT_EQ(player.formattedRemainingTime(), GetParam().remaining);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, Progress,
-                         ::testing::Values(ProgressCase{10, 100, 0.1, u"-1:30"_s},
-                                           ProgressCase{70, 65, 70.0 / 65, u"-0:00"_s},
-                                           ProgressCase{5, 0, 0, u"-0:00"_s},
-                                           ProgressCase{0, 36000, 0, u"-10:00:00"_s},
-                                           ProgressCase{1.5, 3726.9, 1.5 / 3726.9,
-                                                        u"-1:02:05"_s}));
-
 // Chapters ---------------------------------------------------------------------------
 
-TEST_F(PlayerTest, ALoadPublishesTheItemsChaptersAndTheFirstOne)
+// Start inclusive, end exclusive; in a gap or past the end the last chapter is kept; of
+// overlapping chapters the first match wins.
+TEST_F(PlayerTest, CurrentChapterFollowsThePosition)
 {
-    player.play(QList<MediaItem>{item(u"Book"_s, twoChapters()), item(u"Song"_s)}, 0);
-    EXPECT_EQ(player.chapters().size(), 2);
-    ASSERT_TRUE(player.currentChapter());
-    EXPECT_EQ(player.currentChapter()->title, u"One"_s);
-
+    const QList<Chapter> chapters = {Chapter(u"One"_s, 0, 60, 0), Chapter(u"Two"_s, 60, 120, 1),
+                                     Chapter(u"Three"_s, 130, 200, 2),
+                                     Chapter(u"Overlap"_s, 150, 220, 3)};
+    player.play(QList<MediaItem>{item(u"Book"_s, chapters), item(u"Song"_s)}, 0);
+    EXPECT_EQ(player.chapters().size(), 4);
+    EXPECT_EQ(player.currentChapter()->title, u"One"_s) << "the first one on load";
+    for (const auto &[time, expected] : {std::pair{60.0, u"Two"_s},
+                                         {59.99, u"One"_s},
+                                         {0.0, u"One"_s},
+                                         {125.0, u"Two"_s},
+                                         {500.0, u"Two"_s},
+                                         {160.0, u"Three"_s},
+                                         {210.0, u"Overlap"_s},
+                                         {120.0, u"Two"_s}}) {
+        fake->reportTime(70); // in "Two"
+        fake->reportTime(time);
+        ASSERT_TRUE(player.currentChapter()) << time;
+        EXPECT_EQ(player.currentChapter()->title, expected) << time;
+    }
     player.playNext();
     EXPECT_TRUE(player.chapters().isEmpty());
     EXPECT_FALSE(player.currentChapter());
-}
-
-struct TrackingCase
-{
-    double time;
-    QString expected; // the chapter current after the callback
-};
-
-class ChapterTracking : public PlayerTest, public ::testing::WithParamInterface<TrackingCase>
-{
-};
-
-TEST_P(ChapterTracking, FindsTheChapterWithStartInclusiveEndExclusive)
-{
-    // A gap from 120 to 130 and an overlap of the last two chapters.
-    QList<Chapter> chapters = twoChapters();
-    chapters.append(Chapter(u"Three"_s, 130, 200, 2));
-    chapters.append(Chapter(u"Overlap"_s, 150, 220, 3));
-    player.play(QList<MediaItem>{item(u"Book"_s, chapters)}, 0);
-    fake->reportTime(70); // in "Two"
-    fake->reportTime(GetParam().time);
-    ASSERT_TRUE(player.currentChapter());
-    EXPECT_EQ(player.currentChapter()->title, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, ChapterTracking,
-                         ::testing::Values(TrackingCase{60.0, u"Two"_s},
-                                           TrackingCase{59.99, u"One"_s},
-                                           TrackingCase{0, u"One"_s},
-                                           TrackingCase{125, u"Two"_s},   // gap: kept
-                                           TrackingCase{500, u"Two"_s},   // past the end
-                                           TrackingCase{160, u"Three"_s}, // first match
-                                           TrackingCase{210, u"Overlap"_s}));
-
-TEST_F(PlayerTest, ChapterObserversHearOnlyChangesAmongThousands)
-{
-    QList<Chapter> chapters;
-    for (int i = 0; i < 2000; ++i)
-        chapters.append(Chapter(u"Chapter %1"_s.arg(i + 1), i * 18.0, (i + 1) * 18.0, i));
-    player.play(QList<MediaItem>{item(u"Long"_s, chapters)}, 0);
-    QSignalSpy changes(&player, &MediaPlayerManager::currentChapterChanged);
-    for (double t = 0; t < 18; t += 0.25)
-        fake->reportTime(t);
-    EXPECT_EQ(changes.count(), 0);
-    fake->reportTime(35999.9);
-    EXPECT_EQ(player.currentChapter()->index, 1999);
-    fake->reportTime(18.0 * 1000);
-    EXPECT_EQ(player.currentChapter()->index, 1000);
-    EXPECT_EQ(changes.count(), 2);
 }
 
 TEST_F(PlayerTest, SeekToAChapterOfTheLoadedItemSetsPositionAndChapterAtOnce)
@@ -259,34 +171,12 @@ TEST_F(PlayerTest, SeekToAChapterOfTheLoadedItemSetsPositionAndChapterAtOnce)
                 0);
     player.pause();
     player.seekToChapter(second.id.toString(QUuid::WithoutBraces));
-    EXPECT_EQ(player.currentTime(), 90);
-    EXPECT_EQ(player.currentChapter(), second);
-    ASSERT_FALSE(state.seeks.isEmpty());
-    EXPECT_EQ(state.seeks.last(), (MediaTime{54000, 600}));
-    EXPECT_FALSE(state.playing);
-
     // A chapter of another item, an unknown id or no id at all: nothing moves.
-    const qsizetype seeks = state.seeks.size();
     player.seekToChapter(elsewhere.id.toString());
     player.seekToChapter(QUuid::createUuid().toString());
     player.seekToChapter(u"not an id"_s);
-    EXPECT_EQ(state.seeks.size(), seeks);
     EXPECT_EQ(player.currentTime(), 90);
-}
-
-TEST_F(PlayerTest, PublishedPropertiesNotifyTheirObserversOnce)
-{
-    QSignalSpy playing(&player, &MediaPlayerManager::isPlayingChanged);
-    QSignalSpy item(&player, &MediaPlayerManager::currentItemChanged);
-    QSignalSpy index(&player, &MediaPlayerManager::currentIndexChanged);
-    QSignalSpy queue(&player, &MediaPlayerManager::queueChanged);
-    QSignalSpy time(&player, &MediaPlayerManager::currentTimeChanged);
-    QSignalSpy progress(&player, &MediaPlayerManager::progressChanged);
-    player.play(items(2), 1);
-    fake->reportTime(3);
-    player.pause();
-    EXPECT_EQ(playing.count(), 2);
-    for (QSignalSpy *spy : {&item, &index, &queue, &time, &progress})
-        EXPECT_EQ(spy->count(), 1) << spy->signal().constData();
-    EXPECT_EQ(player.property("currentItem").value<MediaItem>().title, u"B"_s);
+    EXPECT_EQ(player.currentChapter(), second);
+    EXPECT_EQ(state.seeks, (QList<MediaTime>{{54000, 600}}));
+    EXPECT_FALSE(state.playing);
 }
