@@ -51,7 +51,7 @@ Item {
                 { tag: "Library", view: "libraryView", count: "0 items", empty: "Your Library is Empty", buttons: 2 },
                 { tag: "Audiobooks", view: "audiobookView", count: "0 audiobooks", empty: "No Audiobooks", buttons: 1 },
                 { tag: "Videos", view: "videoLibraryView", count: "0 videos", empty: "No Videos", buttons: 0 },
-                { tag: "Playlists", view: "playlistsView", count: "0 playlists", empty: "No Playlists", buttons: 0 },
+                { tag: "Playlists", view: "playlistsView", count: "0 playlists", empty: "No Playlists", buttons: 1 },
                 { tag: "YouTube", view: "youtubeView", ytDlp: true, count: "Stream or download from YouTube",
                   empty: "Paste a YouTube URL to get started", buttons: 0 },
                 { tag: "YouTube without yt-dlp", view: "youtubeView", ytDlp: false,
