@@ -171,6 +171,10 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
 
     // The menu shortcuts reach the player; a text field with the focus takes the space.
     QTest::keyClick(window, Qt::Key_Space);
+    {
+        QQuickItem *f = window->activeFocusItem();
+        qWarning() << "FOCUS" << f << (f ? f->parentItem() : nullptr) << (f && f->parentItem() ? f->parentItem()->parentItem() : nullptr);
+    }
     EXPECT_FALSE(player.isPlaying());
     QTest::keyClick(window, Qt::Key_Space);
     EXPECT_TRUE(player.isPlaying());
