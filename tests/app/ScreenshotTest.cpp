@@ -61,12 +61,17 @@ protected:
     }
 
     QQuickItem *item(const QString &name) { return app->window()->findChild<QQuickItem *>(name); }
-    // The texts of the item `name` and of the items within it, end to end.
+    // The texts of the item `name` and of the visible items within it (list rows
+    // included), end to end.
     QString textOf(const QString &name)
     {
-        QString text = item(name) ? QString() : u"(no item) "_s + name;
-        for (QObject *part : item(name) ? item(name)->findChildren<QObject *>() << item(name) : QObjectList())
-            text += part->property("text").toString();
+        return item(name) ? textsUnder(item(name)) : u"(no item) "_s + name;
+    }
+    static QString textsUnder(QQuickItem *part)
+    {
+        QString text = part->property("text").toString();
+        for (QQuickItem *child : part->childItems())
+            text += child->isVisible() ? textsUnder(child) : QString();
         return text;
     }
     QImage save(const QImage &image, const QString &name)
@@ -157,6 +162,28 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     const QRect detail = pixelsOf(libraryShot, item(u"detail"_s));
     const QColor background = libraryShot.pixelColor(detail.right() - 20, detail.bottom() - 20);
     EXPECT_LE(distance(background, colors.window), 6) << qPrintable(background.name());
+
+    // The library and the playlists (grid and detail), at the smallest window and at a
+    // large one, with right-to-left and left-to-right names.
+    library.createPlaylist(u"رحلات المساء"_s, items, false);
+    library.createPlaylist(u"Road Trip"_s, {}, true);
+    QQuickItem *content = item(u"content"_s);
+    const QString eveningId = library.playlists().first().id.toString(QUuid::WithoutBraces);
+    for (const QSize size : {window->minimumSize(), QSize(1400, 900)}) {
+        window->resize(size);
+        const QString suffix = u"-%1x%2"_s.arg(size.width()).arg(size.height());
+        content->setProperty("selectedTab", int(SidebarTab::Library));
+        shoot(u"library"_s + suffix);
+        EXPECT_TRUE(textOf(u"libraryList"_s).contains(kBookTitle));
+        content->setProperty("selectedTab", int(SidebarTab::Playlists));
+        shoot(u"playlists"_s + suffix);
+        EXPECT_TRUE(textOf(u"playlistGrid"_s).contains(u"Road Trip"_s));
+        QMetaObject::invokeMethod(item(u"playlistsView"_s), "openPlaylist", Q_ARG(QString, eveningId));
+        shoot(u"playlist-detail"_s + suffix);
+        EXPECT_TRUE(textOf(u"playlistDetail"_s).contains(u"رحلات المساء"_s));
+        EXPECT_TRUE(textOf(u"playlistItemList"_s).contains(u"Harbour at Dusk"_s));
+    }
+    window->resize(1180, 760);
 
     // Now playing with its chapters.
     item(u"content"_s)->setProperty("selectedTab", int(SidebarTab::NowPlaying));

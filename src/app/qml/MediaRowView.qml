@@ -23,6 +23,12 @@ Rectangle {
 
     readonly property color videoBlue: Theme.isDark ? "#409cff" : "#007aff"
 
+    // A text for a styled line: markup characters shown as themselves, on one line.
+    function escaped(text: string): string {
+        return text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
+                   .replace(/[\r\n\u2028\u2029]+/g, " ")
+    }
+
     implicitHeight: 44
     radius: 6
     color: row.isCurrent ? Theme.faded(Theme.accent, 0.08) : "transparent"
@@ -110,35 +116,24 @@ Rectangle {
                 font.weight: row.isCurrent ? Font.Bold : Font.Medium
                 color: row.isCurrent ? Theme.accent : Theme.primary
             }
-            RowLayout {
+            // Artist — album as one line: one text to lay out and draw, aligned by the
+            // direction of what it says. The separator is drawn at half strength.
+            Text {
                 objectName: "rowDetail"
                 Layout.fillWidth: true
                 visible: row.artist.length > 0 || row.album.length > 0
-                spacing: 4
-                RTLText {
-                    Layout.maximumWidth: implicitWidth
-                    Layout.fillWidth: true
-                    visible: row.artist.length > 0
-                    text: row.artist.replace(/[\r\n\u2028\u2029]+/g, " ")
-                    lineLimit: 1
-                    font.pixelSize: Theme.fontSmall
-                    color: Theme.secondary
-                }
-                Text {
-                    visible: row.artist.length > 0 && row.album.length > 0
-                    text: "—"
-                    opacity: 0.5
-                    font.pixelSize: Theme.fontSmall
-                    color: Theme.secondary
-                }
-                RTLText {
-                    Layout.fillWidth: true
-                    visible: row.album.length > 0
-                    text: row.album.replace(/[\r\n\u2028\u2029]+/g, " ")
-                    lineLimit: 1
-                    font.pixelSize: Theme.fontSmall
-                    color: Theme.secondary
-                }
+                readonly property string line: row.artist + row.album
+                text: row.escaped(row.artist)
+                      + (row.artist.length > 0 && row.album.length > 0
+                         ? " <font color=\"" + Theme.faded(Theme.secondary, 0.5) + "\">—</font> " : "")
+                      + row.escaped(row.album)
+                textFormat: Text.StyledText
+                horizontalAlignment: ViewText.isRTL(line) ? Text.AlignRight : Text.AlignLeft
+                LayoutMirroring.enabled: false
+                elide: Text.ElideRight
+                maximumLineCount: 1
+                font.pixelSize: Theme.fontSmall
+                color: Theme.secondary
             }
         }
 
