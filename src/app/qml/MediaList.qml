@@ -81,13 +81,13 @@ ListView {
         height: 46
         opacity: list.dragFrom === entry.index ? 0.5 : 1
 
-        // Opaque tints of the window colour: a software renderer blends every pixel of
-        // a translucent row, which costs a scrolling list more than all its texts.
+        // Opaque tints of the window colour with square corners: a software renderer
+        // blends every pixel of a translucent or antialiased row, which costs a
+        // scrolling list more than all its texts.
         Rectangle {
             anchors.fill: parent
             anchors.leftMargin: 10
             anchors.rightMargin: 10
-            radius: 6
             visible: entry.selected || entry.index % 2 === 1
             color: entry.selected ? list.selectedColor : list.alternateColor
         }
