@@ -240,11 +240,15 @@ TEST_F(YouTubeServiceTest, StreamReplacesThePreviousStreamInItsPrivateDirectory)
     EXPECT_EQ(permissionsOf(usual), 0700u);
 }
 
-TEST_F(YouTubeServiceTest, StreamActionShowsWhyNothingPlays)
+// The stream action hands over its item only once the file is complete, else shows why
+// nothing plays.
+TEST_F(YouTubeServiceTest, StreamActionPlaysTheFinishedFileOrShowsWhyNot)
 {
-    int played = 0;
-    QObject::connect(service.get(), &YouTubeService::streamedItemReady, [&] { ++played; });
-    const QString address = fake.scenario(u"video"_s, u"echo '{\"title\": \"T\"}'"_s);
+    QList<MediaItem> played;
+    QObject::connect(service.get(), &YouTubeService::streamedItemReady,
+                     [&](const MediaItem &item) { played << item; });
+    const QString address = fake.scenario(
+        u"video"_s, u"echo '{\"title\": \"T\", \"uploader\": \"Someone\", \"duration\": 12}'"_s);
     service->fetchVideoInfo(address);
     ASSERT_TRUE(waitUntil([&] { return service->videoInfo().has_value(); }));
     // The tool succeeds but writes nothing; then it fails.
@@ -258,8 +262,21 @@ TEST_F(YouTubeServiceTest, StreamActionShowsWhyNothingPlays)
         EXPECT_EQ(service->errorMessageText(), message);
         EXPECT_FALSE(service->isStreaming());
     }
-    EXPECT_EQ(played, 0);
     EXPECT_EQ(fake.strayTempFiles(), QStringList());
+
+    fake.scenario(u"video"_s,
+                  u": > \"$out_dir/Clip.mp4\"; while [ ! -e \"$here/go\" ]; do sleep 0.02; done"_s);
+    service->streamCurrentVideo(false);
+    waitUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_TRUE(played.isEmpty() && service->isStreaming());
+    fake.open(u"go"_s);
+    ASSERT_TRUE(waitUntil([&] { return !played.isEmpty(); }));
+    EXPECT_FALSE(service->isStreaming());
+    const MediaItem &item = played.first();
+    EXPECT_EQ(item.url, QUrl::fromLocalFile(service->streamingDirectory() + u"/Clip.mp4"_s));
+    EXPECT_EQ(QStringList({item.title, item.artist, item.youtubeURL.value_or(QString())}),
+              QStringList({u"T"_s, u"Someone"_s, address}));
+    EXPECT_TRUE(item.isVideo && item.duration == 12);
 }
 
 // A download ends with the file it produced (after a conversion or a merge, the newest
@@ -362,17 +379,10 @@ TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
         EXPECT_FALSE(YouTubeVideoInfo::fromJson(bad, {}).ok()) << bad;
 }
 
-TEST(YouTubeService, StreamedItemsAndTheToolsEnvironment)
+TEST(YouTubeService, UntitledStreamsTakeTheFileNameAndTheToolSearchesOurPathFirst)
 {
-    YouTubeVideoInfo info;
-    info.url = u"https://youtu.be/abc"_s;
-    info.duration = 65;
     const QUrl file = QUrl::fromLocalFile(u"/p/LyraboxStream/Clip.v2.m4a"_s);
-    const MediaItem audio = YouTubeService::makeStreamedItem(file, info, true);
-    EXPECT_EQ(audio.title, u"Clip.v2"_s) << "untitled: the file's name";
-    EXPECT_TRUE(audio.url == file && audio.duration == 65 && !audio.isVideo);
-    EXPECT_EQ(audio.youtubeURL, info.url);
-
+    EXPECT_EQ(YouTubeService::makeStreamedItem(file, {}, true).title, u"Clip.v2"_s);
     QProcessEnvironment inherited;
     inherited.insert(u"PATH"_s, u"/a:/b"_s);
     EXPECT_EQ(YouTubeService::runnerEnvironment(inherited).value(u"PATH"_s),

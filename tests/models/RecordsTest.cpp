@@ -33,15 +33,21 @@ TEST(TimeText, ShortFormBelowAnHourLongFormFromItAndZeroForNoTime)
     EXPECT_EQ(Chapter(u"b"_s, 3600, 7325, 1).formattedLength(), u"1:02:05"_s);
 }
 
-TEST(MediaItem, IdentityIsTheIdAlone)
+// An item is its id alone; a chapter counts every field and orders by start, then index.
+TEST(Records, IdentityAndOrder)
 {
-    const MediaItem a = TestItems::makeItem(u"a"_s);
-    MediaItem b = a;
-    b.title = u"Changed"_s;
-    EXPECT_EQ(a, b);
-    EXPECT_EQ(qHash(a), qHash(b));
-    const MediaItem c = TestItems::makeItem(u"a"_s);
-    EXPECT_EQ(QSet<MediaItem>({a, b, c}).size(), 2);
+    const MediaItem item = TestItems::makeItem(u"a"_s);
+    MediaItem changed = item;
+    changed.title = u"Changed"_s;
+    EXPECT_TRUE(item == changed && qHash(item) == qHash(changed));
+    EXPECT_EQ(QSet<MediaItem>({item, changed, TestItems::makeItem(u"a"_s)}).size(), 2);
+
+    const Chapter a(u"One"_s, 10, 60, 5);
+    Chapter zero(u"Zero"_s, 0, 60, 0), minusZero = zero;
+    minusZero.startTime = -0.0;
+    EXPECT_TRUE(zero == minusZero && qHash(zero) == qHash(minusZero));
+    EXPECT_NE(a, Chapter(u"One"_s, 10, 60, 5)) << "same content, new id";
+    EXPECT_TRUE(a < Chapter(u"y"_s, 20, 30, 0) && Chapter(u"z"_s, 10, 15, 2) < a && !(a < a));
 }
 
 TEST(MediaItem, KindAndTitleFromFileName)
@@ -52,16 +58,6 @@ TEST(MediaItem, KindAndTitleFromFileName)
     EXPECT_EQ(MediaItem::titleFromURL(QUrl::fromLocalFile(u"/b/Book.Part.2.m4b"_s)),
               u"Book.Part.2"_s);
     EXPECT_EQ(MediaItem::titleFromURL(QUrl::fromLocalFile(u"/b/noext"_s)), u"noext"_s);
-}
-
-TEST(Chapter, EqualityCountsEveryFieldAndOrderIsStartThenIndex)
-{
-    const Chapter a(u"One"_s, 10, 60, 5);
-    Chapter zero(u"Zero"_s, 0, 60, 0), minusZero = zero;
-    minusZero.startTime = -0.0;
-    EXPECT_TRUE(zero == minusZero && qHash(zero) == qHash(minusZero));
-    EXPECT_NE(a, Chapter(u"One"_s, 10, 60, 5)) << "same content, new id";
-    EXPECT_TRUE(a < Chapter(u"y"_s, 20, 30, 0) && Chapter(u"z"_s, 10, 15, 2) < a && !(a < a));
 }
 
 TEST(Playlist, TotalDurationInWholeMinutes)
