@@ -62,11 +62,9 @@ TEST(MediaItem, KindAndTitleFromFileName)
 
 TEST(Playlist, TotalDurationInWholeMinutes)
 {
-    const std::pair<QList<double>, QString> totals[] = {{{}, u"0m"_s},
-                                                        {{59.9}, u"0m"_s},
-                                                        {{1800, 1925}, u"1h 2m"_s},
-                                                        {{12 * 3600 + 30}, u"12h 0m"_s},
-                                                        {{600, infinity}, u"0m"_s}};
+    const std::pair<QList<double>, QString> totals[] = {
+        {{}, u"0m"_s}, {{59.9}, u"0m"_s}, {{1800, 1925}, u"1h 2m"_s},
+        {{12 * 3600 + 30}, u"12h 0m"_s}, {{600, infinity}, u"0m"_s}};
     for (const auto &[lengths, text] : totals) {
         Playlist p;
         for (double length : lengths) {

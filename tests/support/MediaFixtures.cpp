@@ -31,8 +31,7 @@ bool fail(const QString &why)
 
 QString ffmpegPath()
 {
-    static const QString path = QStandardPaths::findExecutable(u"ffmpeg"_s);
-    return path;
+    return QStandardPaths::findExecutable(u"ffmpeg"_s);
 }
 
 // ffmpeg reads "name:rest" as a protocol name; "file:" keeps any local path a path.
