@@ -134,14 +134,9 @@ TEST_F(PlayerTest, CurrentChapterFollowsThePosition)
                                      Chapter(u"Overlap"_s, 150, 220, 3)};
     player.play(QList<MediaItem>{item(u"Book"_s, chapters), item(u"Song"_s)}, 0);
     EXPECT_EQ(player.currentChapter()->title, u"One"_s) << "the first one on load";
-    for (const auto &[time, expected] : {std::pair{60.0, u"Two"_s},
-                                         {59.99, u"One"_s},
-                                         {0.0, u"One"_s},
-                                         {125.0, u"Two"_s},
-                                         {500.0, u"Two"_s},
-                                         {160.0, u"Three"_s},
-                                         {210.0, u"Overlap"_s},
-                                         {120.0, u"Two"_s}}) {
+    for (const auto &[time, expected] :
+         {std::pair{60.0, u"Two"_s}, {59.99, u"One"_s}, {0.0, u"One"_s}, {125.0, u"Two"_s},
+          {500.0, u"Two"_s}, {160.0, u"Three"_s}, {210.0, u"Overlap"_s}, {120.0, u"Two"_s}}) {
         fake->reportTime(70); // in "Two"
         fake->reportTime(time);
         ASSERT_TRUE(player.currentChapter()) << time;
