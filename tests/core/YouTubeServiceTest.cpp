@@ -11,7 +11,6 @@
 #include <QUuid>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using TestSupport::waitUntil;

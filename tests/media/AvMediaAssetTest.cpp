@@ -7,9 +7,7 @@
 #include "core/MediaItemFactory.h"
 #include "util/ChapterExtractor.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>

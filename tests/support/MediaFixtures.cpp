@@ -199,10 +199,8 @@ QStringList writeMp3Corpus(const QString &directory, int count, const QString &p
         paths.append(QDir(directory).filePath(u"%1%2.mp3"_s.arg(prefix).arg(
             i, std::max(5, int(QString::number(count).size())), 10, QLatin1Char('0'))));
         QFile::remove(paths.last());
-        if (!QFile::copy(source, paths.last())) {
-            fail(u"cannot copy to "_s + paths.last());
-            return {};
-        }
+        if (!QFile::copy(source, paths.last()))
+            return fail(u"cannot copy to "_s + paths.last()), QStringList();
     }
     return paths;
 }
