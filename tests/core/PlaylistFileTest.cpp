@@ -45,8 +45,9 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static void waitIdle(const LibraryManager &manager)
+    static void import(LibraryManager &manager, const QList<QUrl> &urls, bool drop = false)
     {
+        drop ? void(manager.handleDrop(urls)) : manager.addFiles(urls);
         ASSERT_TRUE(TestSupport::waitUntil([&] { return manager.runningImports() == 0; }));
     }
     static const Playlist *named(const LibraryManager &manager, const QString &name)
@@ -68,15 +69,13 @@ TEST_F(PlaylistFileTest, ExportThenImportGivesBackTheSamePlaylistInItsOrder)
 {
     const QList<QUrl> files{touch(u"أغنية ١.mp3"_s), touch(u"שיר, שני.ogg"_s),
                             touch(u"in a folder/with spaces, and commas.flac"_s)};
-    library.addFiles(files);
-    waitIdle(library);
+    import(library, files);
     library.createPlaylist(u"Mix"_s, false);
     const QString id = library.playlists().first().id.toString();
-    for (const QUrl &url : {files[2], files[0], files[1], files[0]}) {
+    for (const QUrl &url : {files[2], files[0], files[1], files[0]})
         for (const MediaItem &item : library.allItems())
             if (item.url == url)
                 library.addItemToPlaylist(id, item.id.toString());
-    }
     const QList<MediaItem> exported = library.playlistItems(id);
     ASSERT_EQ(exported.size(), 4);
 
@@ -86,10 +85,8 @@ TEST_F(PlaylistFileTest, ExportThenImportGivesBackTheSamePlaylistInItsOrder)
     // Into an empty library, then dropped on the library the files came from: there
     // the playlist holds the existing records and the library gains nothing.
     LibraryManager fresh{inspect};
-    fresh.addFiles({QUrl::fromLocalFile(path)});
-    waitIdle(fresh);
-    library.handleDrop({QUrl::fromLocalFile(path)});
-    waitIdle(library);
+    import(fresh, {QUrl::fromLocalFile(path)});
+    import(library, {QUrl::fromLocalFile(path)}, true);
     ASSERT_TRUE(named(fresh, u"ميكس, mix"_s));
     EXPECT_EQ(titlesOf(named(fresh, u"ميكس, mix"_s)->items), titlesOf(exported));
     EXPECT_EQ(fresh.allItems().size(), 3);
@@ -131,9 +128,7 @@ TEST_F(PlaylistFileTest, AnOldHandWrittenListImportsWhatItCanAndReportsOncePerFi
     const QString goneList = write(u"gone.m3u8"_s, "/nowhere/a.mp3\n");
     const QUrl media = touch(u"loose.opus"_s);
 
-    ASSERT_TRUE(
-        library.handleDrop({QUrl::fromLocalFile(oldList), QUrl::fromLocalFile(goneList), media}));
-    waitIdle(library);
+    import(library, {QUrl::fromLocalFile(oldList), QUrl::fromLocalFile(goneList), media}, true);
 
     ASSERT_TRUE(named(library, u"old list"_s));
     EXPECT_EQ(titlesOf(named(library, u"old list"_s)->items),
@@ -154,8 +149,7 @@ TEST_F(PlaylistFileTest, AnOldHandWrittenListImportsWhatItCanAndReportsOncePerFi
 
 TEST_F(PlaylistFileTest, FailuresAreReportedAndLeaveNoFileBehind)
 {
-    library.addFiles({touch(u"a.mp3"_s)});
-    waitIdle(library);
+    import(library, {touch(u"a.mp3"_s)});
     library.createPlaylist(u"List"_s, false);
     const QString id = library.playlists().first().id.toString();
     write(u"plain.txt"_s, "keep");
@@ -181,8 +175,7 @@ TEST_F(PlaylistFileTest, FailuresAreReportedAndLeaveNoFileBehind)
     // Too large to be a playlist (sparse, so cheap): refused without a playlist.
     QFile huge(write(u"huge.m3u"_s));
     ASSERT_TRUE(huge.resize(PlaylistFile::maxFileSize + 1));
-    library.addFiles({QUrl::fromLocalFile(huge.fileName())});
-    waitIdle(library);
+    import(library, {QUrl::fromLocalFile(huge.fileName())});
     EXPECT_TRUE(library.playlists().isEmpty());
     ASSERT_EQ(notices.size(), geteuid() != 0 ? 4 : 3);
     EXPECT_TRUE(notices.first().startsWith(u"“x.m3u8” could not be saved: "_s))

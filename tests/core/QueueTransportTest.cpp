@@ -1,9 +1,6 @@
 // The queue, the transport, shuffle, repeat and the end of an item, over a scripted
 // player.
-#include "FakeYtDlp.h"
 #include "PlayerTestFixture.h"
-#include "TestSupport.h"
-#include "core/YouTubeService.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -32,17 +29,15 @@ TEST_F(PlayerTest, PlayClampsTheStartAndReusesQueuedEntriesByIdOrAppends)
     player.play(item(u"Stream"_s));
     EXPECT_EQ(queueText(), u"ABCDBStream"_s);
     EXPECT_EQ(player.currentIndex(), 5);
-    EXPECT_EQ(state.loadedUrls.last().fileName(), u"Stream.mp3"_s);
     EXPECT_EQ(fake, first) << "one player for every load";
 
     player.togglePlayPause();
     EXPECT_FALSE(state.playing);
     player.togglePlayPause();
-    EXPECT_TRUE(state.playing);
     fake->reportTime(42);
+    EXPECT_TRUE(state.playing);
     player.stop(); // pauses at the start and keeps the item
-    EXPECT_FALSE(state.playing || player.isPlaying());
-    EXPECT_EQ(player.currentTime(), 0);
+    EXPECT_FALSE(state.playing || player.isPlaying() || player.currentTime() != 0);
     EXPECT_EQ(state.seeks, QList<MediaTime>{MediaTime{}});
     EXPECT_EQ(currentTitle(), u"Stream"_s);
 }
@@ -75,7 +70,6 @@ TEST_F(PlayerTest, PreviousRestartsTheItemAfterThreeSecondsElseGoesBack)
     fake->reportTime(3.01);
     player.playPrevious();
     EXPECT_EQ(player.currentIndex(), 1);
-    EXPECT_EQ(player.currentTime(), 0);
     EXPECT_EQ(state.loadedUrls.size(), 1);
     EXPECT_EQ(state.seeks, QList<MediaTime>{MediaTime{}});
     fake->reportTime(3.0);
@@ -91,7 +85,7 @@ TEST_F(PlayerTest, PreviousRestartsTheItemAfterThreeSecondsElseGoesBack)
 }
 
 // A fresh order each time, the current position first; playback follows it both ways
-// and stops at its end; queued items come after the remaining ones.
+// and stops at its end unless repeating; queued items come after the remaining ones.
 TEST_F(PlayerTest, ShuffleOrder)
 {
     player.play(items(4), 1);
@@ -124,18 +118,12 @@ TEST_F(PlayerTest, ShuffleOrder)
         player.playPrevious();
         EXPECT_EQ(player.currentIndex(), order[i]);
     }
-}
-
-TEST_F(PlayerTest, ShuffleWithRepeatAllWrapsIntoANewOrderWithoutReplayingTheLastItem)
-{
+    // Repeat all wraps into a new order that does not replay the last item first.
     setRepeat(M::all);
-    player.toggleShuffle();
-    player.play(items(4), 0);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 1; i < order.size(); ++i)
         player.playNext();
-    const int last = player.currentIndex();
     player.playNext();
-    EXPECT_EQ(player.shuffledIndices().first(), last);
+    EXPECT_EQ(player.shuffledIndices().first(), order.last());
     EXPECT_EQ(player.currentIndex(), player.shuffledIndices()[1]);
 }
 
@@ -192,8 +180,10 @@ TEST_F(PlayerTest, RemovingAndClearingKeepPositionsOnTheSameItemsAndTheItemPlayi
     player.removeFromQueue(7);
     EXPECT_EQ(queueText(), u"ACDE"_s);
     EXPECT_EQ(player.currentIndex(), 2);
-    EXPECT_EQ(player.shuffledIndices().first(), 2);
-    EXPECT_EQ(player.shuffledIndices().size(), 4);
+    QList<int> order = player.shuffledIndices();
+    EXPECT_EQ(order.first(), 2);
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(order, (QList<int>{0, 1, 2, 3}));
     player.toggleShuffle();    // off
     player.removeFromQueue(2); // the current entry, D; it keeps playing
     EXPECT_EQ(currentTitle(), u"D"_s);
@@ -240,35 +230,4 @@ TEST_F(PlayerTest, RandomOperationSequencesKeepTheIndexInRange)
         ASSERT_GE(player.currentIndex(), -1) << "step " << step;
         ASSERT_LT(player.currentIndex(), player.queue().size()) << "step " << step;
     }
-}
-
-// A streamed online video reaches the player as a new entry after the queue, and only
-// once its file is complete.
-TEST_F(PlayerTest, StreamedFilePlaysAfterTheQueueAndNeverBeforeItIsComplete)
-{
-    FakeYtDlp tool;
-    YouTubeService service(tool.paths());
-    QObject::connect(&service, &YouTubeService::streamedItemReady, &player,
-                     qOverload<const MediaItem &>(&MediaPlayerManager::play));
-    player.play({item(u"Already queued"_s)}, 0);
-    service.fetchVideoInfo(tool.scenario(u"clip"_s, uR"SH(case "$*" in
-  *--dump-json*) echo '{"title": "Clip", "uploader": "Someone", "duration": 12}' ;;
-  *) while [ ! -e "$here/go" ]; do sleep 0.05; done; : > "$out_dir/Clip.mp4" ;;
-esac)SH"_s));
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return service.videoInfo().has_value(); }));
-    service.streamCurrentVideo(false);
-    TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(200));
-    EXPECT_TRUE(service.isStreaming());
-    EXPECT_EQ(state.loadedUrls.size(), 1);
-
-    tool.open(u"go"_s);
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return state.loadedUrls.size() == 2; }));
-    EXPECT_FALSE(service.isStreaming());
-    EXPECT_EQ(state.loadedUrls.last(),
-              QUrl::fromLocalFile(service.streamingDirectory() + u"/Clip.mp4"_s));
-    EXPECT_EQ(currentTitle(), u"Clip"_s);
-    EXPECT_EQ(player.currentItem()->artist, u"Someone"_s);
-    EXPECT_TRUE(player.currentItem()->isVideo);
-    EXPECT_EQ(queueText(), u"Already queuedClip"_s);
-    EXPECT_TRUE(player.isPlaying());
 }

@@ -11,7 +11,6 @@
 #include <QUuid>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using TestSupport::waitUntil;
@@ -107,8 +106,8 @@ TEST_F(YouTubeServiceTest, AMissingToolIsReportedAndNothingRuns)
     for (const QString &folder : {QString(), fake.root()})
         EXPECT_EQ(fetchFile(u":"_s, folder),
                   u"yt-dlp is not installed. Install with: brew install yt-dlp"_s);
-    EXPECT_FALSE(service->isStreaming() || service->isLoadingInfo());
-    EXPECT_FALSE(QFileInfo::exists(fake.root() + u"/args.txt"_s));
+    EXPECT_FALSE(service->isStreaming() || service->isLoadingInfo() ||
+                 QFileInfo::exists(fake.root() + u"/args.txt"_s));
 
     // A tool removed after it was found fails to launch, and says so.
     make(fake.paths());
@@ -148,8 +147,7 @@ TEST_F(YouTubeServiceTest, FetchReportsTheOutcomeOfTheLatestRun)
     ASSERT_TRUE(waitUntil([&] { return service->videoInfo().has_value(); }));
     fake.open(u"go"_s);
     ASSERT_TRUE(waitUntil([&] { return idle(); }));
-    EXPECT_EQ(service->videoInfo()->title, u"New"_s);
-    EXPECT_FALSE(service->isLoadingInfo());
+    EXPECT_TRUE(service->videoInfo()->title == u"New"_s && !service->isLoadingInfo());
 }
 
 // Every call gives yt-dlp the ffmpeg found (conversions and merges need it when it is
@@ -240,11 +238,15 @@ TEST_F(YouTubeServiceTest, StreamReplacesThePreviousStreamInItsPrivateDirectory)
     EXPECT_EQ(permissionsOf(usual), 0700u);
 }
 
-TEST_F(YouTubeServiceTest, StreamActionShowsWhyNothingPlays)
+// The stream action hands over its item only once the file is complete, else shows why
+// nothing plays.
+TEST_F(YouTubeServiceTest, StreamActionPlaysTheFinishedFileOrShowsWhyNot)
 {
-    int played = 0;
-    QObject::connect(service.get(), &YouTubeService::streamedItemReady, [&] { ++played; });
-    const QString address = fake.scenario(u"video"_s, u"echo '{\"title\": \"T\"}'"_s);
+    QList<MediaItem> played;
+    QObject::connect(service.get(), &YouTubeService::streamedItemReady,
+                     [&](const MediaItem &item) { played << item; });
+    const QString address = fake.scenario(
+        u"video"_s, u"echo '{\"title\": \"T\", \"uploader\": \"Someone\", \"duration\": 12}'"_s);
     service->fetchVideoInfo(address);
     ASSERT_TRUE(waitUntil([&] { return service->videoInfo().has_value(); }));
     // The tool succeeds but writes nothing; then it fails.
@@ -258,8 +260,21 @@ TEST_F(YouTubeServiceTest, StreamActionShowsWhyNothingPlays)
         EXPECT_EQ(service->errorMessageText(), message);
         EXPECT_FALSE(service->isStreaming());
     }
-    EXPECT_EQ(played, 0);
     EXPECT_EQ(fake.strayTempFiles(), QStringList());
+
+    fake.scenario(u"video"_s,
+                  u": > \"$out_dir/Clip.mp4\"; while [ ! -e \"$here/go\" ]; do sleep 0.02; done"_s);
+    service->streamCurrentVideo(false);
+    waitUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_TRUE(played.isEmpty() && service->isStreaming());
+    fake.open(u"go"_s);
+    ASSERT_TRUE(waitUntil([&] { return !played.isEmpty(); }));
+    EXPECT_FALSE(service->isStreaming());
+    const MediaItem &item = played.first();
+    EXPECT_EQ(item.url, QUrl::fromLocalFile(service->streamingDirectory() + u"/Clip.mp4"_s));
+    EXPECT_EQ(QStringList({item.title, item.artist, item.youtubeURL.value_or(QString())}),
+              QStringList({u"T"_s, u"Someone"_s, address}));
+    EXPECT_TRUE(item.isVideo && item.duration == 12);
 }
 
 // A download ends with the file it produced (after a conversion or a merge, the newest
@@ -324,16 +339,14 @@ exec sleep 60)SH"_s),
     EXPECT_FALSE(called);
 }
 
-YouTubeVideoInfo parsed(const QByteArray &json)
-{
-    const auto result = YouTubeVideoInfo::fromJson(json, u"https://example.test/v"_s);
-    EXPECT_TRUE(result.ok()) << json.toStdString();
-    return result.ok() ? result.value() : YouTubeVideoInfo{};
-}
-
 // Missing or mistyped keys take their defaults; formats fall back per key.
 TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
 {
+    const auto parsed = [](const QByteArray &json) {
+        const auto result = YouTubeVideoInfo::fromJson(json, u"https://example.test/v"_s);
+        EXPECT_TRUE(result.ok()) << json.toStdString();
+        return result.ok() ? result.value() : YouTubeVideoInfo{};
+    };
     for (const QByteArray &json :
          {QByteArray("{}"), QByteArray(R"({"id": 7, "title": ["x"], "duration": "212",
              "thumbnail": "not a url", "uploader": null, "description": 3, "formats": {"a": 1}})"),
@@ -349,8 +362,7 @@ TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
         {"format_id": "137", "format_note": "1080p", "format": "137 - 1080p", "filesize": 5000, "vcodec": "avc1"},
         {"format": "140 - audio", "filesize": null, "filesize_approx": 1000, "vcodec": "none"},
         {"filesize": 1e300, "filesize_approx": -1, "vcodec": 3}]})");
-    EXPECT_EQ(info.duration, 12.5);
-    EXPECT_EQ(info.thumbnail, QUrl(u"http://127.0.0.1/t.jpg"_s));
+    EXPECT_TRUE(info.duration == 12.5 && info.thumbnail == QUrl(u"http://127.0.0.1/t.jpg"_s));
     QStringList seen;
     for (const auto &f : info.formats)
         seen << u"%1|%2|%3|%4"_s.arg(f.id, f.quality)
@@ -362,17 +374,10 @@ TEST(YouTubeVideoInfo, ParsesWhatIsUsableAndDefaultsTheRest)
         EXPECT_FALSE(YouTubeVideoInfo::fromJson(bad, {}).ok()) << bad;
 }
 
-TEST(YouTubeService, StreamedItemsAndTheToolsEnvironment)
+TEST(YouTubeService, UntitledStreamsTakeTheFileNameAndTheToolSearchesOurPathFirst)
 {
-    YouTubeVideoInfo info;
-    info.url = u"https://youtu.be/abc"_s;
-    info.duration = 65;
     const QUrl file = QUrl::fromLocalFile(u"/p/LyraboxStream/Clip.v2.m4a"_s);
-    const MediaItem audio = YouTubeService::makeStreamedItem(file, info, true);
-    EXPECT_EQ(audio.title, u"Clip.v2"_s) << "untitled: the file's name";
-    EXPECT_TRUE(audio.url == file && audio.duration == 65 && !audio.isVideo);
-    EXPECT_EQ(audio.youtubeURL, info.url);
-
+    EXPECT_EQ(YouTubeService::makeStreamedItem(file, {}, true).title, u"Clip.v2"_s);
     QProcessEnvironment inherited;
     inherited.insert(u"PATH"_s, u"/a:/b"_s);
     EXPECT_EQ(YouTubeService::runnerEnvironment(inherited).value(u"PATH"_s),

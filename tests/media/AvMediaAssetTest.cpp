@@ -7,11 +7,10 @@
 #include "core/MediaItemFactory.h"
 #include "util/ChapterExtractor.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -36,41 +35,20 @@ Inspection inspect(const QString &path)
     return result;
 }
 
-QString freshDirectory(const QString &name)
-{
-    const QString path = MediaFixtures::fixtureDirectory() + u'/' + name;
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
-    return path;
-}
-
 const QString kTitle = u"Sång – ☃"_s;
 
-// Tags, a cover and three chapters, the middle one untitled unless `titled`.
+// Tags, a cover (as a picture track with `asTrack`) and three chapters, the middle one
+// untitled unless `titled`.
 AudioOptions tagged(std::optional<PictureFormat> cover = {}, bool titled = false,
-                    bool chapters = true)
+                    bool chapters = true, bool asTrack = false)
 {
-    AudioOptions options{3, kTitle, u"Ärtist"_s, u"كتاب الصوت"_s, {}, {}, false, {}};
+    AudioOptions options{3, kTitle, u"Ärtist"_s, u"كتاب الصوت"_s, {}, {}, asTrack, {}};
     if (cover)
         options.cover = MediaFixtures::Picture{QSize(48, 32), *cover};
     if (chapters)
         options.chapters = {{u"Opening"_s, 0, 1},
                             {titled ? std::optional(u"Middle"_s) : std::nullopt, 1, 2},
                             {u"فصل ٣"_s, 2, 3}};
-    return options;
-}
-
-AudioOptions withTag(const QString &key, const QString &value)
-{
-    AudioOptions options;
-    options.extraTags = {{key, value}};
-    return options;
-}
-
-AudioOptions coverTrack(PictureFormat format)
-{
-    AudioOptions options = tagged(format, false, false);
-    options.coverAsTrack = true;
     return options;
 }
 
@@ -85,6 +63,11 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
 {
     const QStringList marks{u"Opening"_s, u"Middle"_s, u"فصل ٣"_s};
     const QStringList untitledMiddle{u"Opening"_s, u"Chapter 2"_s, u"فصل ٣"_s};
+    const auto withTag = [](const QString &key, const QString &value) {
+        AudioOptions options;
+        options.extraTags = {{key, value}};
+        return options;
+    };
     const struct
     {
         QString name;
@@ -98,16 +81,14 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
         {u"Tagged.mka"_s, tagged(PictureFormat::Jpeg), kTitle, u"Ärtist"_s, untitledMiddle, true},
         {u"Tagged.opus"_s, tagged(), kTitle, u"Ärtist"_s, untitledMiddle},
         {u"Tagged.ogg"_s, tagged({}, false, false), kTitle, u"Ärtist"_s, {u"Tagged"_s}},
-        {u"Track.mka"_s, coverTrack(PictureFormat::Png), kTitle, u"Ärtist"_s, {u"Track"_s}},
-        {u"Track2.mka"_s, coverTrack(PictureFormat::Jpeg), kTitle, u"Ärtist"_s, {u"Track2"_s}},
+        {u"Track.mka"_s, tagged(PictureFormat::Png, 0, 0, 1), kTitle, u"Ärtist"_s, {u"Track"_s}},
         {u"Track 01.flac"_s, AudioOptions{}, u"Track 01"_s, {}, {u"Track 01"_s}},
         {u"Book.Part.2.wav"_s, tagged({}, false, false), kTitle, u"Ärtist"_s, {u"Book.Part.2"_s}},
-        {u"AlbumArtist.mp3"_s, withTag(u"album_artist"_s, u"Various"_s), u"AlbumArtist"_s, {},
-         {u"AlbumArtist"_s}},
-        {u"Performer.flac"_s, withTag(u"PERFORMER"_s, u"Soloist"_s), u"Performer"_s, u"Soloist"_s,
-         {u"Performer"_s}},
+        {u"AlbumArtist.mp3"_s, withTag(u"album_artist"_s, u"Various"_s),
+         u"AlbumArtist"_s, {}, {u"AlbumArtist"_s}},
+        {u"Performer.flac"_s, withTag(u"PERFORMER"_s, u"Soloist"_s),
+         u"Performer"_s, u"Soloist"_s, {u"Performer"_s}},
         {u"Clip.mp4"_s, std::nullopt, u"Clip"_s, {}, {u"Clip"_s}},
-        {u"Clip.mkv"_s, std::nullopt, u"Clip"_s, {}, {u"Clip"_s}},
         {u"Clip.webm"_s, std::nullopt, u"Clip"_s, {}, {u"Clip"_s}},
     };
     for (const auto &c : cases) {
@@ -117,8 +98,7 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
         ASSERT_FALSE(path.isEmpty()) << qPrintable(MediaFixtures::lastError());
         const Inspection result = inspect(path);
         const MediaItem &item = result.item;
-        EXPECT_EQ(item.title, c.title);
-        EXPECT_EQ(item.artist, c.artist);
+        EXPECT_EQ(QStringList({item.title, item.artist}), QStringList({c.title, c.artist}));
         EXPECT_EQ(item.album, c.options && c.options->album ? *c.options->album : QString());
         EXPECT_NEAR(item.duration, c.options ? c.options->seconds : 2.0, 0.1);
         EXPECT_EQ(item.fileSize, QFileInfo(path).size());
@@ -141,7 +121,8 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
 // never a change to the file, always a record titled by the file name.
 TEST(Inspection, OddFilesDegradeToAFileNameRecord)
 {
-    const QString dir = freshDirectory(u"bad-files"_s);
+    const QTemporaryDir scratch(MediaFixtures::fixtureDirectory() + u"/bad-files-XXXXXX"_s);
+    const QString dir = scratch.path();
     const QString tone = MediaFixtures::cachedTone(1);
     const QString book =
         MediaFixtures::cachedAudio(u"Tagged.m4b"_s, tagged(PictureFormat::Png, true));
@@ -176,8 +157,8 @@ TEST(Inspection, OddFilesDegradeToAFileNameRecord)
         const Inspection result = inspect(path);
         const MediaItem &item = result.item;
         EXPECT_EQ(stateOf(path), before) << "inspection changed the file";
-        EXPECT_EQ(item.title, QFileInfo(path).completeBaseName());
-        EXPECT_EQ(item.fileSize, QFileInfo(path).size());
+        EXPECT_TRUE(item.title == QFileInfo(path).completeBaseName() &&
+                    item.fileSize == QFileInfo(path).size());
         EXPECT_FALSE(item.hasArtwork() || item.isVideo);
         EXPECT_TRUE(std::isfinite(item.duration) && item.duration >= 0) << item.duration;
         for (const Chapter &chapter : item.chapters)
@@ -199,7 +180,7 @@ TEST(Inspection, TruncatedMp3KeepsWhatItStillHoldsAndTheTimeLimitStopsAnyRead)
     const QString full =
         MediaFixtures::cachedAudio(u"Tagged.mp3"_s, tagged(PictureFormat::Jpeg, true));
     ASSERT_FALSE(full.isEmpty()) << qPrintable(MediaFixtures::lastError());
-    const QString cut = freshDirectory(u"truncated-mp3"_s) + u"/Cut.mp3"_s;
+    const QString cut = MediaFixtures::fixtureDirectory() + u"/Cut.mp3"_s;
     ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(full, cut, QFileInfo(full).size() * 2 / 3));
     const MediaItem item = inspect(cut).item;
     EXPECT_EQ(item.title, kTitle) << "the tags sit at the start of the file";
@@ -214,7 +195,7 @@ TEST(Inspection, TruncatedMp3KeepsWhatItStillHoldsAndTheTimeLimitStopsAnyRead)
 // keeps chapter tags as written, so it stands in for a file with translated titles.
 TEST(Inspection, TranslatedChapterTitlesFollowTheFilesFirstLanguage)
 {
-    const QString path = freshDirectory(u"chapter-languages"_s) + u"/Translated.txt"_s;
+    const QString path = MediaFixtures::fixtureDirectory() + u"/Translated.txt"_s;
     ASSERT_TRUE(MediaFixtures::writeBytes(
         path, ";FFMETADATA1\n"
               "[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=5000\ntitle=Anfang\nlanguage=ger\n"
@@ -226,8 +207,7 @@ TEST(Inspection, TranslatedChapterTitlesFollowTheFilesFirstLanguage)
     const auto english = asset->loadChapterGroups({u"en-GB"_s});
     ASSERT_TRUE(english && english->size() == 2);
     EXPECT_EQ(english->at(1).itemTexts.first(), u"End"_s);
-    EXPECT_EQ(english->at(1).start, 5);
-    EXPECT_EQ(english->at(1).duration, 4);
+    EXPECT_TRUE(english->at(1).start == 5 && english->at(1).duration == 4);
     // The file lists German first; the user's languages only matter for files that
     // name none.
     EXPECT_EQ(

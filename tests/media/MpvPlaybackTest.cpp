@@ -4,7 +4,6 @@
 #include "core/MediaPlayerManager.h"
 #include "media/MpvPlayerBackend.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -38,12 +37,8 @@ protected:
         return made;
     }};
     QStringList started; // titles of the items loaded, in order
-
-    void SetUp() override
-    {
-        QObject::connect(&player, &MediaPlayerManager::currentItemChanged,
-                         [this] { started.append(title()); });
-    }
+    QMetaObject::Connection startLog = QObject::connect(
+        &player, &MediaPlayerManager::currentItemChanged, [this] { started.append(title()); });
 
     QString title() const { return player.currentItem() ? player.currentItem()->title : QString(); }
 
@@ -63,10 +58,7 @@ protected:
         while (player.repeatMode() != mode)
             player.cycleRepeatMode();
     }
-    static void idle(std::chrono::milliseconds span)
-    {
-        TestSupport::waitUntil([] { return false; }, span);
-    }
+    static void idle(auto t) { TestSupport::waitUntil([] { return false; }, t); }
 };
 
 } // namespace
@@ -79,8 +71,7 @@ TEST_F(MpvPlayback, EndOfItemFollowsTheRepeatMode)
     ASSERT_TRUE(backend && backend->isValid());
     EXPECT_TRUE(TestSupport::waitUntil([&] { return std::abs(player.duration() - 0.8) < 0.1; }));
     ASSERT_TRUE(stops());
-    EXPECT_EQ(started, (QStringList{u"A"_s, u"B"_s}));
-    EXPECT_EQ(title(), u"B"_s);
+    EXPECT_EQ(started, (QStringList{u"A"_s, u"B"_s})) << "and stops at B";
 
     // One: the same item restarts from its beginning, each time after a run to its end.
     setRepeat(RepeatMode::one);
@@ -93,8 +84,7 @@ TEST_F(MpvPlayback, EndOfItemFollowsTheRepeatMode)
         last = player.currentTime();
     });
     ASSERT_TRUE(TestSupport::waitUntil([&] { return restarts >= 2; }, 15s));
-    EXPECT_TRUE(started.isEmpty()) << "restarts do not load another item";
-    EXPECT_TRUE(player.isPlaying());
+    EXPECT_TRUE(started.isEmpty() && player.isPlaying()) << "restarts load no other item";
 
     // A finished item plays again when restarted or resumed.
     setRepeat(RepeatMode::off);
@@ -131,20 +121,14 @@ TEST_F(MpvPlayback, SeekSpeedAndVolumeReachThePlayer)
     for (double seconds : reported)
         EXPECT_EQ(seconds, 2.5);
 
-    // Double speed: two seconds of sound in one.
+    // The speed reaches mpv; the level does on a cubic curve, and muted it is silent.
+    const auto is = [&](const char *name, double level) {
+        return TestSupport::waitUntil([&] { return std::abs(mpvDouble(name) - level) < 0.01; });
+    };
     player.resume();
     player.setPlaybackRate(2.0f);
-    idle(100ms);
-    const double from = mpvDouble("time-pos");
-    QElapsedTimer clock;
-    clock.start();
-    idle(1200ms);
-    EXPECT_NEAR((mpvDouble("time-pos") - from) / (clock.nsecsElapsed() / 1e9), 2.0, 0.4);
-
-    // The level reaches mpv on a cubic curve; muted, it is silent.
-    const auto volumeIs = [&](double level) {
-        return TestSupport::waitUntil([&] { return std::abs(mpvDouble("volume") - level) < 0.01; });
-    };
+    EXPECT_TRUE(is("speed", 2.0));
+    const auto volumeIs = [&](double level) { return is("volume", level); };
     EXPECT_TRUE(volumeIs(100.0 * std::cbrt(0.8)));
     player.toggleMute();
     EXPECT_TRUE(volumeIs(0));
@@ -168,8 +152,7 @@ TEST_F(MpvPlayback, UnplayableFilesStayCurrentAndDeletedOnesEnd)
         player.play(QList<MediaItem>{itemFor(bad, u"Bad"_s), itemFor(good, u"Good"_s)}, 0);
         idle(1500ms);
         EXPECT_EQ(started, QStringList{u"Bad"_s});
-        EXPECT_TRUE(player.isPlaying());
-        EXPECT_FALSE(player.hasVideo());
+        EXPECT_TRUE(player.isPlaying() && !player.hasVideo());
     }
     player.playNext();
     EXPECT_TRUE(playedPast(0.2)) << "the player still works";
@@ -195,9 +178,7 @@ TEST_F(MpvPlayback, VideoIsDetectedButACoverPictureIsNot)
         {itemFor(cover, u"Cover"_s), itemFor(MediaFixtures::cachedVideo(u"clip.mp4"_s), {})}, 0);
     ASSERT_TRUE(TestSupport::waitUntil(
         [&] { return player.currentTime() > 0.2 && player.duration() > 0; }));
-    EXPECT_FALSE(player.hasVideo());
-    EXPECT_EQ(player.playerLayer(), nullptr);
+    EXPECT_FALSE(player.hasVideo() || player.playerLayer());
     player.playNext();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return player.hasVideo(); }));
-    EXPECT_NE(player.playerLayer(), nullptr);
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return player.hasVideo() && player.playerLayer(); }));
 }

@@ -33,29 +33,15 @@ TEST(TimeText, ShortFormBelowAnHourLongFormFromItAndZeroForNoTime)
     EXPECT_EQ(Chapter(u"b"_s, 3600, 7325, 1).formattedLength(), u"1:02:05"_s);
 }
 
-TEST(MediaItem, IdentityIsTheIdAlone)
+// An item is its id alone; a chapter counts every field and orders by start, then index.
+TEST(Records, IdentityAndOrder)
 {
-    const MediaItem a = TestItems::makeItem(u"a"_s);
-    MediaItem b = a;
-    b.title = u"Changed"_s;
-    EXPECT_EQ(a, b);
-    EXPECT_EQ(qHash(a), qHash(b));
-    const MediaItem c = TestItems::makeItem(u"a"_s);
-    EXPECT_EQ(QSet<MediaItem>({a, b, c}).size(), 2);
-}
+    const MediaItem item = TestItems::makeItem(u"a"_s);
+    MediaItem changed = item;
+    changed.title = u"Changed"_s;
+    EXPECT_TRUE(item == changed && qHash(item) == qHash(changed));
+    EXPECT_EQ(QSet<MediaItem>({item, changed, TestItems::makeItem(u"a"_s)}).size(), 2);
 
-TEST(MediaItem, KindAndTitleFromFileName)
-{
-    for (const auto &[name, video] : {std::pair{u"Clip.MKV"_s, true}, {u"a.m4v"_s, true},
-                                      {u"clip.mpeg"_s, false}, {u"mp4"_s, false}})
-        EXPECT_EQ(MediaItem::isVideoExtension(name), video) << name.toStdString();
-    EXPECT_EQ(MediaItem::titleFromURL(QUrl::fromLocalFile(u"/b/Book.Part.2.m4b"_s)),
-              u"Book.Part.2"_s);
-    EXPECT_EQ(MediaItem::titleFromURL(QUrl::fromLocalFile(u"/b/noext"_s)), u"noext"_s);
-}
-
-TEST(Chapter, EqualityCountsEveryFieldAndOrderIsStartThenIndex)
-{
     const Chapter a(u"One"_s, 10, 60, 5);
     Chapter zero(u"Zero"_s, 0, 60, 0), minusZero = zero;
     minusZero.startTime = -0.0;
@@ -64,13 +50,18 @@ TEST(Chapter, EqualityCountsEveryFieldAndOrderIsStartThenIndex)
     EXPECT_TRUE(a < Chapter(u"y"_s, 20, 30, 0) && Chapter(u"z"_s, 10, 15, 2) < a && !(a < a));
 }
 
+TEST(MediaItem, VideoByExtension)
+{
+    for (const auto &[name, video] : {std::pair{u"Clip.MKV"_s, true}, {u"a.m4v"_s, true},
+                                      {u"clip.mpeg"_s, false}, {u"mp4"_s, false}})
+        EXPECT_EQ(MediaItem::isVideoExtension(name), video) << name.toStdString();
+}
+
 TEST(Playlist, TotalDurationInWholeMinutes)
 {
-    const std::pair<QList<double>, QString> totals[] = {{{}, u"0m"_s},
-                                                        {{59.9}, u"0m"_s},
-                                                        {{1800, 1925}, u"1h 2m"_s},
-                                                        {{12 * 3600 + 30}, u"12h 0m"_s},
-                                                        {{600, infinity}, u"0m"_s}};
+    const std::pair<QList<double>, QString> totals[] = {
+        {{}, u"0m"_s}, {{59.9}, u"0m"_s}, {{1800, 1925}, u"1h 2m"_s},
+        {{12 * 3600 + 30}, u"12h 0m"_s}, {{600, infinity}, u"0m"_s}};
     for (const auto &[lengths, text] : totals) {
         Playlist p;
         for (double length : lengths) {

@@ -31,8 +31,7 @@ bool fail(const QString &why)
 
 QString ffmpegPath()
 {
-    static const QString path = QStandardPaths::findExecutable(u"ffmpeg"_s);
-    return path;
+    return QStandardPaths::findExecutable(u"ffmpeg"_s);
 }
 
 // ffmpeg reads "name:rest" as a protocol name; "file:" keeps any local path a path.
@@ -85,15 +84,11 @@ QString cached(const QString &fileName, const std::function<bool(const QString &
 
 bool writeAudio(const QString &path, const AudioOptions &options)
 {
-    static const QHash<QString, QStringList> codecs{
-        {u"mp3"_s, {u"libmp3lame"_s, u"-b:a"_s, u"32k"_s}},
-        {u"m4a"_s, {u"aac"_s, u"-b:a"_s, u"32k"_s}},
-        {u"m4b"_s, {u"aac"_s, u"-b:a"_s, u"32k"_s}},
-        {u"flac"_s, {u"flac"_s}},
-        {u"ogg"_s, {u"libvorbis"_s, u"-q:a"_s, u"0"_s}},
-        {u"opus"_s, {u"libopus"_s, u"-b:a"_s, u"16k"_s}},
-        {u"mka"_s, {u"libopus"_s, u"-b:a"_s, u"16k"_s}},
-        {u"wav"_s, {u"pcm_s16le"_s}}};
+    const QStringList aac{u"aac"_s, u"-b:a"_s, u"32k"_s}, opus{u"libopus"_s, u"-b:a"_s, u"16k"_s};
+    const QHash<QString, QStringList> codecs{
+        {u"mp3"_s, {u"libmp3lame"_s, u"-b:a"_s, u"32k"_s}}, {u"m4a"_s, aac}, {u"m4b"_s, aac},
+        {u"flac"_s, {u"flac"_s}}, {u"ogg"_s, {u"libvorbis"_s, u"-q:a"_s, u"0"_s}},
+        {u"opus"_s, opus}, {u"mka"_s, opus}, {u"wav"_s, {u"pcm_s16le"_s}}};
     const QString extension = QFileInfo(path).suffix().toLower();
     if (!codecs.contains(extension))
         return fail(u"no audio container for "_s + path);
@@ -204,10 +199,8 @@ QStringList writeMp3Corpus(const QString &directory, int count, const QString &p
         paths.append(QDir(directory).filePath(u"%1%2.mp3"_s.arg(prefix).arg(
             i, std::max(5, int(QString::number(count).size())), 10, QLatin1Char('0'))));
         QFile::remove(paths.last());
-        if (!QFile::copy(source, paths.last())) {
-            fail(u"cannot copy to "_s + paths.last());
-            return {};
-        }
+        if (!QFile::copy(source, paths.last()))
+            return fail(u"cannot copy to "_s + paths.last()), QStringList();
     }
     return paths;
 }

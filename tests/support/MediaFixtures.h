@@ -1,15 +1,11 @@
 #pragma once
 
-// Media files for tests and benchmarks, made at run time by the ffmpeg tool on PATH:
-// short tones at low bitrates, small test-pattern videos. write...() writes exactly
-// where asked (the extension picks the container) and returns false with the reason in
-// lastError(). cached...() makes a file once per process in fixtureDirectory() (removed
-// at exit) and returns its path, "" on failure; a cached file is known by its name
-// alone, so one name must always come with the same options. Thread-safe.
+// Media files made at run time by the ffmpeg on PATH. write...() writes where asked (the
+// extension picks the container), false with the reason in lastError() on failure.
+// cached...() makes a file once per process in fixtureDirectory() and returns its path,
+// "" on failure; it is known by its name alone. Thread-safe.
 
-#include <QList>
 #include <QSize>
-#include <QString>
 #include <QStringList>
 #include <optional>
 
