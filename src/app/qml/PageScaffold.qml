@@ -41,7 +41,9 @@ Rectangle {
 
     signal shown()
 
-    color: Theme.window
+    // The window's own colour shows through: one fill of the whole page less in every
+    // frame a software renderer draws.
+    color: "transparent"
     onVisibleChanged: {
         if (visible)
             page.shown()
