@@ -5,6 +5,7 @@
 //                                  bytes-per-item: resident memory growth per item
 //                                  when FOLDER is imported with real inspection, after
 //                                  a warm-up import of the WARMUP folder
+#include "LibraryWords.h"
 #include "core/LibraryManager.h"
 
 #include <QCoreApplication>
@@ -39,26 +40,8 @@ long residentBytes()
     return fields.value(1).toLong() * sysconf(_SC_PAGESIZE);
 }
 
-QString word(QRandomGenerator &rng)
-{
-    static const QStringList words{
-        u"love"_s,  u"night"_s, u"Chapter"_s, u"beat"_s,   u"river"_s, u"كتاب"_s, u"الفصل"_s,
-        u"قصة"_s,   u"שלום"_s,  u"פרק"_s,     u"sonata"_s, u"Live"_s,  u"Café"_s, u"dream"_s};
-    return words[rng.bounded(int(words.size()))];
-}
-
-QString number(QRandomGenerator &rng)
-{
-    const int n = rng.bounded(1, 400);
-    QString s = QString::number(n);
-    const int script = rng.bounded(3);
-    if (script == 0)
-        return s;
-    const char16_t zero = script == 1 ? u'\u0660' : u'\u06F0';
-    for (QChar &c : s)
-        c = QChar(char16_t(zero + (c.unicode() - u'0')));
-    return s;
-}
+using LibraryWords::number;
+using LibraryWords::word;
 
 // Builds the record from the file name alone, so a 100,000-item library loads in
 // seconds; titles mix scripts and digit scripts.

@@ -17,6 +17,7 @@
 #include "ArtworkImageProvider.h"
 #include "LyraboxApp.h"
 #include "SymbolImageProvider.h"
+#include "LibraryWords.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
 #include "media/MpvPlayerBackend.h"
@@ -84,26 +85,8 @@ double msSince(qint64 startNs, qint64 endNs)
 
 // --- The library: records from the file name alone, so 100,000 load in seconds. ---
 
-QString word(QRandomGenerator &rng)
-{
-    static const QStringList words{u"love"_s,   u"night"_s, u"Chapter"_s, u"beat"_s, u"river"_s,
-                                   u"كتاب"_s,   u"الفصل"_s, u"قصة"_s,     u"שלום"_s, u"פרק"_s,
-                                   u"sonata"_s, u"Live"_s,  u"Café"_s,    u"dream"_s};
-    return words[rng.bounded(int(words.size()))];
-}
-
-QString number(QRandomGenerator &rng)
-{
-    const int n = rng.bounded(1, 400);
-    QString s = QString::number(n);
-    const int script = rng.bounded(3);
-    if (script == 0)
-        return s;
-    const char16_t zero = script == 1 ? u'\u0660' : u'\u06F0';
-    for (QChar &c : s)
-        c = QChar(char16_t(zero + (c.unicode() - u'0')));
-    return s;
-}
+using LibraryWords::number;
+using LibraryWords::word;
 
 // Titles, artists and albums mix scripts and digit scripts; one item in seven carries
 // chapters (the rows show their count) and the ".mp4" files are videos.
