@@ -1,7 +1,36 @@
 #include "MediaRows.h"
 
 #include "ArtworkCache.h"
+#include "platform/Appearance.h"
 #include "util/RTLSupport.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString oneLine(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text;
+}
+
+// Computed once per row shown, in C++: a list scrolling through rows makes one for
+// every row that comes into view.
+QString detailLine(const MediaItem &item)
+{
+    const QString artist = oneLine(item.artist).toHtmlEscaped();
+    const QString album = oneLine(item.album).toHtmlEscaped();
+    if (artist.isEmpty() || album.isEmpty())
+        return artist + album;
+    QColor dash = Appearance::colors(Appearance::current()).secondaryText;
+    dash.setAlphaF(0.5f);
+    return artist + u" <font color=\""_s + dash.name(QColor::HexArgb) + u"\">—</font> "_s + album;
+}
+
+} // namespace
 
 QHash<int, QByteArray> MediaRows::roleNames()
 {
@@ -16,7 +45,10 @@ QHash<int, QByteArray> MediaRows::roleNames()
             {AlbumIsRTLRole, "albumIsRTL"},
             {ItemIdRole, "itemId"},
             {ChapterCountRole, "chapterCount"},
-            {UrlRole, "fileUrl"}};
+            {UrlRole, "fileUrl"},
+            {TitleLineRole, "titleLine"},
+            {DetailLineRole, "detailLine"},
+            {DetailIsRTLRole, "detailIsRTL"}};
 }
 
 QVariant MediaRows::data(const MediaItem &item, int role)
@@ -35,6 +67,9 @@ QVariant MediaRows::data(const MediaItem &item, int role)
     case ItemIdRole: return item.id.toString(QUuid::WithoutBraces);
     case ChapterCountRole: return int(item.chapters.size());
     case UrlRole: return item.url;
+    case TitleLineRole: return oneLine(item.title);
+    case DetailLineRole: return detailLine(item);
+    case DetailIsRTLRole: return RTLSupport::isRTL(item.artist + item.album);
     }
     return {};
 }

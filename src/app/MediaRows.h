@@ -22,6 +22,12 @@ enum Role {
     ItemIdRole,
     ChapterCountRole,
     UrlRole,
+    // The title on one line (line breaks as spaces).
+    TitleLineRole,
+    // "artist — album" as styled text (markup characters escaped, the dash at half
+    // strength), on one line; empty when both are.
+    DetailLineRole,
+    DetailIsRTLRole,
 };
 
 QHash<int, QByteArray> roleNames();

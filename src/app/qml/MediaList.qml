@@ -67,8 +67,10 @@ ListView {
         required property int index
         required property string itemId
         required property string title
-        required property string artist
-        required property string album
+        required property string titleLine
+        required property bool titleIsRTL
+        required property string detailLine
+        required property bool detailIsRTL
         required property string formattedDuration
         required property bool isVideo
         required property url artworkSource
@@ -98,9 +100,10 @@ ListView {
             anchors.topMargin: 1
             anchors.bottomMargin: 1
             displayIndex: entry.index + 1
-            title: entry.title
-            artist: entry.artist
-            album: entry.album
+            title: entry.titleLine
+            titleIsRTL: entry.titleIsRTL
+            detailLine: entry.detailLine
+            detailIsRTL: entry.detailIsRTL
             formattedDuration: entry.formattedDuration
             isVideo: entry.isVideo
             artworkSource: entry.artworkSource

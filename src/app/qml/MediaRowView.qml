@@ -1,17 +1,21 @@
 import QtQuick
-import QtQuick.Layouts
 import Lyrabox
 
 // One media item as a row of a list: the position (or the playing marks), the cover,
-// the title with the artist and album under it, the chapter and video badges, and the
+// the title with "artist — album" under it, the chapter and video badges, and the
 // duration. The current item's row is tinted, its title bold in the accent colour.
+// Laid out with anchors and positioners, and fed texts made in C++ (MediaRows): a list
+// scrolling through thousands of rows sets these on a reused row for every row that
+// comes into view.
 Rectangle {
     id: row
 
     property int displayIndex: 1
+    // One line of text each (see the titleLine and detailLine roles).
     property string title
-    property string artist
-    property string album
+    property bool titleIsRTL: false
+    property string detailLine
+    property bool detailIsRTL: false
     property string formattedDuration
     property bool isVideo: false
     property url artworkSource
@@ -22,126 +26,128 @@ Rectangle {
     property real clock: 0
 
     readonly property color videoBlue: Theme.isDark ? "#409cff" : "#007aff"
-
-    // A text for a styled line: markup characters shown as themselves, on one line.
-    function escaped(text: string): string {
-        return text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
-                   .replace(/[\r\n\u2028\u2029]+/g, " ")
-    }
+    // The placeholder's tint, opaque: a software renderer blends every translucent pixel.
+    readonly property color placeholderColor: Qt.tint(Theme.window, Theme.faded(Theme.accent, 0.15))
 
     implicitHeight: 44
     radius: 6
     color: row.isCurrent ? Theme.faded(Theme.accent, 0.08) : "transparent"
-    // The placeholder's tint, opaque (see MediaList).
-    readonly property color placeholderColor: Qt.tint(Theme.window, Theme.faded(Theme.accent, 0.15))
 
-    RowLayout {
-        anchors.fill: parent
-        anchors.margins: 4
-        spacing: 12
-
-        Item {
-            objectName: "leadingCell"
-            Layout.preferredWidth: 28
-            Layout.fillHeight: true
-            Loader {
-                anchors.centerIn: parent
-                active: row.isCurrent && row.isPlaying
-                // Qt 6.4's qmllint flags this file's ids inside a component; the
-                // component is made here, where they resolve.
-                // qmllint disable unqualified
-                sourceComponent: PlayingIndicator {
-                    objectName: "playingIndicator"
-                    height: 14
-                    clock: row.clock
-                }
-                // qmllint enable unqualified
+    Item {
+        id: leading
+        objectName: "leadingCell"
+        x: 4
+        width: 28
+        height: parent.height
+        Loader {
+            anchors.centerIn: parent
+            active: row.isCurrent && row.isPlaying
+            // Qt 6.4's qmllint flags this file's ids inside a component; the
+            // component is made here, where they resolve.
+            // qmllint disable unqualified
+            sourceComponent: PlayingIndicator {
+                objectName: "playingIndicator"
+                height: 14
+                clock: row.clock
             }
+            // qmllint enable unqualified
+        }
+        SymbolIcon {
+            anchors.centerIn: parent
+            visible: row.isCurrent && !row.isPlaying
+            symbol: "pause.fill"
+            size: 10
+            color: Theme.accent
+        }
+        Text {
+            objectName: "rowIndex"
+            anchors.centerIn: parent
+            visible: !row.isCurrent
+            text: row.displayIndex
+            font.family: "monospace"
+            font.pixelSize: Theme.fontFootnote
+            font.weight: Font.Medium
+            color: Theme.secondary
+        }
+    }
+
+    Item {
+        id: coverCell
+        anchors.left: leading.right
+        anchors.leftMargin: 12
+        anchors.verticalCenter: parent.verticalCenter
+        width: 36
+        height: 36
+        Image {
+            id: cover
+            anchors.fill: parent
+            visible: status === Image.Ready
+            asynchronous: true
+            sourceSize.width: Math.ceil(36 * Screen.devicePixelRatio)
+            sourceSize.height: Math.ceil(36 * Screen.devicePixelRatio)
+            // Cropped to the square and rounded where it is decoded.
+            source: String(row.artworkSource).length > 0 ? row.artworkSource + "/fill/111" : ""
+        }
+        Rectangle {
+            anchors.fill: parent
+            visible: cover.status !== Image.Ready
+            radius: 4
+            color: row.placeholderColor
             SymbolIcon {
                 anchors.centerIn: parent
-                visible: row.isCurrent && !row.isPlaying
-                symbol: "pause.fill"
-                size: 10
-                color: Theme.accent
-            }
-            Text {
-                objectName: "rowIndex"
-                anchors.centerIn: parent
-                visible: !row.isCurrent
-                text: row.displayIndex
-                font.family: "monospace"
-                font.pixelSize: Theme.fontFootnote
-                font.weight: Font.Medium
-                color: Theme.secondary
+                symbol: row.isVideo ? "film" : "music.note"
+                size: 14
+                color: Theme.faded(Theme.accent, 0.6)
             }
         }
+    }
 
-        Item {
-            Layout.preferredWidth: 36
-            Layout.preferredHeight: 36
-            Image {
-                id: cover
-                anchors.fill: parent
-                visible: status === Image.Ready
-                asynchronous: true
-                sourceSize.width: Math.ceil(36 * Screen.devicePixelRatio)
-                sourceSize.height: Math.ceil(36 * Screen.devicePixelRatio)
-                // Cropped to the square and rounded where it is decoded.
-                source: String(row.artworkSource).length > 0 ? row.artworkSource + "/fill/111" : ""
-            }
-            Rectangle {
-                anchors.fill: parent
-                visible: cover.status !== Image.Ready
-                radius: 4
-                color: row.placeholderColor
-                SymbolIcon {
-                    anchors.centerIn: parent
-                    symbol: row.isVideo ? "film" : "music.note"
-                    size: 14
-                    color: Theme.faded(Theme.accent, 0.6)
-                }
-            }
+    Column {
+        anchors.left: coverCell.right
+        anchors.leftMargin: 12
+        anchors.right: trailing.left
+        anchors.rightMargin: 12
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 2
+        Text {
+            objectName: "rowTitle"
+            width: parent.width
+            text: row.title
+            textFormat: Text.PlainText
+            horizontalAlignment: row.titleIsRTL ? Text.AlignRight : Text.AlignLeft
+            LayoutMirroring.enabled: false
+            elide: Text.ElideRight
+            font.pixelSize: Theme.fontBody
+            font.weight: row.isCurrent ? Font.Bold : Font.Medium
+            color: row.isCurrent ? Theme.accent : Theme.primary
         }
-
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 2
-            RTLText {
-                objectName: "rowTitle"
-                Layout.fillWidth: true
-                // One line: a title with line breaks shows them as spaces.
-                text: row.title.replace(/[\r\n\u2028\u2029]+/g, " ")
-                lineLimit: 1
-                font.pixelSize: Theme.fontBody
-                font.weight: row.isCurrent ? Font.Bold : Font.Medium
-                color: row.isCurrent ? Theme.accent : Theme.primary
-            }
-            // Artist — album as one line: one text to lay out and draw, aligned by the
-            // direction of what it says. The separator is drawn at half strength.
-            Text {
-                objectName: "rowDetail"
-                Layout.fillWidth: true
-                visible: row.artist.length > 0 || row.album.length > 0
-                readonly property string line: row.artist + row.album
-                text: row.escaped(row.artist)
-                      + (row.artist.length > 0 && row.album.length > 0
-                         ? " <font color=\"" + Theme.faded(Theme.secondary, 0.5) + "\">—</font> " : "")
-                      + row.escaped(row.album)
-                textFormat: Text.StyledText
-                horizontalAlignment: ViewText.isRTL(line) ? Text.AlignRight : Text.AlignLeft
-                LayoutMirroring.enabled: false
-                elide: Text.ElideRight
-                maximumLineCount: 1
-                font.pixelSize: Theme.fontSmall
-                color: Theme.secondary
-            }
+        Text {
+            objectName: "rowDetail"
+            width: parent.width
+            visible: row.detailLine.length > 0
+            text: row.detailLine
+            textFormat: Text.StyledText
+            horizontalAlignment: row.detailIsRTL ? Text.AlignRight : Text.AlignLeft
+            LayoutMirroring.enabled: false
+            elide: Text.ElideRight
+            maximumLineCount: 1
+            font.pixelSize: Theme.fontSmall
+            color: Theme.secondary
         }
+    }
 
+    Row {
+        id: trailing
+        anchors.right: parent.right
+        anchors.rightMargin: 4
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 12
         Rectangle {
             objectName: "chapterBadge"
+            anchors.verticalCenter: parent.verticalCenter
             visible: row.chapterCount >= 2
-            implicitWidth: badgeRow.implicitWidth + 12
-            implicitHeight: badgeRow.implicitHeight + 4
+            width: badgeRow.implicitWidth + 12
+            height: badgeRow.implicitHeight + 4
             radius: height / 2
             color: Theme.faded(Theme.chapterMark, 0.12)
             Row {
@@ -164,12 +170,12 @@ Rectangle {
                 }
             }
         }
-
         Rectangle {
             objectName: "videoBadge"
+            anchors.verticalCenter: parent.verticalCenter
             visible: row.isVideo
-            implicitWidth: 16
-            implicitHeight: 16
+            width: 16
+            height: 16
             radius: 4
             color: Theme.faded(row.videoBlue, 0.1)
             SymbolIcon {
@@ -179,10 +185,10 @@ Rectangle {
                 color: row.videoBlue
             }
         }
-
         Text {
             objectName: "rowDuration"
-            Layout.minimumWidth: 50
+            anchors.verticalCenter: parent.verticalCenter
+            width: Math.max(50, implicitWidth)
             horizontalAlignment: Text.AlignRight
             text: row.formattedDuration
             font.family: "monospace"
