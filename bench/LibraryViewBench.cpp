@@ -14,9 +14,8 @@
 // Usage: bench_library_view WORKDIR   (needs a display: bench/library-view.sh runs it
 // under Xvfb)
 #include "ArtworkCache.h"
-#include "ArtworkImageProvider.h"
 #include "LyraboxApp.h"
-#include "SymbolImageProvider.h"
+#include "ImageProviders.h"
 #include "LibraryWords.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
@@ -571,8 +570,7 @@ int main(int argc, char *argv[])
 
     QQmlEngine engine;
     engine.addImportPath(u"qrc:/"_s);
-    engine.addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
-    engine.addImageProvider(u"symbol"_s, new SymbolImageProvider);
+    addImageProviders(engine);
     const QVariantMap managers{{u"libraryManager"_s, QVariant::fromValue<QObject *>(&library)},
                                {u"playerManager"_s, QVariant::fromValue<QObject *>(&player)}};
 

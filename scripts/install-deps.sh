@@ -8,7 +8,8 @@ PACKAGES=(
   qt6-base-dev qt6-declarative-dev libqt6svg6 qt6-svg-dev
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs
-  qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript qml6-module-qttest
+  qml6-module-qt-labs-folderlistmodel qml6-module-qt-labs-qmlmodels qml6-module-qtqml-workerscript
+  qml6-module-qttest
   qml6-module-qtqml qml6-module-qtqml-models qt6-declarative-dev-tools
   libmpv-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,8 +1,6 @@
 #include "LyraboxApp.h"
 
-#include "ArtworkCache.h"
-#include "ArtworkImageProvider.h"
-#include "SymbolImageProvider.h"
+#include "ImageProviders.h"
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
@@ -49,8 +47,7 @@ LyraboxApp::LyraboxApp(const Options &options, QObject *parent) : QObject(parent
     m_engine = std::make_unique<QQmlApplicationEngine>();
     // The app's QML modules live in its resources under their URI paths.
     m_engine->addImportPath(u"qrc:/"_s);
-    m_engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
-    m_engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
+    addImageProviders(*m_engine);
     m_engine->setInitialProperties({
         {u"playerManager"_s, QVariant::fromValue<QObject *>(m_playerManager.get())},
         {u"libraryManager"_s, QVariant::fromValue<QObject *>(m_libraryManager.get())},

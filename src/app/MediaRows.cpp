@@ -48,7 +48,8 @@ QHash<int, QByteArray> MediaRows::roleNames()
             {UrlRole, "fileUrl"},
             {TitleLineRole, "titleLine"},
             {DetailLineRole, "detailLine"},
-            {DetailIsRTLRole, "detailIsRTL"}};
+            {DetailIsRTLRole, "detailIsRTL"},
+            {FrameSourceRole, "frameSource"}};
 }
 
 QVariant MediaRows::data(const MediaItem &item, int role)
@@ -70,6 +71,11 @@ QVariant MediaRows::data(const MediaItem &item, int role)
     case TitleLineRole: return oneLine(item.title);
     case DetailLineRole: return detailLine(item);
     case DetailIsRTLRole: return RTLSupport::isRTL(item.artist + item.album);
+    case FrameSourceRole:
+        if (!item.isVideo || !item.artwork.isEmpty() || !item.url.isLocalFile())
+            return QUrl();
+        return QUrl(u"image://videoframe/"_s
+                    + QString::fromLatin1(QUrl::toPercentEncoding(item.url.toLocalFile())));
     }
     return {};
 }

@@ -28,6 +28,9 @@ enum Role {
     // strength), on one line; empty when both are.
     DetailLineRole,
     DetailIsRTLRole,
+    // For a local video file without artwork, a frame of the video
+    // ("image://videoframe/<percent-encoded path>"); empty otherwise.
+    FrameSourceRole,
 };
 
 QHash<int, QByteArray> roleNames();

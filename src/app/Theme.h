@@ -24,6 +24,9 @@ class Theme : public QObject
     Q_PROPERTY(QColor separator READ separator CONSTANT)
     Q_PROPERTY(QColor warning READ warning CONSTANT)
     Q_PROPERTY(QColor destructive READ destructive CONSTANT)
+    // The ground of cards (audiobooks): a step off the window colour, so a card reads as
+    // a surface in light and dark.
+    Q_PROPERTY(QColor card READ card CONSTANT)
     Q_PROPERTY(int fontTiny READ fontTiny CONSTANT)
     Q_PROPERTY(int fontSmall READ fontSmall CONSTANT)
     Q_PROPERTY(int fontFootnote READ fontFootnote CONSTANT)
@@ -116,6 +119,7 @@ public:
     QColor window() const { return m_colors.window; }
     QColor sidebar() const { return m_colors.sidebar; }
     QColor bar() const { return m_colors.bar; }
+    QColor card() const { return isDark() ? QColor(0x2a, 0x2a, 0x2d) : QColor(0xf5, 0xf5, 0xf7); }
     QColor primary() const { return m_colors.primaryText; }
     QColor secondary() const { return m_colors.secondaryText; }
     QColor accent() const { return m_colors.accent; }

@@ -1,7 +1,5 @@
 // Qt Quick Test runner for the views, with real managers from UiFixture as "fixture".
-#include "ArtworkCache.h"
-#include "ArtworkImageProvider.h"
-#include "SymbolImageProvider.h"
+#include "ImageProviders.h"
 #include "UiFixture.h"
 
 #include <QQmlContext>
@@ -26,8 +24,7 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImportPath(QStringLiteral("qrc:/"));
-        engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
-        engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        addImageProviders(*engine);
         engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "models/Playlist.h"
 #include "platform/Appearance.h"
 
 #include <QDir>
@@ -60,7 +61,18 @@ protected:
         QDir().mkpath(outDir);
     }
 
-    QQuickItem *item(const QString &name) { return app->window()->findChild<QQuickItem *>(name); }
+    // By object name, list delegates included (they are items of the list, not its children).
+    QQuickItem *item(const QString &name) { return itemUnder(app->window()->contentItem(), name); }
+    static QQuickItem *itemUnder(QQuickItem *part, const QString &name)
+    {
+        if (part->objectName() == name)
+            return part;
+        for (QQuickItem *child : part->childItems()) {
+            if (QQuickItem *found = itemUnder(child, name))
+                return found;
+        }
+        return nullptr;
+    }
     // The texts of the item `name` and of the visible items within it (list rows
     // included), end to end.
     QString textOf(const QString &name)
@@ -198,10 +210,6 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
 
     // The menu shortcuts reach the player; a text field with the focus takes the space.
     QTest::keyClick(window, Qt::Key_Space);
-    {
-        QQuickItem *f = window->activeFocusItem();
-        qWarning() << "FOCUS" << f << (f ? f->parentItem() : nullptr) << (f && f->parentItem() ? f->parentItem()->parentItem() : nullptr);
-    }
     EXPECT_FALSE(player.isPlaying());
     QTest::keyClick(window, Qt::Key_Space);
     EXPECT_TRUE(player.isPlaying());
@@ -246,6 +254,92 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     EXPECT_TRUE(TestSupport::waitUntil([&] { return player.currentTime() > before + 0.3; }));
     EXPECT_EQ(player.currentItem().value_or(MediaItem()).url, items[videoIndex].url);
 
+}
+
+// The audiobooks (an Arabic book with Arabic-Indic chapter numbers, opened, one of its
+// chapters playing; a Latin one) and the videos grid, at the smallest window and a large one.
+TEST_F(ScreenshotTest, AudiobooksAndVideos)
+{
+    const QTemporaryDir media(TestSupport::scratchRoot() + u"/books-XXXXXX"_s);
+    const QString arabic = media.path() + u"/رحلة إلى مدينة النحاس"_s;
+    const QString latin = media.path() + u"/Treasure Island"_s;
+    const QString videos = media.path() + u"/Videos"_s;
+    for (const QString &dir : {arabic, latin, videos})
+        ASSERT_TRUE(QDir().mkpath(dir));
+    const QString digits = u"٠١٢٣٤٥٦٧٨٩"_s;
+    const auto arabicNumber = [&](int n) {
+        QString text;
+        for (const QChar c : QString::number(n))
+            text += digits.at(c.digitValue());
+        return text;
+    };
+    MediaFixtures::AudioOptions chapter;
+    chapter.seconds = 3;
+    chapter.artist = u"راوي الحكايات"_s;
+    for (int n = 12; n >= 1; --n) {
+        chapter.title = u"الفصل "_s + arabicNumber(n);
+        ASSERT_TRUE(MediaFixtures::writeAudio(arabic + u'/' + *chapter.title + u".mp3"_s, chapter));
+    }
+    chapter.artist = u"Robert Louis Stevenson"_s;
+    for (const QString &title : {u"Chapter 1 - The Old Sea-dog"_s, u"Chapter 2 - Black Dog"_s,
+                                 u"Chapter 10 - The Voyage"_s}) {
+        chapter.title = title;
+        ASSERT_TRUE(MediaFixtures::writeAudio(latin + u'/' + title + u".mp3"_s, chapter));
+    }
+    for (const QString &name : {u"Harbour at Dusk"_s, u"مدينة النحاس"_s, u"Mountain Pass"_s})
+        ASSERT_TRUE(MediaFixtures::writeVideo(videos + u'/' + name + u".mp4"_s, QSize(320, 180), 4));
+
+    LyraboxApp::Options options;
+    options.audioOutput = "null";
+    app = std::make_unique<LyraboxApp>(options);
+    ASSERT_TRUE(app->isValid());
+    QQuickWindow *window = app->window();
+    window->show();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
+    LibraryManager &library = app->libraryManager();
+    for (const QString &dir : {arabic, latin, videos}) {
+        library.addFolder(QUrl::fromLocalFile(dir));
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
+    }
+    QQuickItem *content = item(u"content"_s);
+    for (const QSize size : {window->minimumSize(), QSize(1400, 900)}) {
+        window->resize(size);
+        const QString suffix = u"-%1x%2"_s.arg(size.width()).arg(size.height());
+        content->setProperty("selectedTab", int(SidebarTab::Audiobooks));
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return item(u"audiobookList"_s) != nullptr; }));
+        shoot(u"audiobooks"_s + suffix);
+        EXPECT_TRUE(textOf(u"audiobookList"_s).contains(u"Treasure Island"_s));
+        const QString bookId = [&] {
+            for (const Playlist &p : library.playlists()) {
+                if (p.isAudiobook && p.items.size() == 12)
+                    return p.id.toString(QUuid::WithoutBraces);
+            }
+            return QString();
+        }();
+        ASSERT_FALSE(bookId.isEmpty());
+        QObject *rows = item(u"audiobookList"_s)->property("model").value<QObject *>();
+        QMetaObject::invokeMethod(rows, "setExpanded", Q_ARG(QString, bookId), Q_ARG(bool, true));
+        app->playerManager().play(library.playlistItems(bookId), 4);
+        app->playerManager().pause();
+        const QImage opened = shoot(u"audiobook-expanded"_s + suffix);
+        // The fifth chapter is the current one: its row is tinted.
+        QQuickItem *fifth = item(u"chapterRow_4"_s);
+        ASSERT_TRUE(fifth);
+        EXPECT_TRUE(textsUnder(fifth).contains(u"الفصل ٥"_s));
+        const QRect fifthPixels = pixelsOf(opened, fifth);
+        const QColor tint = opened.pixelColor(fifthPixels.center().x(), fifthPixels.top() + 4);
+        EXPECT_LT(distance(tint, colors.accent), distance(colors.window, colors.accent)) << qPrintable(tint.name());
+
+        content->setProperty("selectedTab", int(SidebarTab::Videos));
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return item(u"videoGrid"_s) != nullptr; }));
+        QStringList shownIds;
+        QMetaObject::invokeMethod(item(u"videoGrid"_s)->property("model").value<QObject *>(),
+                                  "itemIds", Q_RETURN_ARG(QStringList, shownIds));
+        ASSERT_EQ(shownIds.size(), 3);
+        app->playerManager().play(library.itemsWithIds(shownIds), 1);
+        shoot(u"videos"_s + suffix);
+        EXPECT_TRUE(textOf(u"videoGrid"_s).contains(u"مدينة النحاس"_s));
+    }
 }
 
 } // namespace

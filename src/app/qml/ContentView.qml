@@ -191,6 +191,7 @@ Rectangle {
         id: audiobookView
         AudiobookView {
             libraryManager: root.libraryManager
+            playerManager: root.playerManager
             onAddFolderRequested: root.openFolderPicker()
         }
     }
@@ -198,6 +199,7 @@ Rectangle {
         id: videoView
         VideoLibraryView {
             libraryManager: root.libraryManager
+            playerManager: root.playerManager
             onAddFilesRequested: root.openFilePicker()
         }
     }

@@ -1,0 +1,17 @@
+#include "ImageProviders.h"
+
+#include "ArtworkCache.h"
+#include "ArtworkImageProvider.h"
+#include "SymbolImageProvider.h"
+#include "TileImageProvider.h"
+
+#include <QQmlEngine>
+
+using namespace Qt::StringLiterals;
+
+void addImageProviders(QQmlEngine &engine)
+{
+    engine.addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
+    engine.addImageProvider(u"symbol"_s, new SymbolImageProvider);
+    engine.addImageProvider(u"tile"_s, new TileImageProvider);
+}

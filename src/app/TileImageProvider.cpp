@@ -1,0 +1,37 @@
+#include "TileImageProvider.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+TileImageProvider::TileImageProvider() : QQuickImageProvider(QQuickImageProvider::Image) {}
+
+QImage TileImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
+{
+    const QStringList parts = id.split(u'/');
+    const auto colorAt = [&](int i) {
+        const QColor c = i < parts.size() ? QColor(u'#' + parts.at(i)) : QColor();
+        return c.isValid() ? c : QColor(Qt::transparent);
+    };
+    const int radiusPermille = parts.size() > 2 ? qBound(0, parts.at(2).toInt(), 500) : 0;
+    // Sizes beyond any screen are someone's mistake, not a tile.
+    const QSize target = requestedSize.isValid() && !requestedSize.isEmpty()
+                             ? requestedSize.boundedTo(QSize(4096, 4096))
+                             : QSize(64, 64);
+
+    QImage image(target, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(QPointF(0, 0), QPointF(target.width(), target.height()));
+    gradient.setColorAt(0, colorAt(0));
+    gradient.setColorAt(1, colorAt(1));
+    const qreal radius = std::min(target.width(), target.height()) * radiusPermille / 1000.0;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(QPointF(0, 0), target), radius, radius);
+    painter.fillPath(path, gradient);
+    painter.end();
+    if (size)
+        *size = image.size();
+    return image;
+}

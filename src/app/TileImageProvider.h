@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QQuickImageProvider>
+
+// "image://tile/<from>/<to>/<radiusPermille>": a rounded rectangle filled with a linear
+// gradient from the top-left corner (`from`) to the bottom-right one (`to`), colours as
+// "rrggbb" or "aarrggbb" hex without "#", the corner radius in thousandths of the
+// shorter side. Drawn once per size, so a card's tile is one texture, however many
+// cards a list makes (a mirrored image puts the start at the top-right).
+class TileImageProvider : public QQuickImageProvider
+{
+public:
+    TileImageProvider();
+    QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
+};

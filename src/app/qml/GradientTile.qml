@@ -1,0 +1,26 @@
+import QtQuick
+import Lyrabox
+
+// A rounded rectangle shaded from `startColor` in its top-leading corner to `endColor`
+// in the bottom-trailing one, drawn once as an image (TileImageProvider).
+Image {
+    id: tile
+
+    property color startColor
+    property color endColor
+    property real radius: 8
+
+    function hex(c: color): string {
+        return c.toString().substring(1)
+    }
+
+    sourceSize.width: Math.ceil(tile.width * Screen.devicePixelRatio)
+    sourceSize.height: Math.ceil(tile.height * Screen.devicePixelRatio)
+    source: tile.width > 0 && tile.height > 0
+            ? "image://tile/" + hex(tile.startColor) + "/" + hex(tile.endColor) + "/"
+              + Math.round(tile.radius * 1000 / Math.min(tile.width, tile.height))
+            : ""
+    // Leading is the right-hand side in a mirrored layout.
+    mirror: tile.LayoutMirroring.enabled
+    smooth: true
+}

@@ -1,0 +1,107 @@
+import QtQuick
+import Lyrabox
+
+// One video of the videos grid: a 16:9 thumbnail (the item's artwork, else a frame of
+// the video, else a blue-to-purple placeholder), the duration in its corner, a play or
+// pause mark over the item being played, and the title and artist under it.
+Column {
+    id: card
+
+    property string title
+    property string artist
+    property string formattedDuration
+    property url artworkSource
+    property url frameSource
+    property bool isCurrent: false
+    property bool isPlaying: false
+
+    readonly property real thumbnailHeight: Math.round(width * 9 / 16)
+    readonly property bool hasThumbnail: thumbnail.status === Image.Ready
+    readonly property color blue: Theme.isDark ? "#0a84ff" : "#007aff"
+    readonly property color purple: Theme.isDark ? "#bf5af2" : "#af52de"
+
+    spacing: 8
+
+    Item {
+        objectName: "videoThumbnail"
+        width: card.width
+        height: card.thumbnailHeight
+
+        GradientTile {
+            objectName: "videoPlaceholder"
+            anchors.fill: parent
+            visible: !card.hasThumbnail
+            radius: 8
+            startColor: Theme.faded(card.blue, 0.2)
+            endColor: Theme.faded(card.purple, 0.2)
+            SymbolIcon {
+                anchors.centerIn: parent
+                symbol: "film"
+                size: 32
+                color: Theme.secondary
+                opacity: 0.5
+            }
+        }
+        Image {
+            id: thumbnail
+            objectName: "videoImage"
+            anchors.fill: parent
+            visible: card.hasThumbnail
+            asynchronous: true
+            // Decoded at the size drawn, cropped to fill and rounded where it is made.
+            sourceSize.width: Math.ceil(card.width * Screen.devicePixelRatio)
+            sourceSize.height: Math.ceil(card.thumbnailHeight * Screen.devicePixelRatio)
+            readonly property string shape: "/fill/" + Math.round(8000 / Math.max(1, card.thumbnailHeight))
+            source: String(card.artworkSource).length > 0 ? card.artworkSource + shape
+                  : String(card.frameSource).length > 0 ? card.frameSource + shape : ""
+        }
+        Rectangle {
+            objectName: "playingOverlay"
+            anchors.fill: parent
+            visible: card.isCurrent
+            radius: 8
+            color: "#4d000000"
+            SymbolIcon {
+                anchors.centerIn: parent
+                symbol: card.isPlaying ? "pause.fill" : "play.fill"
+                size: 28
+                color: "white"
+            }
+        }
+        Rectangle {
+            objectName: "durationBadge"
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.margins: 6
+            width: durationText.implicitWidth + 12
+            height: durationText.implicitHeight + 4
+            radius: 4
+            color: "#bf000000"
+            Text {
+                id: durationText
+                anchors.centerIn: parent
+                text: card.formattedDuration
+                font.pixelSize: Theme.fontSmall
+                font.weight: Font.DemiBold
+                color: "white"
+            }
+        }
+    }
+    RTLText {
+        objectName: "videoTitle"
+        width: card.width
+        text: card.title
+        lineLimit: 2
+        font.pixelSize: Theme.fontBody
+        font.weight: Font.Medium
+    }
+    RTLText {
+        objectName: "videoArtist"
+        width: card.width
+        visible: card.artist.length > 0
+        text: card.artist
+        lineLimit: 1
+        font.pixelSize: Theme.fontSmall
+        color: Theme.secondary
+    }
+}
