@@ -17,6 +17,7 @@
 #include "LyraboxApp.h"
 #include "ImageProviders.h"
 #include "LibraryWords.h"
+#include "ViewBench.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
 #include "media/MpvPlayerBackend.h"
@@ -50,37 +51,12 @@
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
 using namespace Qt::StringLiterals;
+using namespace ViewBench;
 
 namespace {
 
 constexpr int librarySize = 100000;
 constexpr int playlistSize = 5000;
-// The part of the main window a section view gets beside the sidebar.
-constexpr QSize viewSize(960, 680);
-constexpr int frameTimeoutMs = 20000;
-
-// The clock every timestamp is read from, on whichever thread.
-const QElapsedTimer &clock()
-{
-    static const QElapsedTimer timer = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
-    return timer;
-}
-
-double msSince(qint64 startNs, qint64 endNs)
-{
-    return double(endNs - startNs) / 1e6;
-}
-
-[[noreturn]] void fail(const char *what)
-{
-    std::fprintf(stderr, "library-view benchmark: %s\n", what);
-    std::fflush(stderr);
-    std::_Exit(1);
-}
 
 // --- The library: records from the file name alone, so 100,000 load in seconds. ---
 
@@ -144,166 +120,8 @@ long residentBytes()
     return statm.readAll().split(' ').value(1).toLong() * sysconf(_SC_PAGESIZE);
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        fail("no samples");
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
-void printLine(const char *name, double value, const char *unit, double baseline)
-{
-    std::printf("BENCH %s value=%.3f unit=%s baseline=%.3f ratio=%.3f\n", name, value, unit,
-                baseline, baseline > 0 ? value / baseline : 0.0);
-    std::fflush(stdout);
-}
 
-// CPU time of the calling thread or of the whole process: the machine may be shared,
-// and wall-clock times then include waits for a free core, which these leave out.
-double cpuMs(clockid_t which)
-{
-    timespec now{};
-    clock_gettime(which, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-template <typename Action> double timedMs(Action &&action)
-{
-    const qint64 start = clock().nsecsElapsed();
-    action();
-    return msSince(start, clock().nsecsElapsed());
-}
-
-// --- Frames ---
-
-// Tells when a window has shown a frame that reflects what the main thread did before
-// the wait began. With the threaded render loop a frame being rendered while the main
-// thread acted was synchronised before, so the first swap that counts is the one
-// following a synchronisation after the wait began: the scene graph synchronises while
-// the main thread is blocked, so it cannot see half an action.
-class FrameProbe : public QObject
-{
-public:
-    explicit FrameProbe(QQuickWindow *window) : m_window(window)
-    {
-        connect(
-            window, &QQuickWindow::beforeSynchronizing, this,
-            [this] { m_syncStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
-        connect(
-            window, &QQuickWindow::afterSynchronizing, this,
-            [this] {
-                m_synced = m_armed.load();
-                if (m_synced)
-                    m_syncNs = clock().nsecsElapsed() - m_syncStart;
-            },
-            Qt::DirectConnection);
-        connect(
-            window, &QQuickWindow::beforeRendering, this,
-            [this] { m_renderStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
-        connect(
-            window, &QQuickWindow::afterRendering, this,
-            [this] {
-                if (m_synced)
-                    m_renderNs = clock().nsecsElapsed() - m_renderStart;
-            },
-            Qt::DirectConnection);
-        connect(
-            window, &QQuickWindow::frameSwapped, this,
-            [this] {
-                if (!m_synced.exchange(false))
-                    return;
-                m_armed = false;
-                m_swappedAt = clock().nsecsElapsed();
-                QMetaObject::invokeMethod(
-                    this, [this] { m_loop.quit(); }, Qt::QueuedConnection);
-            },
-            Qt::DirectConnection);
-    }
-
-    // Waits for the first frame showing the state of now; returns when it was swapped
-    // (on clock()).
-    qint64 nextFrame()
-    {
-        m_swappedAt = -1;
-        m_synced = false;
-        m_armed = true;
-        m_window->update();
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        connect(&deadline, &QTimer::timeout, &m_loop, &QEventLoop::quit);
-        deadline.start(frameTimeoutMs);
-        while (m_swappedAt.load() < 0 && deadline.isActive())
-            m_loop.exec();
-        if (m_swappedAt.load() < 0)
-            fail("a frame never came");
-        return m_swappedAt.load();
-    }
-
-    // Milliseconds from the start of `action` to the frame that shows its outcome.
-    template <typename Action> double actionToFrameMs(Action &&action)
-    {
-        const qint64 start = clock().nsecsElapsed();
-        action();
-        return msSince(start, nextFrame());
-    }
-
-    // For the breakdown printed with BENCH_VERBOSE: how long the scene graph took to
-    // synchronise and to render the last frame waited for.
-    double syncMs() const { return m_syncNs / 1e6; }
-    double renderMs() const { return m_renderNs / 1e6; }
-
-    void settle(int frames = 3)
-    {
-        for (int i = 0; i < frames; ++i)
-            nextFrame();
-    }
-
-private:
-    QQuickWindow *m_window;
-    QEventLoop m_loop;
-    std::atomic<bool> m_armed{false};
-    std::atomic<bool> m_synced{false};
-    std::atomic<qint64> m_swappedAt{-1};
-    // Written and read on the render thread, then read after the swap.
-    qint64 m_syncStart = 0, m_renderStart = 0;
-    std::atomic<qint64> m_syncNs{0}, m_renderNs{0};
-};
-
-// A view in its own window, sized as in the main window, shown and drawn.
-struct ShownView
-{
-    std::unique_ptr<QQuickView> window;
-    std::unique_ptr<FrameProbe> probe;
-
-    QQuickItem *root() const { return window->rootObject(); }
-    template <typename T = QQuickItem> T *child(const char *objectName) const
-    {
-        T *found = root()->findChild<T *>(QString::fromLatin1(objectName));
-        if (!found)
-            fail((std::string("the view has no ") + objectName).c_str());
-        return found;
-    }
-};
-
-ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &properties)
-{
-    ShownView view;
-    view.window = std::make_unique<QQuickView>(&engine, nullptr);
-    view.window->setResizeMode(QQuickView::SizeRootObjectToView);
-    view.window->resize(viewSize);
-    view.window->setInitialProperties(properties);
-    view.window->setSource(source);
-    if (view.window->status() != QQuickView::Ready || !view.root()) {
-        for (const QQmlError &error : view.window->errors())
-            std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
-        fail("a view could not be made");
-    }
-    view.probe = std::make_unique<FrameProbe>(view.window.get());
-    view.window->show();
-    view.probe->settle();
-    return view;
-}
 
 // --- Typing ---
 
@@ -401,10 +219,6 @@ StoreBaselines storeBaselines(LibraryManager &library, const QString &playlistId
     return store;
 }
 
-bool verbose()
-{
-    return qEnvironmentVariableIsSet("BENCH_VERBOSE");
-}
 
 double searchFrameMs(ShownView &view, const LibraryManager &library)
 {
@@ -482,36 +296,6 @@ std::pair<double, double> sortFrameMs(ShownView &view, const LibraryManager &lib
     return {median(frames), median(store)};
 }
 
-// Median time between frames while `list` scrolls `rows` rows, `step` pixels a frame.
-// Measured from swap to swap: that interval holds the main thread's share (new rows
-// bound, laid out, polished) as well as the render thread's, while the render signals
-// would leave out the first, which is where rows cost.
-double scrollFrameMs(ShownView &view, QQuickItem *list, int rows, double rowHeight)
-{
-    const double step = 2 * rowHeight;
-    const int frames = int(rows * rowHeight / step);
-    const double start = list->property("contentY").toDouble();
-    qint64 last = view.probe->nextFrame();
-    std::vector<double> intervals, syncs, renders;
-    const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
-    for (int i = 1; i <= frames; ++i) {
-        list->setProperty("contentY", start + i * step);
-        const qint64 swapped = view.probe->nextFrame();
-        intervals.push_back(msSince(last, swapped));
-        syncs.push_back(view.probe->syncMs());
-        renders.push_back(view.probe->renderMs());
-        last = swapped;
-    }
-    if (verbose())
-        std::fprintf(stderr,
-                     "scroll %s: frame %.2f ms, sync %.2f, render %.2f (medians); process CPU "
-                     "%.2f ms a frame\n",
-                     qPrintable(list->objectName()), median(intervals), median(syncs),
-                     median(renders), (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / frames);
-    if (list->property("contentY").toDouble() < start + frames * step - 1)
-        fail("the list did not scroll");
-    return median(intervals);
-}
 
 // One row per item in the plainest form Qt Quick offers, sized like the library rows.
 constexpr auto bareList = R"(import QtQuick
@@ -536,6 +320,7 @@ int main(int argc, char *argv[])
         fail("the run took longer than 15 minutes");
     }).detach();
 
+    setName("library-view");
     LyraboxApp::prepareGraphics();
     // As the app does (see main.cpp): a small texture atlas.
     qputenv("QSG_ATLAS_WIDTH", "512");
@@ -610,7 +395,7 @@ int main(int argc, char *argv[])
         searchMs = searchFrameMs(view, library);
         if (list->property("count").toInt() != librarySize)
             fail("the search did not come back to every item");
-        libraryFrameMs = scrollFrameMs(view, list, 3000, 46);
+        libraryFrameMs = scrollFrameMs(view, list, 3000 * 46);
     }
 
     double bareFrameMs = 0;
@@ -622,7 +407,7 @@ int main(int argc, char *argv[])
             fail("cannot write the bare list");
         file.close();
         ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
-        bareFrameMs = scrollFrameMs(view, view.root(), 3000, 46);
+        bareFrameMs = scrollFrameMs(view, view.root(), 3000 * 46);
     }
 
     double reorderMs = 0;

@@ -86,13 +86,11 @@ void AudiobookRowsModel::collapseAll()
 {
     if (m_expanded.isEmpty())
         return;
-    const QSet<QUuid> wereExpanded = std::exchange(m_expanded, {});
-    rebuild(m_books, false);
-    for (const QUuid &id : wereExpanded) {
-        const int row = rowOfId(id.toString());
-        if (row >= 0)
-            Q_EMIT dataChanged(index(row), index(row), {IsExpandedRole});
-    }
+    // One book at a time: each is one range of rows removed, which views animate and
+    // keep their place through, where several at once would reset the list.
+    const QSet<QUuid> wereExpanded = m_expanded;
+    for (const QUuid &id : wereExpanded)
+        setExpanded(id.toString(QUuid::WithoutBraces), false);
 }
 
 int AudiobookRowsModel::bookRow(const QString &playlistId) const
@@ -119,6 +117,8 @@ QVariant AudiobookRowsModel::data(const QModelIndex &index, int role) const
     default: break;
     }
     // A book row answers the item roles with empty values of their types.
+    if (row.position < 0 && role == MediaRows::ItemIdRole)
+        return QString();
     static const MediaItem noItem{};
     return MediaRows::data(row.position < 0 ? noItem : book.items.at(row.position), role);
 }

@@ -19,7 +19,10 @@ QImage TileImageProvider::requestImage(const QString &id, QSize *size, const QSi
                              ? requestedSize.boundedTo(QSize(4096, 4096))
                              : QSize(64, 64);
 
-    QImage image(target, QImage::Format_ARGB32_Premultiplied);
+    // Square and opaque, the tile is drawn without blending (cheaper for a software
+    // renderer).
+    const bool opaque = radiusPermille == 0 && colorAt(0).alpha() == 255 && colorAt(1).alpha() == 255;
+    QImage image(target, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,7 @@
 // The list models the section views show: which rows they hold, and that every ordinary
 // change reaches a view as the smallest change (no reset), checked throughout by
 // QAbstractItemModelTester; and the managers' id-taking calls as QML makes them.
+#include "AudiobookRowsModel.h"
 #include "ChapterModel.h"
 #include "FakePlayerBackend.h"
 #include "LibraryListModel.h"
@@ -200,6 +201,54 @@ TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
     EXPECT_EQ(itemsLog.reset.count() + allLog.reset.count(), 0);
 }
 
+// The audiobooks list: a book opens into its chapters as rows inserted under it and
+// closes as rows removed, the other books untouched; the chapters follow the book's
+// edits, and a book emptied or deleted while open leaves no chapter rows behind.
+TEST_F(ListModelsTest, BooksOpenIntoTheirChaptersInPlace)
+{
+    import({u"c1.mp3"_s, u"c2.mp3"_s, u"c3.mp3"_s, u"solo.mp3"_s});
+    library.createPlaylist(u"Book"_s, library.allItems().mid(0, 3), true);
+    library.createPlaylist(u"Mix"_s, library.allItems(), false);
+    library.createPlaylist(u"Short"_s, library.allItems().mid(3, 1), true);
+    const QString book = library.playlists().at(0).id.toString(QUuid::WithoutBraces);
+    const QString shortBook = library.playlists().at(2).id.toString(QUuid::WithoutBraces);
+    AudiobookRowsModel rows;
+    watch(rows);
+    rows.setLibrary(&library);
+    ChangeLog log(&rows);
+    EXPECT_EQ(column(rows, "name"), (QStringList{u"Book"_s, u"Short"_s}));
+    EXPECT_EQ(column(rows, "itemId"), (QStringList{QString(), QString()}));
+
+    rows.setExpanded(book, true);
+    ASSERT_EQ(log.inserted.count(), 1);
+    EXPECT_EQ(log.inserted.first().at(1).toInt(), 1);
+    EXPECT_EQ(log.inserted.first().at(2).toInt(), 3);
+    EXPECT_EQ(column(rows, "titleLine"), (QStringList{QString(), u"c1"_s, u"c2"_s, u"c3"_s, QString()}));
+    EXPECT_EQ(column(rows, "position"), (QStringList{u"-1"_s, u"0"_s, u"1"_s, u"2"_s, u"-1"_s}));
+    EXPECT_EQ(column(rows, "isLastChapter"),
+              (QStringList{u"false"_s, u"false"_s, u"false"_s, u"true"_s, u"false"_s}));
+    EXPECT_EQ(rows.bookRow(shortBook), 4);
+    EXPECT_EQ(rows.bookRow(rows.idAt(1)), -1);
+
+    // The book's own order is the chapters' order; a chapter removed is one row less.
+    library.movePlaylistItem(book, 2, 0);
+    EXPECT_EQ(column(rows, "titleLine").mid(1, 3), (QStringList{u"c3"_s, u"c1"_s, u"c2"_s}));
+    library.removeFromPlaylist(book, 0);
+    EXPECT_EQ(column(rows, "titleLine").mid(1, 2), (QStringList{u"c1"_s, u"c2"_s}));
+    EXPECT_EQ(column(rows, "chapterTotal").first(), u"2"_s);
+
+    rows.setExpanded(shortBook, true);
+    rows.collapseAll();
+    EXPECT_EQ(rows.rowCount(), 2);
+    EXPECT_FALSE(rows.isExpanded(book));
+    rows.setExpanded(shortBook, true);
+    library.removeFromPlaylist(shortBook, 0);
+    EXPECT_EQ(rows.rowCount(), 2);
+    library.deletePlaylist(shortBook);
+    EXPECT_EQ(column(rows, "name"), QStringList{u"Book"_s});
+    EXPECT_EQ(rows.bookCount(), 1);
+    EXPECT_EQ(log.reset.count(), 0);
+}
 TEST_F(ListModelsTest, ChapterRowsNameTheirChapterForTheSeek)
 {
     const MediaItem book = TestItems::makeItem(

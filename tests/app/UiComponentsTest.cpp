@@ -2,6 +2,7 @@
 #include "ArtworkCache.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
+#include "TileImageProvider.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -43,6 +44,26 @@ TEST(ArtworkCacheTest, DecodesAtDisplaySizeWithRoundedCornersAndRefusesJunk)
     EXPECT_TRUE(cache.sourceFor(u"empty"_s, QByteArray()).isEmpty());
     cache.sourceFor(u"junk"_s, QByteArray("not a picture at all"));
     EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
+}
+
+// A tile runs from its first colour in the top-left corner to its second in the
+// bottom-right, rounded when asked (transparent corners) and opaque when square; a
+// mangled id still gives an image, never a crash.
+TEST(TileImageProviderTest, DiagonalGradientRoundedOrOpaque)
+{
+    TileImageProvider provider;
+    QSize size;
+    const QImage rounded = provider.requestImage(u"ff0000/0000ff/250"_s, &size, QSize(40, 20));
+    EXPECT_EQ(size, QSize(40, 20));
+    EXPECT_EQ(qAlpha(rounded.pixel(0, 0)), 0);
+    const QColor nearStart = rounded.pixelColor(6, 6), nearEnd = rounded.pixelColor(33, 13);
+    EXPECT_GT(nearStart.red(), nearStart.blue());
+    EXPECT_GT(nearEnd.blue(), nearEnd.red());
+    const QImage square = provider.requestImage(u"ff0000/0000ff/0"_s, nullptr, QSize(40, 20));
+    EXPECT_FALSE(square.hasAlphaChannel());
+    EXPECT_GT(square.pixelColor(0, 0).red(), 240);
+    for (const QString &id : {QString(), u"zz/%%/x"_s, u"ff0000/0000ff/99999"_s})
+        EXPECT_FALSE(provider.requestImage(id, nullptr, QSize(100000, 8)).isNull());
 }
 
 // Every symbol name written in the views (any quoted text on a "symbol:" or

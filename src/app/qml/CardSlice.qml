@@ -4,6 +4,10 @@ import Lyrabox
 // A horizontal piece of a card's ground. A card whose rows a list makes one by one is
 // drawn as pieces, rounded only where the card begins and ends; the card's soft shadow
 // shows under its last piece.
+//
+// The ground is opaque rectangles with only the four corners rounded: a software
+// renderer blends every pixel of an antialiased shape, and a whole rounded card costs a
+// scrolling list more than everything on it.
 Item {
     id: slice
 
@@ -11,35 +15,77 @@ Item {
     property bool isLast: true
     property real radius: 12
 
+    readonly property real topInset: isFirst ? radius : 0
+    readonly property real bottomInset: isLast ? radius : 0
+
     Rectangle {
-        // Black at 5 %, a point lower than the card.
+        // Between the rounded ends, edge to edge.
+        y: slice.topInset
+        width: slice.width
+        height: Math.max(0, slice.height - slice.topInset - slice.bottomInset)
+        color: Theme.card
+    }
+    Rectangle {
+        // The band of a rounded end between its corners.
+        visible: slice.isFirst
+        x: slice.radius
+        width: slice.width - 2 * slice.radius
+        height: slice.radius
+        color: Theme.card
+    }
+    Rectangle {
         visible: slice.isLast
-        y: slice.height - slice.radius * 2 + 1
-        width: slice.width
-        height: slice.radius * 2
-        radius: slice.radius
-        color: "#0d000000"
-    }
-    Rectangle {
-        visible: slice.isFirst && slice.isLast
-        anchors.fill: parent
-        radius: slice.radius
+        x: slice.radius
+        y: slice.height - slice.radius
+        width: slice.width - 2 * slice.radius
+        height: slice.radius
         color: Theme.card
     }
+    // The corners: each a whole rounded square whose inner three quarters fall on the
+    // ground already drawn.
     Rectangle {
-        visible: !(slice.isFirst && slice.isLast)
-        anchors.fill: parent
-        anchors.topMargin: slice.isFirst ? slice.radius : 0
-        anchors.bottomMargin: slice.isLast ? slice.radius : 0
-        color: Theme.card
-    }
-    Rectangle {
-        // The rounded end of a card that goes on below or above this slice.
-        visible: slice.isFirst !== slice.isLast
-        y: slice.isFirst ? 0 : slice.height - 2 * slice.radius
-        width: slice.width
+        visible: slice.isFirst
+        x: 0
+        y: 0
+        width: 2 * slice.radius
         height: 2 * slice.radius
         radius: slice.radius
         color: Theme.card
+    }
+    Rectangle {
+        visible: slice.isFirst
+        x: slice.width - 2 * slice.radius
+        y: 0
+        width: 2 * slice.radius
+        height: 2 * slice.radius
+        radius: slice.radius
+        color: Theme.card
+    }
+    Rectangle {
+        visible: slice.isLast
+        x: 0
+        y: slice.height - 2 * slice.radius
+        width: 2 * slice.radius
+        height: 2 * slice.radius
+        radius: slice.radius
+        color: Theme.card
+    }
+    Rectangle {
+        visible: slice.isLast
+        x: slice.width - 2 * slice.radius
+        y: slice.height - 2 * slice.radius
+        width: 2 * slice.radius
+        height: 2 * slice.radius
+        radius: slice.radius
+        color: Theme.card
+    }
+    Rectangle {
+        // Black at 5 %, a point under the card.
+        visible: slice.isLast
+        x: slice.radius / 2
+        y: slice.height
+        width: slice.width - slice.radius
+        height: 1
+        color: "#0d000000"
     }
 }

@@ -31,9 +31,10 @@ Column {
             objectName: "videoPlaceholder"
             anchors.fill: parent
             visible: !card.hasThumbnail
-            radius: 8
-            startColor: Theme.faded(card.blue, 0.2)
-            endColor: Theme.faded(card.purple, 0.2)
+            // Blue and purple at 20 % over the window, as opaque colours.
+            radius: 0
+            startColor: Qt.tint(Theme.window, Theme.faded(card.blue, 0.2))
+            endColor: Qt.tint(Theme.window, Theme.faded(card.purple, 0.2))
             SymbolIcon {
                 anchors.centerIn: parent
                 symbol: "film"
@@ -48,10 +49,10 @@ Column {
             anchors.fill: parent
             visible: card.hasThumbnail
             asynchronous: true
-            // Decoded at the size drawn, cropped to fill and rounded where it is made.
+            // Decoded at the size drawn and cropped to fill: square and opaque.
             sourceSize.width: Math.ceil(card.width * Screen.devicePixelRatio)
             sourceSize.height: Math.ceil(card.thumbnailHeight * Screen.devicePixelRatio)
-            readonly property string shape: "/fill/" + Math.round(8000 / Math.max(1, card.thumbnailHeight))
+            readonly property string shape: "/fill/0"
             source: String(card.artworkSource).length > 0 ? card.artworkSource + shape
                   : String(card.frameSource).length > 0 ? card.frameSource + shape : ""
         }
@@ -59,7 +60,6 @@ Column {
             objectName: "playingOverlay"
             anchors.fill: parent
             visible: card.isCurrent
-            radius: 8
             color: "#4d000000"
             SymbolIcon {
                 anchors.centerIn: parent
@@ -85,6 +85,18 @@ Column {
                 font.weight: Font.DemiBold
                 color: "white"
             }
+        }
+        Rectangle {
+            // Rounds the thumbnail's corners by covering them with the window's colour: a
+            // ring around the picture whose inner edge has a radius of 8. The picture
+            // itself stays square and opaque, which a software renderer draws without
+            // blending every pixel.
+            anchors.fill: parent
+            anchors.margins: -4
+            radius: 12
+            color: "transparent"
+            border.width: 4
+            border.color: Theme.window
         }
     }
     RTLText {

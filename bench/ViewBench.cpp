@@ -1,0 +1,123 @@
+#include "ViewBench.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ViewBench {
+
+namespace {
+const char *benchName = "view";
+} // namespace
+
+void setName(const char *name)
+{
+    benchName = name;
+}
+
+const QElapsedTimer &clock()
+{
+    static const QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer;
+}
+
+double msSince(qint64 startNs, qint64 endNs)
+{
+    return double(endNs - startNs) / 1e6;
+}
+
+[[noreturn]] void fail(const char *what)
+{
+    std::fprintf(stderr, "%s benchmark: %s\n", benchName, what);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        fail("no samples");
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void printLine(const char *name, double value, const char *unit, double baseline)
+{
+    std::printf("BENCH %s value=%.3f unit=%s baseline=%.3f ratio=%.3f\n", name, value, unit,
+                baseline, baseline > 0 ? value / baseline : 0.0);
+    std::fflush(stdout);
+}
+
+double cpuMs(clockid_t which)
+{
+    timespec now{};
+    clock_gettime(which, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+
+bool verbose()
+{
+    return qEnvironmentVariableIsSet("BENCH_VERBOSE");
+}
+
+ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &properties)
+{
+    ShownView view;
+    view.window = std::make_unique<QQuickView>(&engine, nullptr);
+    view.window->setResizeMode(QQuickView::SizeRootObjectToView);
+    view.window->resize(viewSize);
+    view.window->setInitialProperties(properties);
+    view.window->setSource(source);
+    if (view.window->status() != QQuickView::Ready || !view.root()) {
+        for (const QQmlError &error : view.window->errors())
+            std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+        fail("a view could not be made");
+    }
+    view.probe = std::make_unique<FrameProbe>(view.window.get());
+    view.window->show();
+    view.probe->settle();
+    return view;
+}
+
+// Measured from swap to swap: that interval holds the main thread's share (new rows
+// bound, laid out, polished) as well as the render thread's, while the render signals
+// would leave out the first, which is where rows cost.
+std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, double distance,
+                                           double step)
+{
+    const int frames = int(distance / step);
+    const double start = list->property("contentY").toDouble();
+    qint64 last = view.probe->nextFrame();
+    std::vector<double> intervals, syncs, renders;
+    const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+    for (int i = 1; i <= frames; ++i) {
+        list->setProperty("contentY", start + i * step);
+        const qint64 swapped = view.probe->nextFrame();
+        intervals.push_back(msSince(last, swapped));
+        syncs.push_back(view.probe->syncMs());
+        renders.push_back(view.probe->renderMs());
+        last = swapped;
+    }
+    if (verbose())
+        std::fprintf(stderr,
+                     "scroll %s: frame %.2f ms, sync %.2f, render %.2f (medians); process CPU "
+                     "%.2f ms a frame\n",
+                     qPrintable(list->objectName()), median(intervals), median(syncs),
+                     median(renders), (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / frames);
+    if (list->property("contentY").toDouble() < start + frames * step - 1)
+        fail("the list did not scroll");
+    return {median(intervals), *std::max_element(intervals.begin(), intervals.end())};
+}
+
+double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double step)
+{
+    return scrollFrameStats(view, list, distance, step).first;
+}
+
+} // namespace ViewBench

@@ -1,0 +1,169 @@
+#pragma once
+
+// What the view benchmarks share: one clock, frames waited for with a deadline, views
+// shown in their own window at the size the main window gives a section, medians and
+// the BENCH lines.
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSize>
+#include <QTimer>
+#include <QUrl>
+#include <QVariantMap>
+#include <atomic>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ViewBench {
+
+// The part of the main window a section view gets beside the sidebar.
+constexpr QSize viewSize(960, 680);
+constexpr int frameTimeoutMs = 20000;
+
+// The benchmark's name, for failure messages.
+void setName(const char *name);
+[[noreturn]] void fail(const char *what);
+
+// The clock every timestamp is read from, on whichever thread.
+const QElapsedTimer &clock();
+double msSince(qint64 startNs, qint64 endNs);
+double median(std::vector<double> values);
+void printLine(const char *name, double value, const char *unit, double baseline);
+// CPU time of the calling thread or of the whole process: the machine may be shared,
+// and wall-clock times then include waits for a free core, which these leave out.
+double cpuMs(clockid_t which);
+// BENCH_VERBOSE set: print the breakdowns behind the figures.
+bool verbose();
+
+template <typename Action> double timedMs(Action &&action)
+{
+    const qint64 start = clock().nsecsElapsed();
+    action();
+    return msSince(start, clock().nsecsElapsed());
+}
+
+// Tells when a window has shown a frame that reflects what the main thread did before
+// the wait began. With the threaded render loop a frame being rendered while the main
+// thread acted was synchronised before, so the first swap that counts is the one
+// following a synchronisation after the wait began: the scene graph synchronises while
+// the main thread is blocked, so it cannot see half an action.
+class FrameProbe : public QObject
+{
+public:
+    explicit FrameProbe(QQuickWindow *window) : m_window(window)
+    {
+        connect(
+            window, &QQuickWindow::beforeSynchronizing, this,
+            [this] { m_syncStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::afterSynchronizing, this,
+            [this] {
+                m_synced = m_armed.load();
+                if (m_synced)
+                    m_syncNs = clock().nsecsElapsed() - m_syncStart;
+            },
+            Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::beforeRendering, this,
+            [this] { m_renderStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::afterRendering, this,
+            [this] {
+                if (m_synced)
+                    m_renderNs = clock().nsecsElapsed() - m_renderStart;
+            },
+            Qt::DirectConnection);
+        connect(
+            window, &QQuickWindow::frameSwapped, this,
+            [this] {
+                if (!m_synced.exchange(false))
+                    return;
+                m_armed = false;
+                m_swappedAt = clock().nsecsElapsed();
+                QMetaObject::invokeMethod(
+                    this, [this] { m_loop.quit(); }, Qt::QueuedConnection);
+            },
+            Qt::DirectConnection);
+    }
+
+    // Waits for the first frame showing the state of now; returns when it was swapped
+    // (on clock()).
+    qint64 nextFrame()
+    {
+        m_swappedAt = -1;
+        m_synced = false;
+        m_armed = true;
+        m_window->update();
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &m_loop, &QEventLoop::quit);
+        deadline.start(frameTimeoutMs);
+        while (m_swappedAt.load() < 0 && deadline.isActive())
+            m_loop.exec();
+        if (m_swappedAt.load() < 0)
+            fail("a frame never came");
+        return m_swappedAt.load();
+    }
+
+    // Milliseconds from the start of `action` to the frame that shows its outcome.
+    template <typename Action> double actionToFrameMs(Action &&action)
+    {
+        const qint64 start = clock().nsecsElapsed();
+        action();
+        return msSince(start, nextFrame());
+    }
+
+    // For the breakdown printed with BENCH_VERBOSE: how long the scene graph took to
+    // synchronise and to render the last frame waited for.
+    double syncMs() const { return m_syncNs / 1e6; }
+    double renderMs() const { return m_renderNs / 1e6; }
+
+    void settle(int frames = 3)
+    {
+        for (int i = 0; i < frames; ++i)
+            nextFrame();
+    }
+
+private:
+    QQuickWindow *m_window;
+    QEventLoop m_loop;
+    std::atomic<bool> m_armed{false};
+    std::atomic<bool> m_synced{false};
+    std::atomic<qint64> m_swappedAt{-1};
+    // Written and read on the render thread, then read after the swap.
+    qint64 m_syncStart = 0, m_renderStart = 0;
+    std::atomic<qint64> m_syncNs{0}, m_renderNs{0};
+};
+
+// A view in its own window, sized as in the main window, shown and drawn.
+struct ShownView
+{
+    std::unique_ptr<QQuickView> window;
+    std::unique_ptr<FrameProbe> probe;
+
+    QQuickItem *root() const { return window->rootObject(); }
+    template <typename T = QQuickItem> T *child(const char *objectName) const
+    {
+        T *found = root()->findChild<T *>(QString::fromLatin1(objectName));
+        if (!found)
+            fail((std::string("the view has no ") + objectName).c_str());
+        return found;
+    }
+};
+
+ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &properties);
+
+// Median time between frames while `list` scrolls down `distance` pixels, `step` a
+// frame. 92 pixels a frame (two library rows; some 5,500 a second at 60 frames a
+// second) is a fast flick.
+double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double step = 92);
+// The median and the longest of those intervals.
+std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, double distance,
+                                           double step = 92);
+
+} // namespace ViewBench
