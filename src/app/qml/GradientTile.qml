@@ -9,14 +9,11 @@ Image {
     property color endColor
     property real radius: 8
 
-    function hex(c: color): string {
-        return c.toString().substring(1)
-    }
-
     sourceSize.width: Math.ceil(tile.width * Screen.devicePixelRatio)
     sourceSize.height: Math.ceil(tile.height * Screen.devicePixelRatio)
     source: tile.width > 0 && tile.height > 0
-            ? "image://tile/" + hex(tile.startColor) + "/" + hex(tile.endColor) + "/"
+            ? "image://tile/" + tile.startColor.toString().substring(1) + "/"
+              + tile.endColor.toString().substring(1) + "/"
               + Math.round(tile.radius * 1000 / Math.min(tile.width, tile.height))
             : ""
     // Leading is the right-hand side in a mirrored layout.
