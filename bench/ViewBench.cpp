@@ -96,6 +96,7 @@ std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, do
     qint64 last = view.probe->nextFrame();
     std::vector<double> intervals, syncs, renders;
     const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+    const double startMonotonic = cpuMs(CLOCK_MONOTONIC) / 1e3;
     for (int i = 1; i <= frames; ++i) {
         list->setProperty("contentY", start + i * step);
         const qint64 swapped = view.probe->nextFrame();
@@ -104,12 +105,16 @@ std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, do
         renders.push_back(view.probe->renderMs());
         last = swapped;
     }
-    if (verbose())
+    if (verbose()) {
+        // CLOCK_MONOTONIC, for matching a profile (perf record -k CLOCK_MONOTONIC).
+        std::fprintf(stderr, "scroll %s: from %.3f s to %.3f s\n", qPrintable(list->objectName()),
+                     startMonotonic, cpuMs(CLOCK_MONOTONIC) / 1e3);
         std::fprintf(stderr,
                      "scroll %s: frame %.2f ms, sync %.2f, render %.2f (medians); process CPU "
                      "%.2f ms a frame\n",
                      qPrintable(list->objectName()), median(intervals), median(syncs),
                      median(renders), (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / frames);
+    }
     if (list->property("contentY").toDouble() < start + frames * step - 1)
         fail("the list did not scroll");
     return {median(intervals), *std::max_element(intervals.begin(), intervals.end())};

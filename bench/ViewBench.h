@@ -34,8 +34,9 @@ const QElapsedTimer &clock();
 double msSince(qint64 startNs, qint64 endNs);
 double median(std::vector<double> values);
 void printLine(const char *name, double value, const char *unit, double baseline);
-// CPU time of the calling thread or of the whole process: the machine may be shared,
-// and wall-clock times then include waits for a free core, which these leave out.
+// CPU time of the calling thread or of the whole process, or any other clock by id: the
+// machine may be shared, and wall-clock times then include waits for a free core, which
+// these leave out.
 double cpuMs(clockid_t which);
 // BENCH_VERBOSE set: print the breakdowns behind the figures.
 bool verbose();
