@@ -1,0 +1,264 @@
+// Pictures taken from generated videos: which moment, which shape, and the files that
+// must give none (quickly).
+#include "media/VideoFrameGrabber.h"
+
+#include "MediaFixtures.h"
+#include "TestSupport.h"
+
+#include <QColor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Clips these tests need beyond the fixtures' test pattern, made by the ffmpeg CLI.
+bool runFfmpeg(const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStandardPaths::findExecutable(u"ffmpeg"_s),
+                  QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-y"_s} + arguments);
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+QString scratch()
+{
+    static QTemporaryDir directory(TestSupport::scratchRoot() + u"/frame-grabber-XXXXXX"_s);
+    return directory.path();
+}
+
+// 15 s at 10 pictures per second with a key frame every second: red for the first
+// second, green for the next, blue from 2 s on. A tenth of the length (1.5 s) falls
+// on green, whose key frame is at 1 s. Stored 240x180 with 4:3 pixels, so it shows
+// as 320x180.
+QString colourSteps(const QString &extension)
+{
+    const QString path = scratch() + u"/steps."_s + extension;
+    if (QFile::exists(path))
+        return path;
+    const QStringList codec = extension == u"webm"_s
+                                  ? QStringList{u"libvpx"_s, u"-deadline"_s, u"realtime"_s,
+                                                u"-cpu-used"_s, u"8"_s}
+                                  : QStringList{u"libx264"_s, u"-preset"_s, u"ultrafast"_s};
+    const bool made = runFfmpeg(
+        QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
+                    u"color=c=red:s=240x180:r=10:d=15,"
+                    "drawbox=c=lime:t=fill:enable='between(t,1,1.99)',"
+                    "drawbox=c=blue:t=fill:enable='gte(t,2)',setsar=4/3"_s,
+                    u"-g"_s, u"10"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:v"_s} +
+        codec + QStringList{path});
+    return made ? path : QString();
+}
+
+// Copies `source` into another container without re-encoding, with extra options.
+QString remux(const QString &source, const QString &name, const QStringList &options)
+{
+    const QString path = scratch() + u'/' + name;
+    if (QFile::exists(path))
+        return path;
+    return runFfmpeg(QStringList{u"-i"_s, source, u"-c"_s, u"copy"_s} + options + QStringList{path})
+               ? path
+               : QString();
+}
+
+enum class Hue { Red, Green, Blue, Other };
+
+Hue hueAt(const QImage &image, QPoint point)
+{
+    const QColor colour = image.pixelColor(point);
+    const auto strong = [](int value) { return value > 160; };
+    const auto weak = [](int value) { return value < 90; };
+    if (strong(colour.red()) && weak(colour.green()) && weak(colour.blue()))
+        return Hue::Red;
+    if (weak(colour.red()) && strong(colour.green()) && weak(colour.blue()))
+        return Hue::Green;
+    if (weak(colour.red()) && weak(colour.green()) && strong(colour.blue()))
+        return Hue::Blue;
+    return Hue::Other;
+}
+
+Hue centreHue(const QImage &image)
+{
+    return hueAt(image, QPoint(image.width() / 2, image.height() / 2));
+}
+
+double aspectOf(const QImage &image)
+{
+    return double(image.width()) / image.height();
+}
+
+class VideoFrameGrabberTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!MediaFixtures::ffmpegAvailable())
+            GTEST_SKIP() << "ffmpeg is not installed";
+    }
+};
+
+class ContainerTest : public VideoFrameGrabberTest, public testing::WithParamInterface<const char *>
+{
+};
+
+} // namespace
+
+// The fixtures' 4:3 test pattern in each container: a picture scaled down into the box
+// with its shape, or left at its own size when it already fits.
+TEST_P(ContainerTest, TestPatternFitsTheBoxWithItsShape)
+{
+    const QString file = MediaFixtures::cachedVideo(u"pattern."_s + QLatin1StringView(GetParam()));
+    ASSERT_FALSE(file.isEmpty()) << qPrintable(MediaFixtures::lastError());
+
+    const QImage small = VideoFrameGrabber::grabFrame(file, QSize(80, 80));
+    ASSERT_FALSE(small.isNull());
+    EXPECT_EQ(small.size(), QSize(80, 60));
+
+    const QImage whole = VideoFrameGrabber::grabFrame(file, QSize(320, 180));
+    EXPECT_EQ(whole.size(), QSize(160, 120));
+    const QImage unbounded = VideoFrameGrabber::grabFrame(file, QSize());
+    EXPECT_EQ(unbounded.size(), QSize(160, 120));
+}
+
+// The picture comes from a tenth of the way in (green), not from the start (red) or
+// later (blue), and is shaped by the pixel aspect ratio: 240x180 stored, 16:9 shown.
+TEST_P(ContainerTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
+{
+    const QString file = colourSteps(QLatin1StringView(GetParam()));
+    ASSERT_FALSE(file.isEmpty());
+
+    const QImage image = VideoFrameGrabber::grabFrame(file, QSize(160, 160));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(160, 90));
+    EXPECT_EQ(centreHue(image), Hue::Green) << qPrintable(image.pixelColor(80, 45).name());
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, ContainerTest, testing::Values("mp4", "mkv", "webm"),
+                         [](const auto &param) { return std::string(param.param); });
+
+// A raw H.264 stream has no length to take a tenth of: its first picture.
+TEST_F(VideoFrameGrabberTest, WithoutALengthTheFirstPicture)
+{
+    const QString steps = colourSteps(u"mp4"_s);
+    ASSERT_FALSE(steps.isEmpty());
+    const QString raw = remux(steps, u"steps.h264"_s, {u"-f"_s, u"h264"_s});
+    ASSERT_FALSE(raw.isEmpty());
+
+    const QImage image = VideoFrameGrabber::grabFrame(raw, QSize(160, 160));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(centreHue(image), Hue::Red);
+}
+
+// A video recorded sideways and marked for a quarter turn comes out upright, turned the
+// way players turn it (the right half of the stored picture on top), and fitted to the
+// box after turning.
+TEST_F(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
+{
+    const QString halves = scratch() + u"/halves.mp4"_s;
+    ASSERT_TRUE(runFfmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s,
+                           u"color=c=red:s=240x180:r=10:d=2,"
+                           "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
+                           u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                           u"yuv420p"_s, halves}));
+    const QString turned = remux(halves, u"turned.mp4"_s, {u"-metadata:s:v:0"_s, u"rotate=90"_s});
+    ASSERT_FALSE(turned.isEmpty());
+
+    const QImage image = VideoFrameGrabber::grabFrame(turned, QSize(160, 160));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(120, 160));
+    EXPECT_EQ(hueAt(image, QPoint(60, 20)), Hue::Blue);
+    EXPECT_EQ(hueAt(image, QPoint(60, 140)), Hue::Red);
+}
+
+// Files with no picture to show give a null image, and give it quickly: damaged files
+// within the deadline, things that are not files without opening them at all.
+TEST_F(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
+{
+    const QString dir = scratch();
+    const QString video = MediaFixtures::cachedVideo(u"pattern.mp4"_s);
+    const QString matroska = MediaFixtures::cachedVideo(u"pattern.mkv"_s);
+    MediaFixtures::AudioOptions withCover;
+    withCover.cover = MediaFixtures::Picture{};
+    const QString coverOnly = MediaFixtures::cachedAudio(u"covered.mp3"_s, withCover);
+    const QString audio = MediaFixtures::cachedTone(2.0, u"m4a"_s);
+    ASSERT_FALSE(video.isEmpty() || matroska.isEmpty() || coverOnly.isEmpty() || audio.isEmpty());
+    ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(video, dir + u"/cut.mp4"_s, 3000));
+    ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(matroska, dir + u"/cut.mkv"_s, 600));
+    ASSERT_TRUE(MediaFixtures::writeNoise(dir + u"/noise.mp4"_s, 200000));
+    ASSERT_TRUE(MediaFixtures::writeNoise(dir + u"/noise.mkv"_s, 200000, 7));
+    ASSERT_TRUE(MediaFixtures::writeBytes(dir + u"/empty.mp4"_s, {}));
+    ASSERT_TRUE(QDir(dir).mkpath(u"folder.mp4"_s));
+    const QString fifo = dir + u"/pipe.mp4"_s;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    struct Case
+    {
+        QString path;
+        std::chrono::milliseconds within;
+    };
+    const std::vector<Case> cases{
+        {audio, 2s},
+        {coverOnly, 2s},
+        {dir + u"/cut.mp4"_s, 2s},
+        {dir + u"/cut.mkv"_s, 2s},
+        {dir + u"/noise.mp4"_s, 2s},
+        {dir + u"/noise.mkv"_s, 2s},
+        {dir + u"/empty.mp4"_s, 100ms},
+        {dir + u"/missing.mp4"_s, 100ms},
+        {dir + u"/folder.mp4"_s, 100ms},
+        {fifo, 100ms},
+        {QString(), 100ms},
+    };
+    for (const Case &c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_TRUE(VideoFrameGrabber::grabFrame(c.path, QSize(160, 90), 1s).isNull())
+            << qPrintable(c.path);
+        EXPECT_LT(timer.elapsed(), c.within.count()) << qPrintable(c.path);
+    }
+    QFile::remove(fifo);
+}
+
+// The deadline covers the whole grab: one already spent gives up on a good file.
+TEST_F(VideoFrameGrabberTest, SpentDeadlineGivesUp)
+{
+    const QString file = MediaFixtures::cachedVideo(u"pattern.mkv"_s);
+    ASSERT_FALSE(file.isEmpty());
+    EXPECT_TRUE(VideoFrameGrabber::grabFrame(file, QSize(160, 90), 0ms).isNull());
+    EXPECT_FALSE(VideoFrameGrabber::grabFrame(file, QSize(160, 90), 5s).isNull());
+}
+
+// Grabs on several threads at once, as the image threads run them, each succeed.
+TEST_F(VideoFrameGrabberTest, ConcurrentGrabs)
+{
+    const QStringList files{MediaFixtures::cachedVideo(u"pattern.mp4"_s),
+                            MediaFixtures::cachedVideo(u"pattern.mkv"_s),
+                            MediaFixtures::cachedVideo(u"pattern.webm"_s), colourSteps(u"mp4"_s)};
+    ASSERT_FALSE(files.contains(QString()));
+    std::vector<QImage> images(files.size() * 2);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < images.size(); ++i) {
+        threads.emplace_back([&, i] {
+            images[i] = VideoFrameGrabber::grabFrame(files[qsizetype(i) % files.size()], QSize(80, 80));
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    for (size_t i = 0; i < images.size(); ++i) {
+        ASSERT_FALSE(images[i].isNull()) << i;
+        const bool colourClip = i % files.size() == 3;
+        EXPECT_NEAR(aspectOf(images[i]), colourClip ? 16.0 / 9 : 4.0 / 3, 0.03) << i;
+    }
+}
