@@ -73,6 +73,18 @@ int pictureStream(const AVFormatContext *context, const Av::CodecApi &av)
     return chosen;
 }
 
+// Whether the header alone gives the length and the picture stream's codec and size.
+// Otherwise (raw streams, MPEG-TS, files with their length at the end) the packets
+// have to be probed.
+bool knowsEnough(const AVFormatContext *context, int index)
+{
+    if (index < 0 || context->duration == AV_NOPTS_VALUE || context->duration <= 0)
+        return false;
+    const AVCodecParameters *parameters = context->streams[index]->codecpar;
+    return parameters->codec_id != AV_CODEC_ID_NONE && parameters->width > 0 &&
+           parameters->height > 0;
+}
+
 // Clockwise quarter turns the display matrix asks for (phones record upright video
 // sideways and say so there); 0 without one.
 int quarterTurns(const AVStream *stream, const Av::CodecApi &av)
@@ -183,10 +195,14 @@ QImage grabFrame(const QString &localPath, QSize maxSize, std::chrono::milliseco
     if (format.open_input(&raw, url.constData(), nullptr, nullptr) < 0)
         return {};
     const std::unique_ptr<AVFormatContext, InputDeleter> input(raw);
-    if (format.find_stream_info(input.get(), nullptr) == AVERROR_EXIT)
-        return {};
-
-    const int index = pictureStream(input.get(), *av);
+    // Probing decodes pictures of every stream; the headers of mp4 and Matroska
+    // already say all a grab needs, and skipping it costs a third of the grab.
+    int index = pictureStream(input.get(), *av);
+    if (!knowsEnough(input.get(), index)) {
+        if (format.find_stream_info(input.get(), nullptr) == AVERROR_EXIT)
+            return {};
+        index = pictureStream(input.get(), *av);
+    }
     if (index < 0)
         return {};
     const AVStream *stream = input->streams[index];
