@@ -3,6 +3,8 @@
 #include "ArtworkCache.h"
 #include "ArtworkImageProvider.h"
 #include "SymbolImageProvider.h"
+#include "VideoFrameCache.h"
+#include "VideoFrameImageProvider.h"
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
@@ -51,6 +53,8 @@ LyraboxApp::LyraboxApp(const Options &options, QObject *parent) : QObject(parent
     m_engine->addImportPath(u"qrc:/"_s);
     m_engine->addImageProvider(u"artwork"_s, new ArtworkImageProvider(ArtworkCache::shared()));
     m_engine->addImageProvider(u"symbol"_s, new SymbolImageProvider);
+    m_engine->addImageProvider(u"videoframe"_s,
+                               new VideoFrameImageProvider(VideoFrameCache::shared()));
     m_engine->setInitialProperties({
         {u"playerManager"_s, QVariant::fromValue<QObject *>(m_playerManager.get())},
         {u"libraryManager"_s, QVariant::fromValue<QObject *>(m_libraryManager.get())},

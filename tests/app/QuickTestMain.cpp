@@ -3,6 +3,8 @@
 #include "ArtworkImageProvider.h"
 #include "SymbolImageProvider.h"
 #include "UiFixture.h"
+#include "VideoFrameCache.h"
+#include "VideoFrameImageProvider.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -28,6 +30,8 @@ public Q_SLOTS:
         engine->addImportPath(QStringLiteral("qrc:/"));
         engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
         engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        engine->addImageProvider(QStringLiteral("videoframe"),
+                                 new VideoFrameImageProvider(VideoFrameCache::shared()));
         engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 
