@@ -33,7 +33,9 @@ QByteArray identityOf(const QFileInfo &info)
 bool makePrivateDirectory(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::lstat(name.constData(), &info) == 0) {
         if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
             return false;

@@ -27,15 +27,14 @@ public:
               std::shared_ptr<std::atomic_bool> cancelled)
         : m_cache(cache), m_path(std::move(path)), m_requested(requested),
           m_cancelled(std::move(cancelled))
-    {
-    }
+    {}
 
     void run() override
     {
         QImage image;
         if (!m_cancelled->load())
-            image = VideoFrameImageProvider::filled(m_cache.frame(m_path, m_requested),
-                                                    m_requested);
+            image =
+                VideoFrameImageProvider::filled(m_cache.frame(m_path, m_requested), m_requested);
         Q_EMIT done(image);
     }
 

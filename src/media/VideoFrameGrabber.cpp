@@ -59,12 +59,14 @@ int deadlinePassed(void *opaque)
 // cover or a thumbnail track, the default one when the file marks one.
 int pictureStream(const AVFormatContext *context, const Av::CodecApi &av)
 {
-    constexpr int pictureDispositions = AV_DISPOSITION_ATTACHED_PIC | AV_DISPOSITION_TIMED_THUMBNAILS;
+    constexpr int pictureDispositions =
+        AV_DISPOSITION_ATTACHED_PIC | AV_DISPOSITION_TIMED_THUMBNAILS;
     int chosen = -1;
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         const AVStream *stream = context->streams[i];
         if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
-            (stream->disposition & pictureDispositions) || !av.find_decoder(stream->codecpar->codec_id))
+            (stream->disposition & pictureDispositions) ||
+            !av.find_decoder(stream->codecpar->codec_id))
             continue;
         if (chosen < 0 || ((stream->disposition & AV_DISPOSITION_DEFAULT) &&
                            !(context->streams[chosen]->disposition & AV_DISPOSITION_DEFAULT)))
@@ -117,8 +119,8 @@ AVRational pixelAspect(const AVStream *stream, const AVFrame *frame)
 QSize targetSize(const AVFrame *frame, AVRational aspect, QSize box)
 {
     QSizeF shown(double(frame->width) * aspect.num / aspect.den, frame->height);
-    const QSizeF limit = box.isValid() && !box.isEmpty() ? QSizeF(box)
-                                                          : QSizeF(largestSide, largestSide);
+    const QSizeF limit =
+        box.isValid() && !box.isEmpty() ? QSizeF(box) : QSizeF(largestSide, largestSide);
     if (shown.width() > limit.width() || shown.height() > limit.height())
         shown = shown.scaled(limit, Qt::KeepAspectRatio);
     return QSize(std::clamp(int(std::lround(shown.width())), 1, largestSide),
@@ -133,9 +135,8 @@ QImage toImage(const Av::CodecApi &av, const AVStream *stream, const AVFrame *fr
     const QSize size =
         targetSize(frame, pixelAspect(stream, frame), turns % 2 ? maxSize.transposed() : maxSize);
     const std::unique_ptr<SwsContext, ScalerDeleter> scaler(
-        av.sws_get_context(frame->width, frame->height, AVPixelFormat(frame->format),
-                           size.width(), size.height(), AV_PIX_FMT_RGB24, SWS_AREA, nullptr,
-                           nullptr, nullptr),
+        av.sws_get_context(frame->width, frame->height, AVPixelFormat(frame->format), size.width(),
+                           size.height(), AV_PIX_FMT_RGB24, SWS_AREA, nullptr, nullptr, nullptr),
         ScalerDeleter{&av});
     if (!scaler)
         return {};
@@ -144,8 +145,8 @@ QImage toImage(const Av::CodecApi &av, const AVStream *stream, const AVFrame *fr
         return {};
     uint8_t *const planes[4] = {image.bits(), nullptr, nullptr, nullptr};
     const int strides[4] = {int(image.bytesPerLine()), 0, 0, 0};
-    if (av.sws_scale(scaler.get(), frame->data, frame->linesize, 0, frame->height, planes, strides) !=
-        size.height())
+    if (av.sws_scale(scaler.get(), frame->data, frame->linesize, 0, frame->height, planes,
+                     strides) != size.height())
         return {};
     if (turns != 0)
         image = image.transformed(QTransform().rotate(90.0 * turns));
@@ -159,8 +160,7 @@ void seekToPosition(AVFormatContext *context, const Av::CodecApi &av)
     if (context->duration == AV_NOPTS_VALUE || context->duration <= 0)
         return;
     const int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
-    const int64_t target =
-        start + int64_t(double(context->duration) * VideoFrameGrabber::position);
+    const int64_t target = start + int64_t(double(context->duration) * VideoFrameGrabber::position);
     av.seek_file(context, -1, std::numeric_limits<int64_t>::min(), target, target, 0);
 }
 
@@ -213,7 +213,7 @@ QImage grabFrame(const QString &localPath, QSize maxSize, std::chrono::milliseco
 
     const AVCodec *codec = av->find_decoder(stream->codecpar->codec_id);
     const std::unique_ptr<AVCodecContext, CodecDeleter> decoder(av->alloc_codec_context(codec),
-                                                               CodecDeleter{av});
+                                                                CodecDeleter{av});
     if (!decoder || av->parameters_to_context(decoder.get(), stream->codecpar) < 0)
         return {};
     // One picture is wanted: frame threads would hold it back until each of them had
