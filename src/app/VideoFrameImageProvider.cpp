@@ -83,8 +83,8 @@ private:
 
 VideoFrameImageProvider::VideoFrameImageProvider(VideoFrameCache &cache) : m_cache(cache)
 {
-    // Two at a time keeps a core free for the interface; below normal priority so that
-    // a grid filling in does not make scrolling stutter.
+    // Two at a time keeps a core free for the interface; the threads ask for a low
+    // priority so that a grid filling in does not make scrolling stutter.
     m_pool.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
     m_pool.setThreadPriority(QThread::LowPriority);
 }

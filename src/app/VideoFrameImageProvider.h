@@ -11,7 +11,7 @@ class VideoFrameCache;
 // picture is cropped to fill it exactly (the cards are 16:9 whatever the video's
 // shape). No picture gives an error, so the view keeps its placeholder.
 //
-// Pictures are taken on the provider's own threads (two, below normal priority), never
+// Pictures are taken on the provider's own threads (two, asking for a low priority), never
 // on the GUI thread; a request the view gives up on before its turn (a card scrolled
 // away) is dropped without decoding.
 class VideoFrameImageProvider : public QQuickAsyncImageProvider
