@@ -2,6 +2,7 @@
 #include "ArtworkCache.h"
 #include "ArtworkImageProvider.h"
 #include "SymbolImageProvider.h"
+#include "TestSupport.h"
 #include "UiFixture.h"
 #include "VideoFrameCache.h"
 #include "VideoFrameImageProvider.h"
@@ -30,8 +31,9 @@ public Q_SLOTS:
         engine->addImportPath(QStringLiteral("qrc:/"));
         engine->addImageProvider(QStringLiteral("artwork"), new ArtworkImageProvider(ArtworkCache::shared()));
         engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-        engine->addImageProvider(QStringLiteral("videoframe"),
-                                 new VideoFrameImageProvider(VideoFrameCache::shared()));
+        // Pictures of the fixture videos stay in the scratch folder, out of the user's cache.
+        static VideoFrameCache videoFrames(TestSupport::scratchRoot() + QStringLiteral("/thumbnails"));
+        engine->addImageProvider(QStringLiteral("videoframe"), new VideoFrameImageProvider(videoFrames));
         engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 
