@@ -15,6 +15,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Packets skipped while looking for a key frame after a seek (a minute at 25 pictures
+// per second), after which decoding starts anyway.
+constexpr int maxSkipped = 1500;
+
 // The longest side a picture may get when no size is asked for: a broken pixel aspect
 // ratio must not ask for a gigantic image.
 constexpr int largestSide = 8192;
@@ -229,7 +233,8 @@ QImage grabFrame(const QString &localPath, QSize maxSize, std::chrono::milliseco
     const std::unique_ptr<AVFrame, FrameDeleter> frame(av->frame_alloc(), FrameDeleter{av});
     if (!packet || !frame)
         return {};
-    bool draining = false;
+    bool draining = false, sentAny = false;
+    int skipped = 0;
     while (Clock::now() < end) {
         const int received = av->receive_frame(decoder.get(), frame.get());
         if (received == 0) {
@@ -251,7 +256,13 @@ QImage grabFrame(const QString &localPath, QSize maxSize, std::chrono::milliseco
             av->send_packet(decoder.get(), nullptr);
             continue;
         }
-        if (packet->stream_index == index) {
+        // Containers without an index (MPEG-TS, AVI without one) seek to any packet:
+        // those before the next key frame would only decode to damaged pictures.
+        // Streams that mark no key frames at all are decoded from wherever they are.
+        const bool beforeKey = packet->stream_index == index && !sentAny &&
+                               !(packet->flags & AV_PKT_FLAG_KEY) && ++skipped <= maxSkipped;
+        if (packet->stream_index == index && !beforeKey) {
+            sentAny = true;
             // A damaged packet fails alone; the decoder picks up again at the next.
             const int sent = av->send_packet(decoder.get(), packet.get());
             if (sent < 0 && sent != AVERROR_INVALIDDATA && sent != AVERROR(EAGAIN)) {

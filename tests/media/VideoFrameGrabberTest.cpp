@@ -122,17 +122,22 @@ TEST_P(ContainerTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
 INSTANTIATE_TEST_SUITE_P(Containers, ContainerTest, testing::Values("mp4", "mkv", "webm"),
                          [](const auto &param) { return std::string(param.param); });
 
-// A raw H.264 stream has no length to take a tenth of: its first picture.
-TEST_F(VideoFrameGrabberTest, WithoutALengthTheFirstPicture)
+// Without a length to take a tenth of (a raw H.264 stream): the first picture. Without
+// an index to seek by (MPEG-TS), the key frame after the point sought: blue at 2 s.
+TEST_F(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
 {
     const QString steps = colourSteps(u"mp4"_s);
     ASSERT_FALSE(steps.isEmpty());
     const QString raw = remux(steps, u"steps.h264"_s, {u"-f"_s, u"h264"_s});
-    ASSERT_FALSE(raw.isEmpty());
+    const QString transport = remux(steps, u"steps.ts"_s, {});
+    ASSERT_FALSE(raw.isEmpty() || transport.isEmpty());
 
-    const QImage image = VideoFrameGrabber::grabFrame(raw, QSize(160, 160));
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(hueAt(image, QPoint(80, 45)), 'r');
+    const QImage first = VideoFrameGrabber::grabFrame(raw, QSize(160, 160));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(hueAt(first, QPoint(80, 45)), 'r');
+    const QImage key = VideoFrameGrabber::grabFrame(transport, QSize(160, 160));
+    ASSERT_FALSE(key.isNull());
+    EXPECT_EQ(hueAt(key, QPoint(80, 45)), 'b');
 }
 
 // A video recorded sideways and marked for a quarter turn comes out upright, turned the
