@@ -16,7 +16,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Packets skipped while looking for a key frame after a seek (a minute at 25 pictures
-// per second), after which decoding starts anyway.
+// per second), after which decoding starts anyway: some streams mark no key frames.
 constexpr int maxSkipped = 1500;
 
 // The longest side a picture may get when no size is asked for: a broken pixel aspect
@@ -157,15 +157,16 @@ QImage toImage(const Av::CodecApi &av, const AVStream *stream, const AVFrame *fr
     return image;
 }
 
-// Seeks to the key frame at or before `position` of the length. Without a length, or
-// when the file cannot seek, the reader stays at the start: the first picture.
-void seekToPosition(AVFormatContext *context, const Av::CodecApi &av)
+// Seeks to the key frame at or before `position` of the length; false when it did not
+// move. Without a length, or when the file cannot seek, the reader stays at the start:
+// the first picture.
+bool seekToPosition(AVFormatContext *context, const Av::CodecApi &av)
 {
     if (context->duration == AV_NOPTS_VALUE || context->duration <= 0)
-        return;
+        return false;
     const int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
     const int64_t target = start + int64_t(double(context->duration) * VideoFrameGrabber::position);
-    av.seek_file(context, -1, std::numeric_limits<int64_t>::min(), target, target, 0);
+    return av.seek_file(context, -1, std::numeric_limits<int64_t>::min(), target, target, 0) >= 0;
 }
 
 } // namespace
@@ -227,14 +228,17 @@ QImage grabFrame(const QString &localPath, QSize maxSize, std::chrono::milliseco
     if (av->open_codec(decoder.get(), codec, nullptr) < 0)
         return {};
 
-    seekToPosition(input.get(), *av);
+    // Containers without an index (MPEG-TS, AVI without one) seek to any packet: those
+    // before the next key frame would only decode to damaged pictures, so they are
+    // skipped, up to a limit.
+    const bool sought = seekToPosition(input.get(), *av);
+    int skipped = sought ? 0 : maxSkipped;
 
     const std::unique_ptr<AVPacket, PacketDeleter> packet(av->packet_alloc(), PacketDeleter{av});
     const std::unique_ptr<AVFrame, FrameDeleter> frame(av->frame_alloc(), FrameDeleter{av});
     if (!packet || !frame)
         return {};
     bool draining = false, sentAny = false;
-    int skipped = 0;
     while (Clock::now() < end) {
         const int received = av->receive_frame(decoder.get(), frame.get());
         if (received == 0) {
@@ -250,17 +254,22 @@ QImage grabFrame(const QString &localPath, QSize maxSize, std::chrono::milliseco
         if (read == AVERROR_EXIT)
             return {};
         if (read < 0) {
+            // No packet marked as a key frame after the seek: all of them again, unskipped.
+            if (!sentAny && skipped > 0 && skipped < maxSkipped && read == AVERROR_EOF &&
+                seekToPosition(input.get(), *av)) {
+                skipped = maxSkipped;
+                continue;
+            }
             // The end of the file (or an unreadable rest): the decoder may still hold
             // a picture back.
             draining = true;
             av->send_packet(decoder.get(), nullptr);
             continue;
         }
-        // Containers without an index (MPEG-TS, AVI without one) seek to any packet:
-        // those before the next key frame would only decode to damaged pictures.
-        // Streams that mark no key frames at all are decoded from wherever they are.
         const bool beforeKey = packet->stream_index == index && !sentAny &&
-                               !(packet->flags & AV_PKT_FLAG_KEY) && ++skipped <= maxSkipped;
+                               !(packet->flags & AV_PKT_FLAG_KEY) && skipped < maxSkipped;
+        if (beforeKey)
+            ++skipped;
         if (packet->stream_index == index && !beforeKey) {
             sentAny = true;
             // A damaged packet fails alone; the decoder picks up again at the next.
