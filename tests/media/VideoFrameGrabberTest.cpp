@@ -180,6 +180,7 @@ TEST_F(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
     ASSERT_TRUE(MediaFixtures::writeBytes(dir + u"/empty.mp4"_s, {}));
     ASSERT_TRUE(QDir(dir).mkpath(u"folder.mp4"_s));
     const QString fifo = dir + u"/pipe.mp4"_s;
+    QFile::remove(fifo);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
 
     struct Case
