@@ -1,6 +1,8 @@
 // Qt Quick Test runner for the views, with real managers from UiFixture as "fixture".
 #include "ImageProviders.h"
+#include "TestSupport.h"
 #include "UiFixture.h"
+#include "VideoFrameCache.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -24,7 +26,9 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImportPath(QStringLiteral("qrc:/"));
-        addImageProviders(*engine);
+        // Pictures of the fixture videos stay in the scratch folder, out of the user's cache.
+        static VideoFrameCache videoFrames(TestSupport::scratchRoot() + QStringLiteral("/thumbnails"));
+        addImageProviders(*engine, videoFrames);
         engine->rootContext()->setContextProperty(QStringLiteral("fixture"), m_fixture.get());
     }
 

@@ -337,6 +337,13 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
                                   "itemIds", Q_RETURN_ARG(QStringList, shownIds));
         ASSERT_EQ(shownIds.size(), 3);
         app->playerManager().play(library.itemsWithIds(shownIds), 1);
+        // Each card shows a picture taken from its video.
+        for (int card = 0; card < 3; ++card) {
+            EXPECT_TRUE(TestSupport::waitUntil([&] {
+                QQuickItem *image = itemUnder(item(u"videoCard_%1"_s.arg(card)), u"videoImage"_s);
+                return image && image->isVisible();
+            })) << "no picture on card " << card;
+        }
         shoot(u"videos"_s + suffix);
         EXPECT_TRUE(textOf(u"videoGrid"_s).contains(u"مدينة النحاس"_s));
     }

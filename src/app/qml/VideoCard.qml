@@ -52,9 +52,9 @@ Column {
             // Decoded at the size drawn and cropped to fill: square and opaque.
             sourceSize.width: Math.ceil(card.width * Screen.devicePixelRatio)
             sourceSize.height: Math.ceil(card.thumbnailHeight * Screen.devicePixelRatio)
-            readonly property string shape: "/fill/0"
-            source: String(card.artworkSource).length > 0 ? card.artworkSource + shape
-                  : String(card.frameSource).length > 0 ? card.frameSource + shape : ""
+            // (A video's picture is cropped to fill by its provider.)
+            source: String(card.artworkSource).length > 0 ? card.artworkSource + "/fill/0"
+                                                          : card.frameSource
         }
         Rectangle {
             objectName: "playingOverlay"

@@ -1,0 +1,261 @@
+// The video picture cache and its image provider: what is taken again and what is
+// not, where the files go, and the way from a QML Image to the grab.
+#include "VideoFrameCache.h"
+
+#include "MediaFixtures.h"
+#include "TestSupport.h"
+#include "VideoFrameImageProvider.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMutex>
+#include <QPainter>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stands in for VideoFrameGrabber: a green 16:9 picture fitted to the box (none when
+// `fails`), noting the calls, their paths and whether one ran on the GUI thread.
+struct CountingGrabber
+{
+    struct Record
+    {
+        QMutex mutex;
+        QStringList paths;
+        bool onGuiThread = false;
+    };
+    std::shared_ptr<Record> record = std::make_shared<Record>();
+    bool fails = false;
+
+    VideoFrameCache::Grabber function() const
+    {
+        return [record = record, fails = fails](const QString &path, QSize box) {
+            QMutexLocker lock(&record->mutex);
+            record->paths.append(path);
+            record->onGuiThread |= QThread::currentThread() == qApp->thread();
+            QImage image(QSize(16, 9).scaled(box, Qt::KeepAspectRatio), QImage::Format_RGB888);
+            image.fill(Qt::green);
+            return fails ? QImage() : image;
+        };
+    }
+    qsizetype calls() const
+    {
+        QMutexLocker lock(&record->mutex);
+        return record->paths.size();
+    }
+};
+
+int permissionsOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+}
+
+qsizetype storedCount(const QString &directory)
+{
+    return QDir(directory).entryList({u"*.jpg"_s}, QDir::Files).size();
+}
+
+bool setModified(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
+// Every test has its own cache home (XDG_CACHE_HOME) and video folder.
+class VideoFrameCacheTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedHome = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home.path()));
+        ASSERT_TRUE(MediaFixtures::writeBytes(m_video, "stands for a video"));
+    }
+    void TearDown() override { qputenv("XDG_CACHE_HOME", m_savedHome); }
+
+    QTemporaryDir m_home{TestSupport::scratchRoot() + u"/cache-home-XXXXXX"_s};
+    QTemporaryDir m_sources{TestSupport::scratchRoot() + u"/videos-XXXXXX"_s};
+    const QString m_thumbnails = m_home.path() + u"/Lyrabox/thumbnails"_s;
+    const QString m_video = m_sources.filePath(u"clip.mp4"_s);
+    QByteArray m_savedHome;
+};
+
+} // namespace
+
+// The default folder follows XDG_CACHE_HOME and is made private; a second cache over it
+// (a later session) shows the stored picture without taking it again; a bigger card
+// takes a bigger one; nothing lands beside the video.
+TEST_F(VideoFrameCacheTest, StoredPrivatelyAndNotTakenAgain)
+{
+    ASSERT_EQ(VideoFrameCache::defaultDirectory(), m_thumbnails);
+    CountingGrabber first;
+    VideoFrameCache session(VideoFrameCache::defaultDirectory(), first.function());
+    ASSERT_EQ(session.frame(m_video, QSize(300, 169)).size(), QSize(320, 180));
+    ASSERT_FALSE(session.frame(m_video, QSize(320, 180)).isNull()) << "same box, from memory";
+    EXPECT_EQ(first.calls(), 1);
+    EXPECT_EQ(permissionsOf(m_thumbnails), 0700);
+    EXPECT_EQ(permissionsOf(m_home.path() + u"/Lyrabox"_s), 0700);
+    EXPECT_EQ(QDir(m_sources.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+
+    CountingGrabber second;
+    VideoFrameCache later(m_thumbnails, second.function());
+    const QImage stored = later.frame(m_video, QSize(320, 180));
+    EXPECT_EQ(second.calls(), 0);
+    ASSERT_EQ(stored.size(), QSize(320, 180));
+    EXPECT_GT(stored.pixelColor(160, 90).green(), 240);
+    EXPECT_EQ(later.frame(m_video, QSize(640, 360)).size(), QSize(640, 360));
+    EXPECT_EQ(second.calls(), 1);
+}
+
+// A folder left open to others is closed; a link in its place is not written through
+// (the picture is still shown, from memory).
+TEST_F(VideoFrameCacheTest, CacheFolderIsClosedOrRefused)
+{
+    ASSERT_TRUE(QDir().mkpath(m_thumbnails));
+    ASSERT_EQ(::chmod(QFile::encodeName(m_thumbnails).constData(), 0755), 0);
+    CountingGrabber grabber;
+    ASSERT_FALSE(VideoFrameCache(m_thumbnails, grabber.function()).frame(m_video, {}).isNull());
+    EXPECT_EQ(permissionsOf(m_thumbnails), 0700);
+
+    QTemporaryDir elsewhere(TestSupport::scratchRoot() + u"/elsewhere-XXXXXX"_s);
+    const QString link = m_home.path() + u"/linked"_s;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), link));
+    EXPECT_FALSE(VideoFrameCache(link, grabber.function()).frame(m_video, {}).isNull());
+    EXPECT_EQ(storedCount(elsewhere.path()), 0);
+}
+
+// A file changed on disk (time, then size) is another picture; a damaged stored
+// picture is taken again.
+TEST_F(VideoFrameCacheTest, ChangedFileOrDamagedStoreIsTakenAgain)
+{
+    CountingGrabber grabber;
+    VideoFrameCache cache(m_thumbnails, grabber.function());
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    ASSERT_FALSE(cache.frame(m_video, {}).isNull());
+    ASSERT_TRUE(setModified(m_video, hourAgo));
+    ASSERT_FALSE(cache.frame(m_video, {}).isNull());
+    ASSERT_TRUE(MediaFixtures::writeBytes(m_video, "a longer video than before"));
+    ASSERT_TRUE(setModified(m_video, hourAgo));
+    ASSERT_FALSE(cache.frame(m_video, {}).isNull());
+    EXPECT_EQ(grabber.calls(), 3);
+    EXPECT_EQ(storedCount(m_thumbnails), 3);
+
+    for (const QString &name : QDir(m_thumbnails).entryList(QDir::Files))
+        ASSERT_TRUE(MediaFixtures::writeBytes(m_thumbnails + u'/' + name, "not a jpeg"));
+    EXPECT_FALSE(VideoFrameCache(m_thumbnails, grabber.function()).frame(m_video, {}).isNull());
+    EXPECT_EQ(grabber.calls(), 4);
+}
+
+// A video with no picture is tried once while it stays unchanged, and nothing is
+// stored for it; what is not an absolute path to a regular file is never tried.
+TEST_F(VideoFrameCacheTest, NoPictureIsRememberedAndOddPathsAreNotTried)
+{
+    CountingGrabber grabber;
+    grabber.fails = true;
+    VideoFrameCache cache(m_thumbnails, grabber.function());
+    EXPECT_TRUE(cache.frame(m_video, QSize(320, 180)).isNull());
+    EXPECT_TRUE(cache.frame(m_video, QSize(640, 360)).isNull());
+    EXPECT_EQ(storedCount(m_thumbnails), 0);
+
+    const QString fifo = m_sources.filePath(u"pipe.mp4"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {m_sources.path(), fifo, u"clip.mp4"_s, QString()})
+        EXPECT_TRUE(cache.frame(path, {}).isNull()) << qPrintable(path);
+    EXPECT_EQ(grabber.calls(), 1);
+}
+
+// The middle of a 4:3 picture fills a 16:9 card exactly; one given side scales.
+TEST(VideoFrameFill, CropsTheMiddleToFillTheCard)
+{
+    // Red bands above and below a green middle a little taller than 16:9.
+    QImage frame(400, 300, QImage::Format_RGB888);
+    frame.fill(Qt::red);
+    QPainter(&frame).fillRect(0, 30, 400, 240, Qt::green);
+
+    const QImage card = VideoFrameImageProvider::filled(frame, QSize(320, 180));
+    ASSERT_EQ(card.size(), QSize(320, 180));
+    EXPECT_EQ(card.pixelColor(160, 1), QColor(Qt::green)) << "the red bands are cropped away";
+    EXPECT_EQ(card.pixelColor(160, 178), QColor(Qt::green));
+    EXPECT_EQ(VideoFrameImageProvider::filled(frame, QSize(200, 0)).size(), QSize(200, 150));
+    EXPECT_EQ(VideoFrameImageProvider::filled(frame, QSize()).size(), frame.size());
+}
+
+namespace {
+
+// A QML Image over the provider, as the Videos grid shows a card; the status it
+// settles on (Image.Ready is 1, Image.Error 3) and its size.
+std::pair<int, QSize> show(QQmlEngine &engine, const QString &source, QSize size = {320, 180})
+{
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\nImage {}", QUrl());
+    std::unique_ptr<QObject> image(component.create());
+    image->setProperty("sourceSize", size);
+    image->setProperty("source", QUrl(source));
+    TestSupport::waitUntil([&] { return image->property("status").toInt() != 2; }); // Loading
+    return {image->property("status").toInt(), QSize(image->property("implicitWidth").toInt(),
+                                                     image->property("implicitHeight").toInt())};
+}
+
+} // namespace
+
+// Awkward names reach the grabber intact through both ways of writing the address
+// (the view's encodeURIComponent and sourceFor), off the GUI thread; no picture, or an
+// address naming no absolute local path, is an error so the view keeps its placeholder.
+TEST_F(VideoFrameCacheTest, ProviderLoadsEitherAddressOffTheGuiThread)
+{
+    const QString awkward = m_sources.filePath(u"Ünïcode 100% #1 ?x=%41&y.mkv"_s);
+    ASSERT_TRUE(QFile::copy(m_video, awkward));
+    CountingGrabber grabber;
+    VideoFrameCache cache(m_thumbnails, grabber.function());
+    QQmlEngine engine;
+    engine.addImageProvider(u"videoframe"_s, new VideoFrameImageProvider(cache));
+
+    engine.globalObject().setProperty(u"path"_s, awkward);
+    const QString fromView =
+        engine.evaluate(u"'image://videoframe/' + encodeURIComponent(path)"_s).toString();
+    const QString fromCpp =
+        VideoFrameImageProvider::sourceFor(QUrl::fromLocalFile(awkward)).toString();
+    for (const QString &source : {fromView, fromCpp})
+        EXPECT_EQ(show(engine, source), std::make_pair(1, QSize(320, 180))) << qPrintable(source);
+    EXPECT_EQ(grabber.record->paths, QStringList{awkward}) << "the second from memory";
+    EXPECT_FALSE(grabber.record->onGuiThread);
+
+    EXPECT_EQ(show(engine, u"image://videoframe/relative%2Fclip.mp4"_s).first, 3);
+    EXPECT_TRUE(VideoFrameImageProvider::sourceFor(QUrl(u"https://example.com/a.mp4"_s)).isEmpty());
+    CountingGrabber failing;
+    failing.fails = true;
+    VideoFrameCache empty(QString(), failing.function());
+    QQmlEngine other;
+    other.addImageProvider(u"videoframe"_s, new VideoFrameImageProvider(empty));
+    EXPECT_EQ(
+        show(other, VideoFrameImageProvider::sourceFor(QUrl::fromLocalFile(m_video)).toString())
+            .first,
+        3);
+}
+
+// The real grabber behind the provider: a generated video becomes a card picture.
+TEST_F(VideoFrameCacheTest, GeneratedVideoBecomesACard)
+{
+    const QString video = MediaFixtures::cachedVideo(u"card.mkv"_s, QSize(320, 240));
+    ASSERT_FALSE(video.isEmpty()) << qPrintable(MediaFixtures::lastError());
+    VideoFrameCache cache(m_thumbnails);
+    QQmlEngine engine;
+    engine.addImageProvider(u"videoframe"_s, new VideoFrameImageProvider(cache));
+    const QString source =
+        VideoFrameImageProvider::sourceFor(QUrl::fromLocalFile(video)).toString();
+    EXPECT_EQ(show(engine, source, {160, 90}), std::make_pair(1, QSize(160, 90)));
+    EXPECT_EQ(storedCount(m_thumbnails), 1);
+}

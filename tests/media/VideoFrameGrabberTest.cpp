@@ -1,0 +1,214 @@
+// Pictures taken from generated videos: which moment, which shape, and the files that
+// must give none (quickly).
+#include "media/VideoFrameGrabber.h"
+
+#include "MediaFixtures.h"
+#include "TestSupport.h"
+
+#include <QColor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Clips these tests need beyond the fixtures' test pattern, made by the ffmpeg CLI.
+bool runFfmpeg(const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStandardPaths::findExecutable(u"ffmpeg"_s),
+                  QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-y"_s} + arguments);
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+QString scratch()
+{
+    static QTemporaryDir directory(TestSupport::scratchRoot() + u"/frame-grabber-XXXXXX"_s);
+    return directory.path();
+}
+
+// 15 s at 10 pictures per second with a key frame every second: red for the first
+// second, green for the next, blue from 2 s on. A tenth of the length (1.5 s) falls
+// on green, whose key frame is at 1 s. Stored 240x180 with 4:3 pixels, so it shows
+// as 320x180.
+QString colourSteps(const QString &extension)
+{
+    const QString path = scratch() + u"/steps."_s + extension;
+    if (QFile::exists(path))
+        return path;
+    const QStringList codec =
+        extension == u"webm"_s
+            ? QStringList{u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s}
+            : QStringList{u"libx264"_s, u"-preset"_s, u"ultrafast"_s};
+    const bool made =
+        runFfmpeg(QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
+                              u"color=c=red:s=240x180:r=10:d=15,"
+                              "drawbox=c=lime:t=fill:enable='between(t,1,1.99)',"
+                              "drawbox=c=blue:t=fill:enable='gte(t,2)',setsar=4/3"_s,
+                              u"-g"_s, u"10"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:v"_s} +
+                  codec + QStringList{path});
+    return made ? path : QString();
+}
+
+// Copies `source` into another container without re-encoding, with extra options.
+QString remux(const QString &source, const QString &name, const QStringList &options)
+{
+    const QString path = scratch() + u'/' + name;
+    if (QFile::exists(path))
+        return path;
+    return runFfmpeg(QStringList{u"-i"_s, source, u"-c"_s, u"copy"_s} + options + QStringList{path})
+               ? path
+               : QString();
+}
+
+// The channel that clearly leads at `point` ('r', 'g' or 'b'), '?' for a mixture.
+char hueAt(const QImage &image, QPoint point)
+{
+    const QColor colour = image.pixelColor(point);
+    const int channels[3] = {colour.red(), colour.green(), colour.blue()};
+    const auto top = std::max_element(channels, channels + 3) - channels;
+    for (int i = 0; i < 3; ++i) {
+        if (i != top && channels[top] - channels[i] < 100)
+            return '?';
+    }
+    return "rgb"[top];
+}
+
+class VideoFrameGrabberTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!MediaFixtures::ffmpegAvailable())
+            GTEST_SKIP() << "ffmpeg is not installed";
+    }
+};
+
+class ContainerTest : public VideoFrameGrabberTest, public testing::WithParamInterface<const char *>
+{
+};
+
+} // namespace
+
+// In each container the picture comes from a tenth of the way in (green), not from the
+// start (red) or later (blue), shaped by the pixel aspect ratio (240x180 stored, 16:9
+// shown) and fitted into the box.
+TEST_P(ContainerTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
+{
+    const QString file = colourSteps(QLatin1StringView(GetParam()));
+    ASSERT_FALSE(file.isEmpty());
+
+    const QImage image = VideoFrameGrabber::grabFrame(file, QSize(160, 160));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(160, 90));
+    EXPECT_EQ(hueAt(image, QPoint(80, 45)), 'g') << qPrintable(image.pixelColor(80, 45).name());
+    EXPECT_EQ(VideoFrameGrabber::grabFrame(file, QSize(640, 640)).size(), QSize(320, 180))
+        << "never enlarged";
+    EXPECT_EQ(VideoFrameGrabber::grabFrame(file, QSize()).size(), QSize(320, 180));
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, ContainerTest, testing::Values("mp4", "mkv", "webm"),
+                         [](const auto &param) { return std::string(param.param); });
+
+// Without a length to take a tenth of (a raw H.264 stream): the first picture. Without
+// an index to seek by (MPEG-TS), the key frame after the point sought: blue at 2 s.
+TEST_F(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
+{
+    const QString steps = colourSteps(u"mp4"_s);
+    ASSERT_FALSE(steps.isEmpty());
+    const QString raw = remux(steps, u"steps.h264"_s, {u"-f"_s, u"h264"_s});
+    const QString transport = remux(steps, u"steps.ts"_s, {});
+    ASSERT_FALSE(raw.isEmpty() || transport.isEmpty());
+
+    const QImage first = VideoFrameGrabber::grabFrame(raw, QSize(160, 160));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(hueAt(first, QPoint(80, 45)), 'r');
+    const QImage key = VideoFrameGrabber::grabFrame(transport, QSize(160, 160));
+    ASSERT_FALSE(key.isNull());
+    EXPECT_EQ(hueAt(key, QPoint(80, 45)), 'b');
+}
+
+// A video recorded sideways and marked for a quarter turn comes out upright, turned the
+// way players turn it (the right half of the stored picture on top), and fitted to the
+// box after turning.
+TEST_F(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
+{
+    const QString halves = scratch() + u"/halves.mp4"_s;
+    ASSERT_TRUE(runFfmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s,
+                           u"color=c=red:s=240x180:r=10:d=2,"
+                           "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
+                           u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                           u"yuv420p"_s, halves}));
+    const QString turned = remux(halves, u"turned.mp4"_s, {u"-metadata:s:v:0"_s, u"rotate=90"_s});
+    ASSERT_FALSE(turned.isEmpty());
+
+    const QImage image = VideoFrameGrabber::grabFrame(turned, QSize(160, 160));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(120, 160));
+    EXPECT_EQ(hueAt(image, QPoint(60, 20)), 'b');
+    EXPECT_EQ(hueAt(image, QPoint(60, 140)), 'r');
+}
+
+// Files with no picture to show give a null image, and give it quickly: damaged files
+// within the deadline, things that are not files without opening them at all.
+TEST_F(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
+{
+    const QString dir = scratch();
+    const QString video = MediaFixtures::cachedVideo(u"pattern.mp4"_s);
+    const QString matroska = MediaFixtures::cachedVideo(u"pattern.mkv"_s);
+    MediaFixtures::AudioOptions withCover;
+    withCover.cover = MediaFixtures::Picture{};
+    const QString coverOnly = MediaFixtures::cachedAudio(u"covered.mp3"_s, withCover);
+    const QString audio = MediaFixtures::cachedTone(2.0, u"m4a"_s);
+    ASSERT_FALSE(video.isEmpty() || matroska.isEmpty() || coverOnly.isEmpty() || audio.isEmpty());
+    ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(video, dir + u"/cut.mp4"_s, 3000));
+    ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(matroska, dir + u"/cut.mkv"_s, 600));
+    ASSERT_TRUE(MediaFixtures::writeNoise(dir + u"/noise.mp4"_s, 200000));
+    ASSERT_TRUE(MediaFixtures::writeNoise(dir + u"/noise.mkv"_s, 200000, 7));
+    ASSERT_TRUE(MediaFixtures::writeBytes(dir + u"/empty.mp4"_s, {}));
+    ASSERT_TRUE(QDir(dir).mkpath(u"folder.mp4"_s));
+    const QString fifo = dir + u"/pipe.mp4"_s;
+    QFile::remove(fifo);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    struct Case
+    {
+        QString path;
+        std::chrono::milliseconds within;
+    };
+    const std::vector<Case> cases{
+        {audio, 2s},
+        {coverOnly, 2s},
+        {dir + u"/cut.mp4"_s, 2s},
+        {dir + u"/cut.mkv"_s, 2s},
+        {dir + u"/noise.mp4"_s, 2s},
+        {dir + u"/noise.mkv"_s, 2s},
+        {dir + u"/empty.mp4"_s, 100ms},
+        {dir + u"/missing.mp4"_s, 100ms},
+        {dir + u"/folder.mp4"_s, 100ms},
+        {fifo, 100ms},
+        {QString(), 100ms},
+    };
+    for (const Case &c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_TRUE(VideoFrameGrabber::grabFrame(c.path, QSize(160, 90), 1s).isNull())
+            << qPrintable(c.path);
+        EXPECT_LT(timer.elapsed(), c.within.count()) << qPrintable(c.path);
+    }
+    QFile::remove(fifo);
+    // The deadline covers the whole grab: one already spent gives up on a good file.
+    EXPECT_TRUE(VideoFrameGrabber::grabFrame(video, QSize(160, 90), 0ms).isNull());
+}
