@@ -75,6 +75,7 @@ struct ListenerAction
 {
     const char *name;
     std::function<void(MediaPlayerManager &)> act;
+    friend void PrintTo(const ListenerAction &c, std::ostream *os) { *os << c.name; }
 };
 
 class SleepMinutesTest : public SleepTimerTest, public testing::WithParamInterface<ListenerAction>
@@ -174,6 +175,7 @@ struct BoundaryCase
     double start;
     double boundary;
     bool seeksToBoundary;
+    friend void PrintTo(const BoundaryCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class SleepChapterEndTest : public SleepTimerTest, public testing::WithParamInterface<BoundaryCase>
@@ -219,6 +221,7 @@ struct CrossingCase
     std::function<void(MediaPlayerManager &, FakePlayerBackend &)> cross;
     QString titleAfter;
     std::optional<double> seekAfter;
+    friend void PrintTo(const CrossingCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class SleepCrossingTest : public SleepTimerTest, public testing::WithParamInterface<CrossingCase>
