@@ -14,8 +14,12 @@ namespace {
 // last report within this lead (wall seconds) stops before the next chapter is heard.
 constexpr double leadSeconds = 0.35;
 // A boundary this close (wall seconds) at the last report counts as reached when the
-// next report is past it: reports can come late, and the item can end early.
+// next report is past it: reports can come late.
 constexpr double crossingWindowSeconds = 1.5;
+// An item whose end was this close (wall seconds) at the last report and that gives
+// way to the next item, or starts over, has ended: lengths read from a file's headers
+// can be a little longer than what plays. Earlier, the listener moved on.
+constexpr double earlyEndWindowSeconds = 3.0;
 // Marks closer than this to the position are behind it: a seek lands within 1/600 s.
 constexpr double markTolerance = 0.01;
 // A chapter mark this close to the end of the item is the end of the item.
@@ -125,8 +129,7 @@ void SleepTimer::evaluate()
         if (boundary) {
             const double position = m_player->currentTime();
             remaining = std::max(0.0, (boundary->time - position) / playbackRate());
-            m_last = LastSeen{m_player->currentItem()->id, position, *boundary,
-                              *remaining <= crossingWindowSeconds};
+            m_last = LastSeen{m_player->currentItem()->id, position, *boundary, *remaining};
         } else {
             m_last.reset();
         }
@@ -194,16 +197,18 @@ double SleepTimer::playbackRate() const
 // chapter's end, or the item started over from near its end.
 bool SleepTimer::detectCrossing()
 {
-    if (!m_last || !m_last->nearBoundary || !m_player || !m_player->currentItem()
+    if (!m_last || !m_player || !m_player->currentItem()
         || m_player->currentItem()->id != m_last->itemId)
         return false;
     const double position = m_player->currentTime();
     const Boundary boundary = m_last->boundary;
-    if (!boundary.itemEnd && position >= boundary.time) {
+    if (!boundary.itemEnd && m_last->remaining <= crossingWindowSeconds
+        && position >= boundary.time) {
         scheduleFinish(Resume::atBoundary, boundary.time);
         return true;
     }
-    if (boundary.itemEnd && position < m_last->time - restartJump) {
+    if (boundary.itemEnd && m_last->remaining <= earlyEndWindowSeconds
+        && position < m_last->time - restartJump) {
         scheduleFinish(Resume::atItemStart, 0);
         return true;
     }
@@ -215,8 +220,9 @@ void SleepTimer::onItemChanged()
     m_positionStale = true;
     // The item ended before a report came close enough, and the player went on to the
     // next one: that one stops at its start.
-    if (m_mode == Mode::endOfChapter && !m_finishPending && m_last && m_last->nearBoundary
-        && m_last->boundary.itemEnd && m_player->currentItem()
+    if (m_mode == Mode::endOfChapter && !m_finishPending && m_last
+        && m_last->remaining <= earlyEndWindowSeconds && m_last->boundary.itemEnd
+        && m_player->currentItem()
         && m_player->currentItem()->id != m_last->itemId)
         scheduleFinish(Resume::atItemStart, 0);
 }
@@ -225,7 +231,8 @@ void SleepTimer::onPlayingChanged()
 {
     // The queue ended with the item whose end was awaited: nothing left to pause.
     if (m_mode == Mode::endOfChapter && !m_finishPending && !m_player->isPlaying() && m_last
-        && m_last->nearBoundary && m_last->boundary.itemEnd && m_player->currentItem()
+        && m_last->remaining <= crossingWindowSeconds && m_last->boundary.itemEnd
+        && m_player->currentItem()
         && m_player->currentItem()->id == m_last->itemId)
         finish(Resume::inPlace, 0);
 }
@@ -306,11 +313,12 @@ void SleepTimer::setMode(Mode mode, int minutes)
     m_last.reset();
     m_finishPending = false;
     ++m_generation;
+    // "End of chapter" follows the player's reports; only minutes need a clock.
     if (m_ticker) {
-        if (mode == Mode::off)
-            m_ticker->stop();
-        else
+        if (mode == Mode::minutes)
             m_ticker->start();
+        else
+            m_ticker->stop();
     }
     if (mode == Mode::off)
         setRemaining(std::nullopt);

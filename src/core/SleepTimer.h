@@ -50,7 +50,7 @@ public:
     // The volume falls to nothing over this many seconds before the pause.
     static constexpr double fadeSeconds = 10.0;
 
-    // Follows the steady clock, checked four times a second while active.
+    // Follows the steady clock, checked four times a second while minutes run.
     explicit SleepTimer(QObject *parent = nullptr);
     // Follows `clock` and checks only when tick() is called or the player reports.
     explicit SleepTimer(Clock clock, QObject *parent = nullptr);
@@ -91,7 +91,7 @@ private:
         QUuid itemId;
         double time = 0;
         Boundary boundary;
-        bool nearBoundary = false;
+        double remaining = 0; // wall seconds
     };
     enum class Resume { inPlace, atBoundary, atItemStart };
 
