@@ -28,6 +28,9 @@ constexpr double itemEndTolerance = 0.5;
 constexpr double restartJump = 1.0;
 
 constexpr int tickIntervalMs = 250;
+// The player handles the end of an item it has just read to the end a moment after the
+// position that says so; a start within this time after such a pause is that handling.
+constexpr qint64 endSettleMs = 2000;
 
 qint64 steadyMilliseconds()
 {
@@ -98,6 +101,7 @@ void SleepTimer::choose(Mode mode, int minutes)
 {
     if (mode == Mode::minutes && minutes <= 0)
         return;
+    m_endGuard.reset();
     endFade();
     if (mode == Mode::minutes)
         m_deadlineMs = m_clock() + qint64(minutes) * 60 * 1000;
@@ -123,13 +127,19 @@ void SleepTimer::evaluate()
         remaining = std::max(0.0, double(m_deadlineMs - m_clock()) / 1000.0);
     } else {
         // Until the new item reports its position, the old one's would be misread.
-        if (m_positionStale || detectCrossing())
+        if (m_positionStale || !m_player || !m_player->currentItem() || detectCrossing())
             return;
-        boundary = chapterBoundary();
+        const double position = m_player->currentTime();
+        // Right after a seek or a resume the player can read a little behind where it
+        // was; the chapter that was ahead stays ahead.
+        double reached = position;
+        if (m_last && m_last->itemId == m_player->currentItem()->id && position < m_last->time
+            && position > m_last->time - restartJump)
+            reached = m_last->time;
+        boundary = chapterBoundary(reached);
         if (boundary) {
-            const double position = m_player->currentTime();
             remaining = std::max(0.0, (boundary->time - position) / playbackRate());
-            m_last = LastSeen{m_player->currentItem()->id, position, *boundary, *remaining};
+            m_last = LastSeen{m_player->currentItem()->id, reached, *boundary, *remaining};
         } else {
             m_last.reset();
         }
@@ -140,11 +150,17 @@ void SleepTimer::evaluate()
         return;
     }
     if (*remaining <= (m_mode == Mode::minutes ? 0.0 : leadSeconds)) {
-        if (boundary && !boundary->itemEnd)
+        if (boundary && !boundary->itemEnd) {
             finish(Resume::atBoundary, boundary->time);
-        else
-            // Seeking to the very end of the item would make the player move on.
-            finish(Resume::inPlace, 0);
+            return;
+        }
+        // At the very end the player is about to go on by itself (next item, or the
+        // same one again); that start is stopped too.
+        if (boundary && *remaining <= 0)
+            m_endGuard = EndGuard{m_player->currentItem()->id, m_player->currentTime(),
+                                  m_clock() + endSettleMs};
+        // Seeking to the very end of the item would make the player move on.
+        finish(Resume::inPlace, 0);
         return;
     }
     if (*remaining < fadeSeconds)
@@ -153,11 +169,8 @@ void SleepTimer::evaluate()
         endFade();
 }
 
-std::optional<SleepTimer::Boundary> SleepTimer::chapterBoundary() const
+std::optional<SleepTimer::Boundary> SleepTimer::chapterBoundary(double position) const
 {
-    if (!m_player || !m_player->currentItem())
-        return std::nullopt;
-    const double position = m_player->currentTime();
     const double length = itemLength();
     // The first mark ahead: the end of the chapter being played, or the start of the
     // next one when the position is between chapters.
@@ -229,6 +242,25 @@ void SleepTimer::onItemChanged()
 
 void SleepTimer::onPlayingChanged()
 {
+    if (m_endGuard && m_player->isPlaying()) {
+        const EndGuard guard = *std::exchange(m_endGuard, std::nullopt);
+        if (m_clock() <= guard.untilMs) {
+            const bool startedOver = !m_player->currentItem()
+                                     || m_player->currentItem()->id != guard.itemId
+                                     || m_player->currentTime() < guard.position - restartJump;
+            QMetaObject::invokeMethod(
+                this,
+                [this, startedOver] {
+                    if (!m_player)
+                        return;
+                    m_player->pause();
+                    if (startedOver)
+                        m_player->seek(0);
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+    }
     // The queue ended with the item whose end was awaited: nothing left to pause.
     if (m_mode == Mode::endOfChapter && !m_finishPending && !m_player->isPlaying() && m_last
         && m_last->remaining <= crossingWindowSeconds && m_last->boundary.itemEnd

@@ -89,15 +89,22 @@ private:
     struct LastSeen
     {
         QUuid itemId;
-        double time = 0;
+        double time = 0; // the furthest position reached, not counting a short step back
         Boundary boundary;
         double remaining = 0; // wall seconds
     };
     enum class Resume { inPlace, atBoundary, atItemStart };
+    // An item paused at its very end, which the player may still move on from.
+    struct EndGuard
+    {
+        QUuid itemId;
+        double position = 0;
+        qint64 untilMs = 0;
+    };
 
     void connectPlayer();
     void evaluate();
-    std::optional<Boundary> chapterBoundary() const;
+    std::optional<Boundary> chapterBoundary(double position) const;
     double itemLength() const;
     double playbackRate() const;
     bool detectCrossing();
@@ -134,4 +141,5 @@ private:
     // Bumped by every choice, so that a pause scheduled for an earlier one is dropped.
     quint64 m_generation = 0;
     bool m_finishPending = false;
+    std::optional<EndGuard> m_endGuard;
 };

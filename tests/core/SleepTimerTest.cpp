@@ -262,6 +262,15 @@ INSTANTIATE_TEST_SUITE_P(
                          f.reportTime(0.1); // B is heard until the event loop turns
                      },
                      u"B"_s, 0},
+        // The last report reads the whole length; the player handles the end after it.
+        CrossingCase{"lastReportAtTheEnd",
+                     [](auto &p, auto &f) {
+                         p.seek(65);
+                         f.reportTime(97.5);
+                         f.reportTime(100);
+                         f.finishCurrent();
+                     },
+                     u"B"_s, 0},
         CrossingCase{"repeatOneStartedOver",
                      [](auto &p, auto &f) {
                          p.cycleRepeatMode(); // all
@@ -309,6 +318,20 @@ TEST_F(SleepTimerTest, EndOfChapterFollowsTheListenersTransport)
     fake->completeDuration(50);
     EXPECT_EQ(timer.remainingSeconds(), 47);
     EXPECT_TRUE(timer.isActive() && player.isPlaying());
+}
+
+// Resumed after a seek, the player first reads a little behind where it stood.
+TEST_F(SleepTimerTest, AShortStepBackKeepsTheChapterAheadALongOneChoosesAgain)
+{
+    player.play({timed(u"Book"_s, 180, thirds())}, 0);
+    fake->reportTime(60); // where the last pause left it, on the mark
+    timer.choose(Mode::endOfChapter);
+    EXPECT_EQ(timer.remainingSeconds(), 60);
+    fake->reportTime(59.8);
+    EXPECT_EQ(timer.remainingSeconds(), 61);
+    EXPECT_TRUE(timer.isActive() && player.isPlaying());
+    player.seek(30);
+    EXPECT_EQ(timer.remainingSeconds(), 30);
 }
 
 TEST_F(SleepTimerTest, WithNothingLoadedItWaitsOrEndsQuietly)
