@@ -68,6 +68,7 @@ void SleepTimer::setPlayer(MediaPlayerManager *player)
     m_connections.clear();
     m_player = player;
     m_positionStale = false;
+    m_endGuard.reset();
     connectPlayer();
     Q_EMIT playerChanged();
 }
