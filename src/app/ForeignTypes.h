@@ -3,6 +3,7 @@
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/SleepTimer.h"
 #include "core/YouTubeService.h"
 #include "media/VideoSurface.h"
 
@@ -42,6 +43,14 @@ struct DownloadManagerForeign
     QML_FOREIGN(DownloadManager)
     QML_NAMED_ELEMENT(DownloadManager)
     QML_UNCREATABLE("Made once by the application and handed to the window.")
+};
+
+// Made by the window beside the player (`SleepTimer { player: ... }`).
+struct SleepTimerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(SleepTimer)
+    QML_NAMED_ELEMENT(SleepTimer)
 };
 
 // The player's video output, as the type of `playerLayer`.

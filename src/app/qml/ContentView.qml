@@ -232,6 +232,8 @@ Rectangle {
     }
     // qmllint enable unqualified
 
+    // The window's sleep timer, for the mini player.
+    property SleepTimer sleepTimer: null
     // Made when the first item is loaded; the player keeps an item from then on.
     Loader {
         objectName: "miniPlayer"
@@ -253,6 +255,7 @@ Rectangle {
             MiniPlayerView {
                 width: parent.width
                 playerManager: root.playerManager
+                sleepTimer: root.sleepTimer
             }
         }
         // qmllint enable unqualified

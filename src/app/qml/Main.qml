@@ -10,6 +10,10 @@ ApplicationWindow {
     required property LibraryManager libraryManager
     required property YouTubeService youtubeService
     required property DownloadManager downloadManager
+    // Beside the player for the whole run, so that a timer set goes on whatever is shown.
+    readonly property SleepTimer sleepTimer: SleepTimer {
+        player: window.playerManager
+    }
     // Set by the app once the first frame is on screen; the starting section waits for it.
     property bool hasShownFirstFrame: false
 
@@ -142,5 +146,6 @@ ApplicationWindow {
         youtubeService: window.youtubeService
         downloadManager: window.downloadManager
         windowShown: window.hasShownFirstFrame
+        sleepTimer: window.sleepTimer
     }
 }

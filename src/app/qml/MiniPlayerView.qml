@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Lyrabox
 
 // The compact player along the bottom of the window: a thin progress bar that can be
-// dragged, the item, the transport buttons, the times, mute, volume and speed.
+// dragged, the item, the transport buttons, the times, mute, volume, speed and the
+// sleep timer.
 Rectangle {
     id: root
 
@@ -12,8 +13,18 @@ Rectangle {
     readonly property bool isDraggingSeek: progressBar.isDragging
     readonly property real dragProgress: progressBar.dragProgress
 
+    // The window's sleep timer; without one there is no moon button.
+    property SleepTimer sleepTimer: null
+    readonly property bool sleepActive: root.sleepTimer !== null && root.sleepTimer.active
+
     readonly property var speeds: [0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0]
     readonly property string volumeIcon: volumeIconFor(root.playerManager.volume, root.playerManager.isMuted)
+
+    // The timer's minutes read 0 outside the minutes mode, as do "Off" and "End of Chapter".
+    function isSleepChoice(choice: var): bool {
+        return root.sleepTimer !== null && root.sleepTimer.mode === choice.mode
+               && root.sleepTimer.minutes === choice.minutes
+    }
 
     // Strict thresholds: 0.33 itself shows two waves, 0.66 itself three.
     function volumeIconFor(volume: real, muted: bool): string {
@@ -165,6 +176,67 @@ Rectangle {
                         onObjectRemoved: (index, object) => speedMenu.removeItem(object as MenuItem)
                     }
                 }
+            }
+            // The sleep timer: tinted while it runs, with the time left beside it. Made
+            // only for a window that has a timer.
+            Loader {
+                objectName: "sleepControl"
+                active: root.sleepTimer !== null
+                visible: active
+                // Qt 6.4's qmllint flags this file's ids inside a component (the control and
+                // its menu's delegate); the component is made here, where they resolve.
+                // qmllint disable unqualified
+                sourceComponent: RowLayout {
+                    spacing: 0
+                    IconButton {
+                        id: sleepButton
+                        objectName: "sleepButton"
+                        symbol: root.sleepActive ? "moon.fill" : "moon"
+                        color: root.sleepActive ? Theme.accent : Theme.secondary
+                        helpText: !root.sleepActive ? qsTr("Sleep Timer")
+                                  : root.sleepTimer.remainingText.length > 0
+                                    ? qsTr("Sleep timer: %1 left").arg(root.sleepTimer.remainingText)
+                                    : qsTr("Sleep timer: end of chapter")
+                        onClicked: sleepMenu.popup(sleepButton, 0, -sleepMenu.implicitHeight)
+                        Menu {
+                            id: sleepMenu
+                            objectName: "sleepMenu"
+                            Instantiator {
+                                model: [
+                                    { label: qsTr("Off"), mode: SleepTimer.Mode.off, minutes: 0 },
+                                    { label: qsTr("15 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 15 },
+                                    { label: qsTr("30 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 30 },
+                                    { label: qsTr("45 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 45 },
+                                    { label: qsTr("60 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 60 },
+                                    { label: qsTr("End of Chapter"), mode: SleepTimer.Mode.endOfChapter, minutes: 0 }
+                                ]
+                                delegate: MenuItem {
+                                    id: choiceItem
+                                    required property var modelData
+                                    text: modelData.label
+                                    checkable: true
+                                    checked: root.isSleepChoice(modelData)
+                                    onTriggered: {
+                                        root.sleepTimer.choose(modelData.mode, modelData.minutes)
+                                        // A click toggles the check by itself; the timer decides it.
+                                        choiceItem.checked = Qt.binding(() => root.isSleepChoice(choiceItem.modelData))
+                                    }
+                                }
+                                onObjectAdded: (index, object) => sleepMenu.insertItem(index, object as MenuItem)
+                                onObjectRemoved: (index, object) => sleepMenu.removeItem(object as MenuItem)
+                            }
+                        }
+                    }
+                    Text {
+                        objectName: "sleepRemaining"
+                        visible: root.sleepActive && text.length > 0
+                        text: root.sleepTimer !== null ? root.sleepTimer.remainingText : ""
+                        font.pixelSize: Theme.fontSmall
+                        font.family: "monospace"
+                        color: Theme.accent
+                    }
+                }
+                // qmllint enable unqualified
             }
         }
     }
