@@ -77,9 +77,10 @@ PageScaffold {
 
         readonly property int padding: 20
         readonly property int gap: 16
-        // As many columns of 180 to 240 points as fit.
-        readonly property int columns: Math.max(1, Math.floor((width - 2 * padding + gap) / (180 + gap)))
-        readonly property real columnWidth: Math.min(240, (width - 2 * padding + gap) / columns - gap)
+        // As many columns of 180 to 240 points as fit beside the right-hand padding (the
+        // left-hand one is the grid's margin).
+        readonly property int columns: Math.max(1, Math.floor((width - padding + gap) / (180 + gap)))
+        readonly property real columnWidth: Math.min(240, (width - padding + gap) / columns - gap)
 
         anchors.fill: parent
         anchors.leftMargin: padding

@@ -51,9 +51,10 @@ PageScaffold {
 
         readonly property int padding: 20
         readonly property int gap: 16
-        // As many columns of 200 to 280 points as fit.
-        readonly property int columns: Math.max(1, Math.floor((width - 2 * padding + gap) / (200 + gap)))
-        readonly property real columnWidth: Math.min(280, (width - 2 * padding + gap) / columns - gap)
+        // As many columns of 200 to 280 points as fit beside the right-hand padding (the
+        // left-hand one is the grid's margin).
+        readonly property int columns: Math.max(1, Math.floor((width - padding + gap) / (200 + gap)))
+        readonly property real columnWidth: Math.min(280, (width - padding + gap) / columns - gap)
         // The thumbnail, two lines of title and a line of artist under it.
         readonly property real cardHeight: Math.round(columnWidth * 9 / 16) + 8 + 36 + 16
 

@@ -139,6 +139,10 @@ Item {
             const grid = findChild(page, "videoGrid")
             tryCompare(grid, "count", 3)
             compare(findChild(page, "pageSubtitle").text, "3 videos")
+            // As many columns of at least 200 points, 16 apart, as fit within the padding.
+            const inside = page.width - 40
+            verify(grid.columns * 216 - 16 <= inside && (grid.columns + 1) * 216 - 16 > inside)
+            verify(grid.columnWidth >= 200 && grid.columnWidth <= 280)
             library.searchText = "b"
             tryCompare(grid, "count", 2)
             compare(findChild(page, "pageSubtitle").text, "2 videos")
