@@ -49,7 +49,10 @@ Column {
             anchors.fill: parent
             visible: card.hasThumbnail
             asynchronous: true
-            // Decoded at the size drawn and cropped to fill: square and opaque.
+            // Decoded at the size drawn and cropped to fill: square and opaque, drawn pixel
+            // for pixel, so the nearest texel is exact and costs a software renderer far
+            // less than filtering.
+            smooth: false
             sourceSize.width: Math.ceil(card.width * Screen.devicePixelRatio)
             sourceSize.height: Math.ceil(card.thumbnailHeight * Screen.devicePixelRatio)
             // (A video's picture is cropped to fill by its provider.)

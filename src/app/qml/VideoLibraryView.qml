@@ -54,7 +54,8 @@ PageScaffold {
         // As many columns of 200 to 280 points as fit beside the right-hand padding (the
         // left-hand one is the grid's margin).
         readonly property int columns: Math.max(1, Math.floor((width - padding + gap) / (200 + gap)))
-        readonly property real columnWidth: Math.min(280, (width - padding + gap) / columns - gap)
+        // Whole points, so that cards (and their pictures) sit on whole pixels.
+        readonly property real columnWidth: Math.min(280, Math.floor((width - padding + gap) / columns - gap))
         // The thumbnail, two lines of title and a line of artist under it.
         readonly property real cardHeight: Math.round(columnWidth * 9 / 16) + 8 + 36 + 16
 
