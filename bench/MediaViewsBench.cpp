@@ -201,6 +201,19 @@ int main(int argc, char *argv[])
         // As far as the library list scrolls, and never past the end.
         gridRows = std::min(int(3000 * 46 / cellHeight), videoCount / std::max(1, columns) - 10);
         std::tie(gridFrameMs, gridStallMs) = scrollFrameStats(view, grid, gridRows * cellHeight);
+        // Resized to what the smallest window leaves a section, and back: the grid lays
+        // its 10,000 cards out again in fewer columns, without a long stall.
+        for (const int width : {680, viewSize.width()}) {
+            const double ms = view.probe->actionToFrameMs([&] { view.window->resize(width, viewSize.height()); });
+            view.probe->settle();
+            if (verbose())
+                std::fprintf(stderr, "grid resized to %d: %.1f ms to the frame, %d columns\n", width,
+                             ms, grid->property("columns").toInt());
+            if (ms > 1000)
+                fail("resizing the grid stalled");
+        }
+        if (grid->property("columns").toInt() != columns)
+            fail("the grid did not lay out its columns again");
     }
     double bareGridMs = 0, bareStallMs = 0;
     {
