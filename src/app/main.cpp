@@ -1,10 +1,12 @@
 // LyraboxApp: the program's entry point.
 #include "LyraboxApp.h"
+#include "core/LaunchFiles.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
 #include "media/AvApi.h"
 #include "media/MpvApi.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -81,14 +83,22 @@ int main(int argc, char *argv[])
     if (!app.isValid())
         return 1;
     installBenchHooks(app);
+    // Files and folders given to us ("Open With", "lyrabox FILE..."): imported as a drop
+    // once the window is up, then played.
+    const LaunchFiles::Parsed launch =
+        LaunchFiles::parse(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    for (const QString &skipped : launch.skipped)
+        std::fprintf(stderr, "lyrabox: skipped \"%s\": not a file or folder on this computer\n",
+                     qPrintable(skipped));
     // The player's and the inspector's libraries load once the window is up, off the
     // main thread, so that neither the first frame nor the first play or import waits
     // for them. An import started earlier loads libavformat itself.
     QObject::connect(
         app.window(), &QQuickWindow::frameSwapped, &app,
-        [] {
+        [&app, urls = launch.urls] {
             Mpv::preloadApi();
             Av::preloadApi();
+            LaunchFiles::open(app.libraryManager(), app.playerManager(), urls);
         },
         Qt::SingleShotConnection);
     return application.exec();
