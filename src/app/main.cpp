@@ -5,6 +5,7 @@
 #include "core/MediaPlayerManager.h"
 #include "media/AvApi.h"
 #include "media/MpvApi.h"
+#include "platform/ScreenSaverInhibitor.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
+#include <memory>
 
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
@@ -93,12 +95,17 @@ int main(int argc, char *argv[])
     // The player's and the inspector's libraries load once the window is up, off the
     // main thread, so that neither the first frame nor the first play or import waits
     // for them. An import started earlier loads libavformat itself.
+    // The screen saver stays away while a video plays (made after the first frame: it
+    // connects to the session bus).
+    std::unique_ptr<ScreenSaverInhibitor> screenSaver;
     QObject::connect(
         app.window(), &QQuickWindow::frameSwapped, &app,
-        [&app, urls = launch.urls] {
+        [&app, &screenSaver, urls = launch.urls] {
             Mpv::preloadApi();
             Av::preloadApi();
             LaunchFiles::open(app.libraryManager(), app.playerManager(), urls);
+            screenSaver = std::make_unique<ScreenSaverInhibitor>();
+            screenSaver->follow(app.playerManager());
         },
         Qt::SingleShotConnection);
     return application.exec();

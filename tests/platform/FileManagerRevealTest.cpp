@@ -2,13 +2,12 @@
 // file manager of the test's own.
 #include "platform/FileManagerReveal.h"
 
+#include "PrivateBus.h"
 #include "TestSupport.h"
 
 #include <QDBusContext>
 #include <QDBusError>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -48,28 +47,10 @@ class FileManagerRevealTest : public ::testing::TestWithParam<Bus>
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty())
-            GTEST_SKIP() << "dbus-daemon is not installed";
-        daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
-        ASSERT_TRUE(daemon.waitForStarted());
-        ASSERT_TRUE(TestSupport::waitUntil([&] { return daemon.canReadLine(); }));
-        const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
-        // Names of their own per test: a closed connection's name is reused only once
-        // every copy of it is gone.
-        static int run = 0;
-        ++run;
-        client = QDBusConnection::connectToBus(address, u"reveal-client-%1"_s.arg(run));
-        service = QDBusConnection::connectToBus(address, u"reveal-service-%1"_s.arg(run));
-        ASSERT_TRUE(client.isConnected() && service.isConnected());
+        if (!privateBus.ok())
+            GTEST_SKIP() << "no private session bus (dbus-daemon)";
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.close();
-    }
-    void TearDown() override
-    {
-        QDBusConnection::disconnectFromBus(client.name());
-        QDBusConnection::disconnectFromBus(service.name());
-        daemon.kill();
-        daemon.waitForFinished();
     }
     void serve()
     {
@@ -93,9 +74,9 @@ protected:
         return outcome.value_or(Outcome::Failed);
     }
 
-    QProcess daemon;
-    QDBusConnection client{u"unused"_s};
-    QDBusConnection service{u"unused"_s};
+    PrivateBus privateBus;
+    QDBusConnection &client = privateBus.client();
+    QDBusConnection &service = privateBus.service();
     FakeFileManager fileManager;
     QList<QUrl> opened;
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/reveal-XXXXXX"_s};
