@@ -13,7 +13,7 @@ PACKAGES=(
   qml6-module-qtqml qml6-module-qtqml-models qt6-declarative-dev-tools
   libmpv-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev playerctl
   xvfb xauth libgl1-mesa-dri libegl1 ffmpeg yt-dlp mpv locales dbus
   fonts-noto-core fonts-dejavu-core python3 bc
 )

@@ -5,6 +5,7 @@
 #include "core/MediaPlayerManager.h"
 #include "media/AvApi.h"
 #include "media/MpvApi.h"
+#include "platform/MprisService.h"
 #include "platform/ScreenSaverInhibitor.h"
 
 #include <QDir>
@@ -95,17 +96,37 @@ int main(int argc, char *argv[])
     // The player's and the inspector's libraries load once the window is up, off the
     // main thread, so that neither the first frame nor the first play or import waits
     // for them. An import started earlier loads libavformat itself.
-    // The screen saver stays away while a video plays (made after the first frame: it
-    // connects to the session bus).
+    // On the session bus once the window is up (connecting costs the first frame): the
+    // desktop's media keys and panels (MPRIS2), and the screen saver held off while a
+    // video plays.
     std::unique_ptr<ScreenSaverInhibitor> screenSaver;
+    std::unique_ptr<MprisService> mpris;
     QObject::connect(
         app.window(), &QQuickWindow::frameSwapped, &app,
-        [&app, &screenSaver, urls = launch.urls] {
+        [&app, &screenSaver, &mpris, urls = launch.urls] {
             Mpv::preloadApi();
             Av::preloadApi();
             LaunchFiles::open(app.libraryManager(), app.playerManager(), urls);
-            screenSaver = std::make_unique<ScreenSaverInhibitor>();
+            const QDBusConnection bus = QDBusConnection::sessionBus();
+            if (!bus.isConnected()) {
+                std::fputs("lyrabox: no session bus: media keys and panels will not reach "
+                           "Lyrabox\n", stderr);
+                return;
+            }
+            screenSaver = std::make_unique<ScreenSaverInhibitor>(bus);
             screenSaver->follow(app.playerManager());
+            QQuickWindow *window = app.window();
+            mpris = std::make_unique<MprisService>(
+                bus, app.playerManager(), app.libraryManager(),
+                MprisService::Hooks{[window] {
+                                        window->show();
+                                        window->raise();
+                                        window->requestActivate();
+                                    },
+                                    [] { QCoreApplication::quit(); }});
+            if (!mpris->registerOnBus())
+                std::fputs("lyrabox: the media player name could not be taken on the session "
+                           "bus\n", stderr);
         },
         Qt::SingleShotConnection);
     return application.exec();
