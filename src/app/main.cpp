@@ -7,6 +7,7 @@
 #include "media/MpvApi.h"
 #include "platform/MprisService.h"
 #include "platform/ScreenSaverInhibitor.h"
+#include "platform/SingleInstance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -78,6 +79,16 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(u"Lyrabox"_s);
     QGuiApplication::setDesktopFileName(u"lyrabox"_s);
 
+    // Files and folders given to us ("Open With", "lyrabox FILE..."). When Lyrabox
+    // already runs in this session they are handed to it, and this launch ends.
+    const LaunchFiles::Parsed launch =
+        LaunchFiles::parse(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    for (const QString &skipped : launch.skipped)
+        std::fprintf(stderr, "lyrabox: skipped \"%s\": not a file or folder on this computer\n",
+                     qPrintable(skipped));
+    if (SingleInstance::handOff(QDBusConnection::sessionBus(), launch.urls))
+        return 0;
+
     LyraboxApp::Options options;
     const QByteArray audioOutput = qgetenv("LYRABOX_AUDIO_OUTPUT");
     if (!audioOutput.isEmpty())
@@ -86,13 +97,6 @@ int main(int argc, char *argv[])
     if (!app.isValid())
         return 1;
     installBenchHooks(app);
-    // Files and folders given to us ("Open With", "lyrabox FILE..."): imported as a drop
-    // once the window is up, then played.
-    const LaunchFiles::Parsed launch =
-        LaunchFiles::parse(QCoreApplication::arguments().mid(1), QDir::currentPath());
-    for (const QString &skipped : launch.skipped)
-        std::fprintf(stderr, "lyrabox: skipped \"%s\": not a file or folder on this computer\n",
-                     qPrintable(skipped));
     // The player's and the inspector's libraries load once the window is up, off the
     // main thread, so that neither the first frame nor the first play or import waits
     // for them. An import started earlier loads libavformat itself.
@@ -101,9 +105,10 @@ int main(int argc, char *argv[])
     // video plays.
     std::unique_ptr<ScreenSaverInhibitor> screenSaver;
     std::unique_ptr<MprisService> mpris;
+    std::unique_ptr<SingleInstance> instance;
     QObject::connect(
         app.window(), &QQuickWindow::frameSwapped, &app,
-        [&app, &screenSaver, &mpris, urls = launch.urls] {
+        [&app, &screenSaver, &mpris, &instance, urls = launch.urls] {
             Mpv::preloadApi();
             Av::preloadApi();
             LaunchFiles::open(app.libraryManager(), app.playerManager(), urls);
@@ -116,17 +121,22 @@ int main(int argc, char *argv[])
             screenSaver = std::make_unique<ScreenSaverInhibitor>(bus);
             screenSaver->follow(app.playerManager());
             QQuickWindow *window = app.window();
-            mpris = std::make_unique<MprisService>(
-                bus, app.playerManager(), app.libraryManager(),
-                MprisService::Hooks{[window] {
-                                        window->show();
-                                        window->raise();
-                                        window->requestActivate();
-                                    },
-                                    [] { QCoreApplication::quit(); }});
+            const auto raise = [window] {
+                window->show();
+                window->raise();
+                window->requestActivate();
+            };
+            mpris = std::make_unique<MprisService>(bus, app.playerManager(), app.libraryManager(),
+                                                   MprisService::Hooks{raise, [] { QCoreApplication::quit(); }});
             if (!mpris->registerOnBus())
                 std::fputs("lyrabox: the media player name could not be taken on the session "
                            "bus\n", stderr);
+            // Later launches in this session hand their files here.
+            instance = std::make_unique<SingleInstance>(bus, [&app, raise](const QList<QUrl> &files) {
+                LaunchFiles::open(app.libraryManager(), app.playerManager(), files);
+                raise();
+            });
+            instance->registerOnBus();
         },
         Qt::SingleShotConnection);
     return application.exec();
