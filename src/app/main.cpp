@@ -5,6 +5,7 @@
 #include "core/MediaPlayerManager.h"
 #include "media/AvApi.h"
 #include "media/MpvApi.h"
+#include "platform/DesktopTheme.h"
 #include "platform/MprisService.h"
 #include "platform/ScreenSaverInhibitor.h"
 #include "platform/SingleInstance.h"
@@ -74,6 +75,9 @@ int main(int argc, char *argv[])
         qputenv("QSG_ATLAS_WIDTH", "512");
         qputenv("QSG_ATLAS_HEIGHT", "512");
     }
+    // The desktop's own file choosers where it offers them.
+    if (const QByteArray theme = DesktopTheme::preferredHere(); !theme.isEmpty())
+        qputenv("QT_QPA_PLATFORMTHEME", theme);
     QGuiApplication application(argc, argv);
     QGuiApplication::setOrganizationName(u"Lyrabox"_s);
     QGuiApplication::setApplicationName(u"Lyrabox"_s);

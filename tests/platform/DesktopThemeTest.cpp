@@ -1,0 +1,33 @@
+// The platform theme asked for: the portal's where a desktop session runs and the user
+// chose none; Qt's own choice anywhere else.
+#include "TestSupport.h"
+#include "platform/DesktopTheme.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(DesktopThemeTest, PortalThemeOnlyInADesktopSessionWithoutTheUsersOwnChoice)
+{
+    QTemporaryDir plugins(TestSupport::scratchRoot() + u"/themes-XXXXXX"_s);
+    const auto environment = [](std::initializer_list<std::pair<QString, QString>> values) {
+        QProcessEnvironment e;
+        for (const auto &[key, value] : values)
+            e.insert(key, value);
+        return e;
+    };
+    const QProcessEnvironment gnome = environment({{u"XDG_CURRENT_DESKTOP"_s, u"GNOME"_s}});
+    EXPECT_EQ(DesktopTheme::preferred(gnome, plugins.path()), QByteArray()) << "not installed";
+    QFile plugin(plugins.filePath(u"libqxdgdesktopportal.so"_s));
+    ASSERT_TRUE(plugin.open(QIODevice::WriteOnly));
+    plugin.close();
+    EXPECT_EQ(DesktopTheme::preferred(gnome, plugins.path()), QByteArray("xdgdesktopportal"));
+    EXPECT_EQ(DesktopTheme::preferred(environment({{u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s},
+                                                   {u"QT_QPA_PLATFORMTHEME"_s, u"kde"_s}}),
+                                      plugins.path()),
+              QByteArray());
+    EXPECT_EQ(DesktopTheme::preferred(environment({{u"DISPLAY"_s, u":99"_s}}), plugins.path()),
+              QByteArray());
+}
