@@ -47,6 +47,7 @@ public:
     void pause() override;
     void setRate(float rate) override;
     void setVolume(float volume) override;
+    void setSkipSilence(bool skip) override;
     void seekExact(MediaTime time) override;
     ObserverToken addPeriodicTimeObserver(MediaTime interval,
                                           std::function<void(double)> callback) override;
