@@ -35,7 +35,7 @@ RowLayout {
         valueRole: "value"
         focusPolicy: Qt.NoFocus
         font.pixelSize: Theme.fontBody
-        implicitContentWidthPolicy: ComboBox.WidestText
+        Layout.preferredWidth: 190
         currentIndex: picker.indexOfValue()
         onActivated: (index) => {
             picker.picked(picker.options[index].value)

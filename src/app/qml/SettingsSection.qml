@@ -10,7 +10,7 @@ ColumnLayout {
     default property alias rows: panelRows.data
 
     Layout.fillWidth: true
-    spacing: 6
+    spacing: 4
 
     Text {
         text: section.title
@@ -21,7 +21,7 @@ ColumnLayout {
     }
     Rectangle {
         Layout.fillWidth: true
-        implicitHeight: panelRows.implicitHeight + 20
+        implicitHeight: panelRows.implicitHeight + 16
         radius: 6
         color: Theme.card
         border.color: Theme.separator
@@ -30,8 +30,11 @@ ColumnLayout {
         ColumnLayout {
             id: panelRows
             anchors.fill: parent
-            anchors.margins: 10
-            spacing: 8
+            anchors.leftMargin: 10
+            anchors.rightMargin: 10
+            anchors.topMargin: 8
+            anchors.bottomMargin: 8
+            spacing: 6
         }
     }
 }

@@ -32,6 +32,9 @@ Item {
 
     component Toggle: Switch {
         font.pixelSize: Theme.fontBody
+        topPadding: 2
+        bottomPadding: 2
+        leftPadding: 0
         focusPolicy: Qt.NoFocus
         // A click writes the key; the switch shows what is stored.
         checkable: false
@@ -45,15 +48,15 @@ Item {
     component TabPage: Flickable {
         default property alias sections: pageColumn.data
         contentWidth: width
-        contentHeight: pageColumn.implicitHeight + 40
+        contentHeight: pageColumn.implicitHeight + 24
         boundsBehavior: Flickable.StopAtBounds
         clip: true
         ColumnLayout {
             id: pageColumn
-            x: 20
-            y: 20
-            width: parent.width - 40
-            spacing: 16
+            x: 16
+            y: 12
+            width: parent.width - 32
+            spacing: 10
         }
     }
 
@@ -85,8 +88,10 @@ Item {
                 font.pixelSize: Theme.fontFootnote
                 icon.source: "image://symbol/" + modelData.symbol + "/"
                              + (checked ? Theme.accent : Theme.secondary).toString().substring(1)
-                icon.width: 20
-                icon.height: 20
+                icon.width: 18
+                icon.height: 18
+                topPadding: 4
+                bottomPadding: 4
                 icon.color: "transparent"
             }
         }
@@ -123,28 +128,39 @@ Item {
             objectName: "sortingPage"
             SettingsSection {
                 title: qsTr("Default Sort Order")
-                Text {
-                    text: qsTr("Sort by")
-                    font.pixelSize: Theme.fontBody
-                    color: Theme.primary
-                }
-                Repeater {
-                    model: [
-                        { title: qsTr("Natural Order (recommended for audiobooks)"), value: "natural" },
-                        { title: qsTr("Title"), value: "title" },
-                        { title: qsTr("Artist"), value: "artist" },
-                        { title: qsTr("Album"), value: "album" },
-                        { title: qsTr("Duration"), value: "duration" },
-                    ]
-                    RadioButton {
-                        required property var modelData
-                        objectName: "sortOption_" + modelData.value
-                        text: modelData.title
+                RowLayout {
+                    spacing: 12
+                    Text {
+                        text: qsTr("Sort by")
                         font.pixelSize: Theme.fontBody
-                        focusPolicy: Qt.NoFocus
-                        checkable: false
-                        checked: view.defaultSortOrder === modelData.value
-                        onClicked: Preferences.defaultSortOrder = modelData.value
+                        color: Theme.primary
+                        Layout.alignment: Qt.AlignTop
+                        Layout.topMargin: 3
+                    }
+                    ColumnLayout {
+                        spacing: 2
+                        Repeater {
+                            model: [
+                                { title: qsTr("Natural Order (recommended for audiobooks)"), value: "natural" },
+                                { title: qsTr("Title"), value: "title" },
+                                { title: qsTr("Artist"), value: "artist" },
+                                { title: qsTr("Album"), value: "album" },
+                                { title: qsTr("Duration"), value: "duration" },
+                            ]
+                            RadioButton {
+                                required property var modelData
+                                objectName: "sortOption_" + modelData.value
+                                text: modelData.title
+                                font.pixelSize: Theme.fontBody
+                                focusPolicy: Qt.NoFocus
+                                checkable: false
+                                checked: view.defaultSortOrder === modelData.value
+                                onClicked: Preferences.defaultSortOrder = modelData.value
+                                topPadding: 2
+                                bottomPadding: 2
+                                leftPadding: 0
+                            }
+                        }
                     }
                 }
             }
