@@ -118,6 +118,8 @@ ApplicationWindow {
         settingsWindow.raise()
         settingsWindow.requestActivate()
     }
+    // qmllint disable unqualified
+    // (Qt 6.4's qmllint cannot see the window's id from inside a Component.)
     Component {
         id: settingsComponent
         ApplicationWindow {
@@ -136,6 +138,7 @@ ApplicationWindow {
             }
         }
     }
+    // qmllint enable unqualified
 
     Component {
         id: menuSeparator

@@ -139,6 +139,8 @@ Item {
                     }
                     ColumnLayout {
                         spacing: 2
+                        // qmllint disable unqualified
+                        // (Qt 6.4's qmllint cannot see the view's id from a delegate.)
                         Repeater {
                             model: [
                                 { title: qsTr("Natural Order (recommended for audiobooks)"), value: "natural" },
@@ -161,6 +163,7 @@ Item {
                                 leftPadding: 0
                             }
                         }
+                        // qmllint enable unqualified
                     }
                 }
             }
