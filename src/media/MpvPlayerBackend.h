@@ -98,6 +98,7 @@ private:
     ItemHandle m_lastHandle = 0;
     qint64 m_activeEntry = -1; // entry of the latest start-file event
     bool m_wantPlaying = true;
+    bool m_skipSilence = false;
     double m_lastPosition = 0;
     double m_startPosition = 0;
     // While paused after a seek, mpv's time-pos reads up to an audio buffer short of the

@@ -108,12 +108,9 @@ TEST_F(PreferencesTest, ValuesWrittenByHandStayUntilAnOptionIsPicked)
     EXPECT_EQ(raw.value(u"downloadVideoFormat"_s).toString(), u"mkv"_s);
     EXPECT_EQ(raw.value(u"defaultSortOrder"_s).toString(), u"dateAdded"_s);
     EXPECT_EQ(raw.value(u"defaultPlaybackRate"_s).toString(), u"fast"_s);
-}
 
-TEST_F(PreferencesTest, RatesOutsideTheOptionsAreShownButNotApplied)
-{
-    writeFile("[General]\ndefaultPlaybackRate=3\n");
-    Preferences prefs(path);
+    // A number the speed picker does not offer is shown, not applied.
+    prefs.setDefaultPlaybackRate(3);
     EXPECT_EQ(prefs.defaultPlaybackRate(), 3.0);
     EXPECT_EQ(prefs.playbackRateInEffect(), 1.0);
 }

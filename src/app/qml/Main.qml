@@ -114,9 +114,12 @@ ApplicationWindow {
     function showSettings() {
         if (!settingsWindow)
             settingsWindow = settingsComponent.createObject(window)
-        settingsWindow.show()
-        settingsWindow.raise()
-        settingsWindow.requestActivate()
+        if (settingsWindow.visible) {
+            settingsWindow.raise()
+            settingsWindow.requestActivate()
+        } else {
+            settingsWindow.show()
+        }
     }
     // qmllint disable unqualified
     // (Qt 6.4's qmllint cannot see the window's id from inside a Component.)
