@@ -35,6 +35,8 @@ Item {
         topPadding: 2
         bottomPadding: 2
         leftPadding: 0
+        // Lighter than the panel it sits on, so that it reads as a control when dark.
+        palette.base: Theme.isDark ? "#4a4a4d" : "#ffffff"
         focusPolicy: Qt.NoFocus
         // A click writes the key; the switch shows what is stored.
         checkable: false
@@ -161,6 +163,7 @@ Item {
                                 topPadding: 2
                                 bottomPadding: 2
                                 leftPadding: 0
+                                palette.base: Theme.isDark ? "#4a4a4d" : "#ffffff"
                             }
                         }
                         // qmllint enable unqualified
