@@ -3,6 +3,7 @@
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/Preferences.h"
 #include "core/SleepTimer.h"
 #include "core/YouTubeService.h"
 #include "media/VideoSurface.h"
@@ -68,4 +69,15 @@ struct DownloadTaskValueForeign
     Q_GADGET
     QML_FOREIGN(DownloadTask)
     QML_ANONYMOUS
+};
+
+// The stored preferences, one per engine, made by QML on first use. Every instance on
+// the same settings hears the others' writes, so the components' own instances follow
+// what the settings window stores.
+struct PreferencesForeign
+{
+    Q_GADGET
+    QML_FOREIGN(Preferences)
+    QML_NAMED_ELEMENT(Preferences)
+    QML_SINGLETON
 };

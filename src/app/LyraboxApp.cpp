@@ -4,6 +4,7 @@
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/Preferences.h"
 #include "core/YouTubeService.h"
 #include "media/MpvPlayerBackend.h"
 #include "media/video/VideoPlayerLayerView.h"
@@ -34,15 +35,23 @@ LyraboxApp::LyraboxApp(const Options &options, QObject *parent) : QObject(parent
     QQuickStyle::setStyle(u"Fusion"_s);
     QGuiApplication::setPalette(Appearance::palette(Appearance::current()));
 
+    m_preferences = std::make_unique<Preferences>();
     m_youtubeService = std::make_unique<YouTubeService>();
     m_downloadManager = std::make_unique<DownloadManager>();
     m_libraryManager = std::make_unique<LibraryManager>();
+    m_libraryManager->setPreferences(m_preferences.get());
     const QByteArray audioOutput = options.audioOutput;
-    m_playerManager = std::make_unique<MediaPlayerManager>([audioOutput] {
-        MpvPlayerBackend::Options mpv;
-        mpv.audioOutput = audioOutput;
-        return std::make_unique<MpvPlayerBackend>(mpv);
-    });
+    m_playerManager = std::make_unique<MediaPlayerManager>(
+        [audioOutput] {
+            MpvPlayerBackend::Options mpv;
+            mpv.audioOutput = audioOutput;
+            return std::make_unique<MpvPlayerBackend>(mpv);
+        },
+        m_preferences.get());
+    // Silences are skipped only in audiobooks, which the library knows.
+    LibraryManager *library = m_libraryManager.get();
+    m_playerManager->setAudiobookTest(
+        [library](const MediaItem &item) { return library->isInAudiobook(item.id); });
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
     // The app's QML modules live in its resources under their URI paths.

@@ -10,6 +10,7 @@ class MediaPlayerManager;
 class LibraryManager;
 class YouTubeService;
 class DownloadManager;
+class Preferences;
 
 // The application: owns the four managers, created once and kept for the whole run,
 // and the main window, which receives all four. Main thread only.
@@ -48,6 +49,9 @@ private:
     // Declared in creation order; destroyed in reverse, the engine (and the views that
     // reference the managers) first. The download queue runs through the online-video
     // service, so it goes before it.
+    // Read by the player and the library where they apply it; the settings window has
+    // its own instance on the same settings, whose writes these hear.
+    std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<YouTubeService> m_youtubeService;
     std::unique_ptr<DownloadManager> m_downloadManager;
     std::unique_ptr<LibraryManager> m_libraryManager;

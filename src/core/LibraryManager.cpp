@@ -2,6 +2,7 @@
 
 #include "ArtworkPool.h"
 #include "LibrarySearchIndex.h"
+#include "Preferences.h"
 #include "BackgroundTask.h"
 #include "MediaItemFactory.h"
 #include "OrderedInspector.h"
@@ -173,7 +174,7 @@ QList<MediaItem> LibraryManager::sortedItems(SortOrder order) const
     QList<MediaItem> items = filteredItems();
     switch (order) {
     case SortOrder::Natural:
-        return SmartSorter::sortMediaItems(std::move(items));
+        return SmartSorter::sortMediaItems(std::move(items), groupRTLFirst());
     case SortOrder::Title:
         return SmartSorter::sortMediaItemsByText(std::move(items), &MediaItem::title);
     case SortOrder::Artist:
@@ -200,7 +201,8 @@ std::vector<uint32_t> LibraryManager::sortedPositions(SortOrder order) const
     };
     switch (order) {
     case SortOrder::Natural:
-        return m_inNaturalOrder ? identity() : SmartSorter::mediaItemPositions(m_allItems);
+        return m_inNaturalOrder ? identity()
+                                : SmartSorter::mediaItemPositions(m_allItems, groupRTLFirst());
     case SortOrder::Title:
         return SmartSorter::mediaItemPositionsByText(m_allItems, &MediaItem::title);
     case SortOrder::Artist:
@@ -225,7 +227,7 @@ void LibraryManager::createPlaylist(const QString &name, const QList<MediaItem> 
 {
     Playlist playlist;
     playlist.name = name;
-    playlist.items = SmartSorter::sortMediaItems(items);
+    playlist.items = SmartSorter::sortMediaItems(items, groupRTLFirst());
     playlist.isAudiobook = isAudiobook;
     m_playlists.append(playlist);
     Q_EMIT playlistsChanged();
@@ -600,6 +602,7 @@ void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
 
     const auto cancelled = m_cancelled;
     const ItemFactory factory = m_factory;
+    const bool groupRTL = groupRTLFirst();
     auto batch = std::make_shared<Batch>(Batch{folder, std::move(onDone), true});
 
     struct Delivery
@@ -607,7 +610,8 @@ void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
         MediaItem item;
         double progress = 0;
     };
-    const auto work = [cancelled, factory, urls, folder, known, batch](QPromise<Delivery> &promise) {
+    const auto work = [cancelled, factory, urls, folder, known, batch,
+                       groupRTL](QPromise<Delivery> &promise) {
         QList<QUrl> candidates;
         bool scanned = true;
         if (folder.isEmpty()) {
@@ -624,7 +628,7 @@ void LibraryManager::startImport(const QList<QUrl> &urls, const QUrl &folder,
             }
         }
 
-        const QList<QUrl> ordered = SmartSorter::sortURLs(candidates);
+        const QList<QUrl> ordered = SmartSorter::sortURLs(candidates, groupRTL);
         const qsizetype count = ordered.size();
         QList<OrderedInspector::Job> jobs;
         QSet<QUrl> seen;
@@ -721,9 +725,41 @@ void LibraryManager::endImport()
     Q_EMIT importsFinished();
 }
 
+bool LibraryManager::groupRTLFirst() const
+{
+    return !m_preferences || m_preferences->groupRTLFirst();
+}
+
+void LibraryManager::setPreferences(Preferences *preferences)
+{
+    if (m_preferences)
+        disconnect(m_preferences, nullptr, this, nullptr);
+    m_preferences = preferences;
+    if (!preferences)
+        return;
+    connect(preferences, &Preferences::groupRTLFirstChanged, this, [this] {
+        // An import running now re-sorts everything when it ends.
+        if (m_runningImports == 0 && !m_allItems.isEmpty())
+            resortAll();
+    });
+}
+
+bool LibraryManager::isInAudiobook(const QUuid &itemId) const
+{
+    for (const Playlist &playlist : m_playlists) {
+        if (!playlist.isAudiobook)
+            continue;
+        for (const MediaItem &item : playlist.items) {
+            if (item.id == itemId)
+                return true;
+        }
+    }
+    return false;
+}
+
 void LibraryManager::resortAll()
 {
-    m_allItems = SmartSorter::sortMediaItems(std::move(m_allItems));
+    m_allItems = SmartSorter::sortMediaItems(std::move(m_allItems), groupRTLFirst());
     m_inNaturalOrder = true;
     itemsChanged();
     Q_EMIT allItemsChanged();

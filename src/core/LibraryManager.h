@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -14,6 +15,7 @@
 #include <memory>
 
 class LibrarySearchIndex;
+class Preferences;
 
 // The one library store: every imported item, the playlists, import progress and the
 // search text. Lives on the main thread; imports inspect files on worker threads and
@@ -39,6 +41,10 @@ public:
     // For tests: inspect files with `factory` instead of the media inspector.
     LibraryManager(ItemFactory factory, QObject *parent = nullptr);
     ~LibraryManager() override;
+
+    // The natural orders group right-to-left titles first as `preferences` say (always
+    // without them); a change re-sorts the library.
+    void setPreferences(Preferences *preferences);
 
     static const QStringList &audioExtensions();
     static const QStringList &videoExtensions();
@@ -85,6 +91,8 @@ public:
     // The items of the playlist with that id; none when there is no such playlist.
     Q_INVOKABLE QList<MediaItem> playlistItems(const QString &playlistId) const;
     const Playlist *playlistWithId(const QUuid &id) const;
+    // Whether an item with that id is in an audiobook playlist.
+    bool isInAudiobook(const QUuid &itemId) const;
 
     void createPlaylist(const QString &name, const QList<MediaItem> &items, bool isAudiobook);
     // An empty playlist.
@@ -160,8 +168,10 @@ private:
     void setProgress(double progress);
     void itemsChanged();
     void resortAll();
+    bool groupRTLFirst() const;
 
     ItemFactory m_factory;
+    QPointer<Preferences> m_preferences;
     QList<MediaItem> m_allItems;
     bool m_inNaturalOrder = true;
     QList<Playlist> m_playlists;

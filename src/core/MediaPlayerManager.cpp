@@ -1,5 +1,7 @@
 #include "MediaPlayerManager.h"
 
+#include "Preferences.h"
+
 #include "media/VideoSurface.h"
 #include "models/TimeText.h"
 
@@ -65,6 +67,35 @@ QList<MediaPlayerManager::RepeatMode> MediaPlayerManager::allRepeatModes()
 MediaPlayerManager::MediaPlayerManager(PlayerFactory makePlayer, QObject *parent)
     : QObject(parent), m_makePlayer(std::move(makePlayer))
 {
+}
+
+MediaPlayerManager::MediaPlayerManager(PlayerFactory makePlayer, Preferences *preferences,
+                                       QObject *parent)
+    : MediaPlayerManager(std::move(makePlayer), parent)
+{
+    m_preferences = preferences;
+    if (!preferences)
+        return;
+    // The default speed holds from the start of the run; choosing another one in the
+    // settings shows from the next run.
+    m_playbackRate = float(preferences->playbackRateInEffect());
+    connect(preferences, &Preferences::skipSilenceChanged, this,
+            &MediaPlayerManager::applySkipSilence);
+}
+
+void MediaPlayerManager::setAudiobookTest(AudiobookTest isAudiobook)
+{
+    m_isAudiobook = std::move(isAudiobook);
+    applySkipSilence();
+}
+
+void MediaPlayerManager::applySkipSilence()
+{
+    if (!m_player)
+        return;
+    const bool skip = m_preferences && m_preferences->skipSilence() && m_currentItem
+                      && m_isAudiobook && m_isAudiobook(*m_currentItem);
+    m_player->setSkipSilence(skip);
 }
 
 MediaPlayerManager::~MediaPlayerManager()
@@ -378,6 +409,7 @@ void MediaPlayerManager::loadAndPlay(const MediaItem &item)
         m_playerItem = m_player->replaceCurrentItem(item.url);
     }
     applyVolumeToPlayer();
+    applySkipSilence();
 
     const PlayerBackend::ItemHandle loaded = m_playerItem;
     QPointer<MediaPlayerManager> self(this);
@@ -478,7 +510,7 @@ void MediaPlayerManager::handleEndOfItem()
         playNext();
         break;
     case RepeatMode::off:
-        if (hasNextInOrder())
+        if (hasNextInOrder() && (!m_preferences || m_preferences->autoPlayNext()))
             playNext();
         else
             setPlaying(false);

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QVariant>
@@ -23,6 +24,8 @@
 //
 // No operation reports an error: an operation with nothing to act on returns without
 // change, and positions are never used to index the queue unless they are in range.
+class Preferences;
+
 class MediaPlayerManager : public QObject
 {
     Q_OBJECT
@@ -61,8 +64,16 @@ public:
 
     using PlayerFactory = std::function<std::unique_ptr<PlayerBackend>()>;
 
-    // `makePlayer` is called once, on the first load.
+    // Whether an item belongs to an audiobook (silences are skipped only there).
+    using AudiobookTest = std::function<bool(const MediaItem &item)>;
+
+    // `makePlayer` is called once, on the first load. Without `preferences` the
+    // engine plays as their defaults say; with them it starts at the stored default
+    // speed, advances at the end of an item only when "auto-play next" is on, and
+    // skips silences in audiobooks when asked to.
     explicit MediaPlayerManager(PlayerFactory makePlayer, QObject *parent = nullptr);
+    MediaPlayerManager(PlayerFactory makePlayer, Preferences *preferences,
+                       QObject *parent = nullptr);
     ~MediaPlayerManager() override;
 
     bool isPlaying() const { return m_isPlaying; }
@@ -92,6 +103,9 @@ public:
     // Seconds as "m:ss" below an hour and "h:mm:ss" from an hour on; "0:00" for a
     // value that is not a finite time.
     Q_INVOKABLE static QString formatTime(double seconds);
+
+    // Tells which items are audiobooks; none when never set.
+    void setAudiobookTest(AudiobookTest isAudiobook);
 
     // Writes `volume` (limited to 0...1) and applies it to the player, as the volume
     // slider does.
@@ -180,6 +194,7 @@ private:
     void updateCurrentChapter();
     void restartItem();
     void applyVolumeToPlayer();
+    void applySkipSilence();
     void seekPlayer(double seconds);
     bool hasNextInOrder() const;
     bool isQueuePosition(int index) const { return index >= 0 && index < m_queue.size(); }
@@ -192,6 +207,8 @@ private:
     void setHasVideo(bool hasVideo);
 
     PlayerFactory m_makePlayer;
+    QPointer<Preferences> m_preferences;
+    AudiobookTest m_isAudiobook;
 
     bool m_isPlaying = false;
     std::optional<MediaItem> m_currentItem;

@@ -1,6 +1,7 @@
 #include "YouTubeService.h"
 
 #include "BackgroundTask.h"
+#include "Preferences.h"
 #include "YouTubeLog.h"
 #include "YtDlpDownload.h"
 #include "YtDlpInvocation.h"
@@ -313,8 +314,13 @@ void YouTubeService::download(const QString &url, const QUrl &folder, bool audio
         folderPath.chop(1);
     const QString outputTemplate = escapeForTemplate(folderPath) + u"/%(title)s.%(ext)s"_s;
 
-    new YtDlpDownload(invocation(YtDlpInvocation::Action::Download, url, audioOnly, outputTemplate),
-                      folderPath, std::move(onProgress), std::move(done), this);
+    YtDlpInvocation call =
+        invocation(YtDlpInvocation::Action::Download, url, audioOnly, outputTemplate);
+    // The formats stored now, as the settings window last left them.
+    const Preferences preferences;
+    call.audioFormat = preferences.audioFormatInEffect();
+    call.videoFormat = preferences.videoFormatInEffect();
+    new YtDlpDownload(call, folderPath, std::move(onProgress), std::move(done), this);
 }
 
 void YouTubeService::setUrlInput(const QString &text)

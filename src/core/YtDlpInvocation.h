@@ -21,8 +21,13 @@ struct YtDlpInvocation
     QString ffmpegDir;
     QProcessEnvironment environment;
     Action action = Action::Info;
-    // Stream and Download: the audio alone, converted to m4a.
+    // Stream and Download: the audio alone, converted (to m4a for a stream).
     bool audioOnly = false;
+    // Download: the audio's format ("m4a", "mp3" or "opus") and the video's container
+    // ("mp4", "mkv" or "webm"). A merge or a single file goes into that container:
+    // remuxed when the streams fit it, re-encoded for WebM when they do not.
+    QString audioFormat = QStringLiteral("m4a");
+    QString videoFormat = QStringLiteral("mp4");
     // Stream and Download: yt-dlp's "-o" template.
     QString outputTemplate;
     QString address;

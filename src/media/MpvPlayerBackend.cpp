@@ -195,6 +195,18 @@ void MpvPlayerBackend::setRate(float rate)
     setProperty("speed", QByteArray::number(std::clamp(double(rate), 0.01, 100.0), 'g', 9));
 }
 
+void MpvPlayerBackend::setSkipSilence(bool skip)
+{
+    // A new filter chain restarts the audio output: only on a change.
+    if (skip == m_skipSilence)
+        return;
+    m_skipSilence = skip;
+    // Below -50 dB counts as silence (room noise of a recording stays under it).
+    setProperty("af", skip ? QByteArray("@skipsilence:lavfi=[silenceremove=stop_periods=-1:"
+                                        "stop_duration=1:stop_threshold=-50dB:stop_silence=0.5]")
+                           : QByteArray());
+}
+
 void MpvPlayerBackend::setVolume(float volume)
 {
     if (std::isnan(volume))

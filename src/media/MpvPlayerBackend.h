@@ -47,6 +47,7 @@ public:
     void pause() override;
     void setRate(float rate) override;
     void setVolume(float volume) override;
+    void setSkipSilence(bool skip) override;
     void seekExact(MediaTime time) override;
     ObserverToken addPeriodicTimeObserver(MediaTime interval,
                                           std::function<void(double)> callback) override;
@@ -97,6 +98,7 @@ private:
     ItemHandle m_lastHandle = 0;
     qint64 m_activeEntry = -1; // entry of the latest start-file event
     bool m_wantPlaying = true;
+    bool m_skipSilence = false;
     double m_lastPosition = 0;
     double m_startPosition = 0;
     // While paused after a seek, mpv's time-pos reads up to an audio buffer short of the

@@ -45,6 +45,10 @@ public:
     virtual void setRate(float rate) = 0;
     // Linear amplitude factor, 0 (silent) to 1 (unchanged).
     virtual void setVolume(float volume) = 0;
+    // On: silences longer than a second are cut to half a second as the audio plays,
+    // so pauses between sentences stay. Holds for the current and later items until
+    // changed.
+    virtual void setSkipSilence(bool skip) = 0;
     // Seeks to exactly `time` (no tolerance either side). Does not wait.
     virtual void seekExact(MediaTime time) = 0;
 

@@ -236,19 +236,41 @@ NaturalCollator &NaturalCollator::forThisThread()
     return instance;
 }
 
-bool NaturalCollator::less(QStringView a, QStringView b, bool rtl)
+icu::Collator &NaturalCollator::ungroupedRtl()
+{
+    if (!m_rtlUngrouped) {
+        m_rtlUngrouped.reset(m_rtl->clone());
+        const int32_t none = UCOL_REORDER_CODE_NONE;
+        UErrorCode status = U_ZERO_ERROR;
+        m_rtlUngrouped->setReorderCodes(&none, 1, status);
+    }
+    return *m_rtlUngrouped;
+}
+
+bool NaturalCollator::less(QStringView a, QStringView b, bool rtl, bool grouped)
 {
     const QStringView ca = collationText(a, m_scratchA);
     const QStringView cb = collationText(b, m_scratchB);
     UErrorCode status = U_ZERO_ERROR;
-    return collator(rtl).compare(utf16(ca), int32_t(ca.size()), utf16(cb), int32_t(cb.size()),
+    return collator(rtl, grouped).compare(utf16(ca), int32_t(ca.size()), utf16(cb), int32_t(cb.size()),
                                  status) == UCOL_LESS;
 }
 
-uint32_t NaturalCollator::appendSortKey(QStringView text, bool rtl, std::vector<uint8_t> &out)
+bool NaturalCollator::lessAcross(QStringView a, bool aRTL, QStringView b)
+{
+    m_keyA.clear();
+    m_keyB.clear();
+    appendSortKey(a, aRTL, m_keyA, false);
+    appendSortKey(b, !aRTL, m_keyB, false);
+    return std::lexicographical_compare(m_keyA.begin(), m_keyA.end(), m_keyB.begin(),
+                                        m_keyB.end());
+}
+
+uint32_t NaturalCollator::appendSortKey(QStringView text, bool rtl, std::vector<uint8_t> &out,
+                                        bool grouped)
 {
     const QStringView source = collationText(text, m_scratchA);
-    const icu::Collator &c = collator(rtl);
+    const icu::Collator &c = collator(rtl, grouped);
     const size_t at = out.size();
     // Keys run to about two bytes per UTF-16 unit at these strengths; one retry covers
     // texts that need more.

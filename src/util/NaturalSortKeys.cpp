@@ -19,7 +19,7 @@ struct KeyBlock
     std::vector<uint8_t> bytes;
 };
 
-void computeKeys(const QStringView *texts, size_t count, KeyBlock &block)
+void computeKeys(const QStringView *texts, size_t count, bool grouped, KeyBlock &block)
 {
     NaturalCollator &collator = NaturalCollator::forThisThread();
     block.heads.resize(count);
@@ -32,8 +32,8 @@ void computeKeys(const QStringView *texts, size_t count, KeyBlock &block)
             __builtin_prefetch(texts[i + kPrefetchDistance].utf16());
         const bool rtl = RTLSupport::isRTL(texts[i]);
         const size_t at = block.bytes.size();
-        const uint32_t length = collator.appendSortKey(texts[i], rtl, block.bytes);
-        uint64_t head = rtl ? 0 : 1;
+        const uint32_t length = collator.appendSortKey(texts[i], rtl, block.bytes, grouped);
+        uint64_t head = (rtl || !grouped) ? 0 : 1;
         const uint8_t *key = block.bytes.data() + at;
         for (size_t b = 0; b < kHeadBytes; ++b)
             head = (head << 8) | (b < length ? key[b] : 0);
@@ -44,7 +44,7 @@ void computeKeys(const QStringView *texts, size_t count, KeyBlock &block)
 
 } // namespace
 
-NaturalSortKeys::NaturalSortKeys(const std::vector<QStringView> &texts)
+NaturalSortKeys::NaturalSortKeys(const std::vector<QStringView> &texts, bool groupRTLFirst)
 {
     const size_t n = texts.size();
     KeyBlock first;
@@ -54,12 +54,13 @@ NaturalSortKeys::NaturalSortKeys(const std::vector<QStringView> &texts)
     std::thread helper;
     if (split < n) {
         try {
-            helper = std::thread(computeKeys, texts.data() + split, n - split, std::ref(second));
+            helper = std::thread(computeKeys, texts.data() + split, n - split, groupRTLFirst,
+                                 std::ref(second));
         } catch (const std::system_error &) {
             // No thread to be had: do all the work here.
         }
     }
-    computeKeys(texts.data(), helper.joinable() ? split : n, first);
+    computeKeys(texts.data(), helper.joinable() ? split : n, groupRTLFirst, first);
     if (helper.joinable())
         helper.join();
 

@@ -38,8 +38,10 @@ public:
 
     // Computes one key per text. The views need to stay valid only during the call.
     // Large lists are split between the calling thread and one helper thread, each with
-    // its own collators. May be called from any thread.
-    explicit NaturalSortKeys(const std::vector<QStringView> &texts);
+    // its own collators. May be called from any thread. Ungrouped (`groupRTLFirst`
+    // false), every head starts with the same direction byte and right-to-left keys
+    // come from the ungrouped collator (see NaturalCollator).
+    explicit NaturalSortKeys(const std::vector<QStringView> &texts, bool groupRTLFirst = true);
 
     qsizetype size() const { return qsizetype(m_heads.size()); }
     Ref ref(qsizetype i) const;

@@ -85,9 +85,9 @@ QList<QString> fileNames(const QList<QUrl> &urls)
 // sort then moves small records holding the key's head inline, so most comparisons are
 // one integer comparison that touches neither the items nor the key bytes.
 
-Order textOrder(const std::vector<QStringView> &texts)
+Order textOrder(const std::vector<QStringView> &texts, bool grouped = true)
 {
-    const NaturalSortKeys keys(texts);
+    const NaturalSortKeys keys(texts, grouped);
     std::vector<NaturalSortKeys::Ref> refs(texts.size());
     for (size_t i = 0; i < refs.size(); ++i)
         refs[i] = keys.ref(qsizetype(i));
@@ -114,13 +114,13 @@ struct ItemRecord
     qint64 sortIndex;
 };
 
-Order itemOrder(const QList<MediaItem> &items)
+Order itemOrder(const QList<MediaItem> &items, bool grouped)
 {
     std::vector<QStringView> titles;
     titles.reserve(size_t(items.size()));
     for (const MediaItem &item : items)
         titles.emplace_back(item.title);
-    const NaturalSortKeys keys(titles);
+    const NaturalSortKeys keys(titles, grouped);
 
     std::vector<ItemRecord> records(size_t(items.size()));
     for (qsizetype i = 0; i < items.size(); ++i)
@@ -142,17 +142,17 @@ Order itemOrder(const QList<MediaItem> &items)
 
 // --- Pairwise orders -------------------------------------------------------------------
 
-Order pairwiseItemOrder(const QList<MediaItem> &items)
+Order pairwiseItemOrder(const QList<MediaItem> &items, bool grouped)
 {
     Order order = identity(items.size());
-    MergeSort::sort(order, [&items](uint32_t xi, uint32_t yi) {
+    MergeSort::sort(order, [&items, grouped](uint32_t xi, uint32_t yi) {
         const MediaItem &x = items[xi];
         const MediaItem &y = items[yi];
         bool result;
         if (batchRule(
                 x.sortIndex, y.sortIndex, [&] { return sameNonEmptyAlbum(x, y); }, result))
             return result;
-        return naturalLessThan(x.title, y.title);
+        return naturalLessThan(x.title, y.title, grouped);
     });
     return order;
 }
@@ -168,31 +168,35 @@ Order pairwiseFieldOrder(const QList<MediaItem> &items, QString MediaItem::*fiel
 
 } // namespace
 
-bool naturalLessThan(QStringView a, QStringView b)
+bool naturalLessThan(QStringView a, QStringView b, bool groupRTLFirst)
 {
     const bool aRTL = RTLSupport::isRTL(a);
     const bool bRTL = RTLSupport::isRTL(b);
-    if (aRTL != bRTL)
-        return aRTL;
-    return NaturalCollator::forThisThread().less(a, b, aRTL);
+    if (aRTL != bRTL) {
+        if (groupRTLFirst)
+            return aRTL;
+        return NaturalCollator::forThisThread().lessAcross(a, aRTL, b);
+    }
+    return NaturalCollator::forThisThread().less(a, b, aRTL, groupRTLFirst);
 }
 
 namespace SmartSorter {
 
-QList<QUrl> sortURLs(const QList<QUrl> &urls)
+QList<QUrl> sortURLs(const QList<QUrl> &urls, bool groupRTLFirst)
 {
     const QList<QString> names = fileNames(urls);
-    return copiedInOrder(urls, textOrder(std::vector<QStringView>(names.begin(), names.end())));
+    return copiedInOrder(
+        urls, textOrder(std::vector<QStringView>(names.begin(), names.end()), groupRTLFirst));
 }
 
-QList<MediaItem> sortMediaItems(const QList<MediaItem> &items)
+QList<MediaItem> sortMediaItems(const QList<MediaItem> &items, bool groupRTLFirst)
 {
-    return copiedInOrder(items, itemOrder(items));
+    return copiedInOrder(items, itemOrder(items, groupRTLFirst));
 }
 
-QList<MediaItem> sortMediaItems(QList<MediaItem> &&items)
+QList<MediaItem> sortMediaItems(QList<MediaItem> &&items, bool groupRTLFirst)
 {
-    const Order order = itemOrder(items);
+    const Order order = itemOrder(items, groupRTLFirst);
     return movedInOrder(std::move(items), order);
 }
 
@@ -207,9 +211,9 @@ QList<MediaItem> sortMediaItemsByText(QList<MediaItem> &&items, QString MediaIte
     return movedInOrder(std::move(items), order);
 }
 
-std::vector<uint32_t> mediaItemPositions(const QList<MediaItem> &items)
+std::vector<uint32_t> mediaItemPositions(const QList<MediaItem> &items, bool groupRTLFirst)
 {
-    return itemOrder(items);
+    return itemOrder(items, groupRTLFirst);
 }
 
 std::vector<uint32_t> mediaItemPositionsByText(const QList<MediaItem> &items,
@@ -220,23 +224,24 @@ std::vector<uint32_t> mediaItemPositionsByText(const QList<MediaItem> &items,
 
 namespace Pairwise {
 
-QList<QUrl> sortURLs(const QList<QUrl> &urls)
+QList<QUrl> sortURLs(const QList<QUrl> &urls, bool groupRTLFirst)
 {
     const QList<QString> names = fileNames(urls);
     Order order = identity(urls.size());
-    MergeSort::sort(order,
-                    [&](uint32_t x, uint32_t y) { return naturalLessThan(names[x], names[y]); });
+    MergeSort::sort(order, [&](uint32_t x, uint32_t y) {
+        return naturalLessThan(names[x], names[y], groupRTLFirst);
+    });
     return copiedInOrder(urls, order);
 }
 
-QList<MediaItem> sortMediaItems(const QList<MediaItem> &items)
+QList<MediaItem> sortMediaItems(const QList<MediaItem> &items, bool groupRTLFirst)
 {
-    return copiedInOrder(items, pairwiseItemOrder(items));
+    return copiedInOrder(items, pairwiseItemOrder(items, groupRTLFirst));
 }
 
-QList<MediaItem> sortMediaItems(QList<MediaItem> &&items)
+QList<MediaItem> sortMediaItems(QList<MediaItem> &&items, bool groupRTLFirst)
 {
-    const Order order = pairwiseItemOrder(items);
+    const Order order = pairwiseItemOrder(items, groupRTLFirst);
     return movedInOrder(std::move(items), order);
 }
 

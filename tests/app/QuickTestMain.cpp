@@ -6,6 +6,8 @@
 
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest>
 #include <clocale>
@@ -21,6 +23,9 @@ public Q_SLOTS:
     void applicationAvailable()
     {
         std::setlocale(LC_NUMERIC, "C");
+        // The views' preferences start from an empty store of their own.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         m_fixture = std::make_unique<UiFixture>();
     }
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -33,6 +38,7 @@ public Q_SLOTS:
     }
 
 private:
+    QTemporaryDir m_settings;
     std::unique_ptr<UiFixture> m_fixture;
 };
 

@@ -20,6 +20,7 @@
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -349,6 +350,60 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
     }
 }
 
+// The settings window: Ctrl+, makes it once and only raises it while it is open; its
+// four tabs as a user sees them.
+TEST_F(ScreenshotTest, SettingsWindowTabs)
+{
+    LyraboxApp::Options options;
+    options.audioOutput = "null";
+    app = std::make_unique<LyraboxApp>(options);
+    ASSERT_TRUE(app->isValid());
+    QQuickWindow *window = app->window();
+    window->show();
+    window->requestActivate();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed() && window->isActive(); }));
+    const auto settingsWindow = [&] {
+        return qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
+    };
+    EXPECT_EQ(settingsWindow(), nullptr);
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    ASSERT_TRUE(TestSupport::waitUntil([&] {
+        return settingsWindow() && settingsWindow()->isExposed();
+    }));
+    QQuickWindow *settings = settingsWindow();
+    EXPECT_EQ(settings->size(), QSize(480, 360));
+
+    window->requestActivate();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return settings->isActive(); }));
+    EXPECT_EQ(settingsWindow(), settings);
+    int shown = 0;
+    for (QWindow *each : QGuiApplication::topLevelWindows())
+        shown += qobject_cast<QQuickWindow *>(each) && each->isVisible();
+    EXPECT_EQ(shown, 2);
+
+    QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
+    ASSERT_TRUE(tabs);
+    const QString pages[] = {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s};
+    const QString expected[] = {u"Lyrabox follows your system appearance settings."_s,
+                                u"Group RTL titles first when sorting"_s,
+                                u"Skip silence in audiobooks"_s, u"Download Formats"_s};
+    for (int tab = 0; tab < 4; ++tab) {
+        tabs->setProperty("currentIndex", tab);
+        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+        const QImage shot = save(settings->grabWindow(), u"settings-"_s + pages[tab]);
+        QQuickItem *page = itemUnder(settings->contentItem(), pages[tab]);
+        ASSERT_TRUE(page);
+        EXPECT_TRUE(textsUnder(page).contains(expected[tab])) << tab;
+        // Everything on the page fits the window without scrolling.
+        EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << tab;
+        EXPECT_LT(distance(shot.pixelColor(2, shot.height() - 3), colors.window), 8);
+    }
+    settings->close();
+    EXPECT_FALSE(settings->isVisible());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -356,5 +411,9 @@ int main(int argc, char **argv)
     ::testing::InitGoogleTest(&argc, argv);
     LyraboxApp::prepareGraphics();
     QGuiApplication app(argc, argv);
+    // The app reads its stored preferences; the test's start empty and stay its own.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     return RUN_ALL_TESTS();
 }

@@ -20,6 +20,7 @@ public:
         bool playing = false;
         QList<float> rates; // every rate set, in order
         float volume = 1.0f;
+        bool skipSilence = false;
         QList<MediaTime> seeks;
         int surfacesMade = 0;
     };
@@ -36,6 +37,7 @@ public:
     void pause() override { m_state.playing = false; }
     void setRate(float rate) override { m_state.rates.append(rate); }
     void setVolume(float volume) override { m_state.volume = volume; }
+    void setSkipSilence(bool skip) override { m_state.skipSilence = skip; }
     void seekExact(MediaTime time) override { m_state.seeks.append(time); }
     ObserverToken addPeriodicTimeObserver(MediaTime, std::function<void(double)> callback) override
     {

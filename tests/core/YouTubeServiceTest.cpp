@@ -165,8 +165,8 @@ TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
          "--no-playlist --no-warnings --merge-output-format mp4 -o @"_s},
         {stream, true, audio},
         {download, false,
-         u"-f bestvideo[ext=mp4]+bestaudio[ext=m4a]/best[ext=mp4]/best "
-         "--no-playlist --no-warnings -o @ --newline --progress"_s},
+         u"-f bestvideo[ext=mp4]+bestaudio[ext=m4a]/best[ext=mp4]/best --no-playlist "
+         "--no-warnings --merge-output-format mp4 --remux-video mp4 -o @ --newline --progress"_s},
         {download, true, audio + u" --newline --progress"_s}};
     const QString ffmpegDir = fake.root() + u"/ffmpeg dir"_s;
     writeFile(ffmpegDir + u"/ffmpeg"_s, "#!/bin/sh\n");

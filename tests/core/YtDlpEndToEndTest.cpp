@@ -2,12 +2,18 @@
 // starts and fills with media it generates. No address outside 127.0.0.1 is used.
 #include "LoopbackMediaServer.h"
 #include "TestSupport.h"
+#include "core/Preferences.h"
 #include "core/YouTubeService.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
 
 using namespace Qt::StringLiterals;
 using TestSupport::waitUntil;
@@ -142,6 +148,49 @@ TEST_F(YtDlpEndToEnd, BadAddressesAndFoldersFailWithTheToolsText)
     EXPECT_TRUE(
         fetch(url(u"a.mp4"_s), false, blocker + u"/sub"_s).startsWith("Download failed: "_L1));
     EXPECT_TRUE(QDir(into).entryList(QDir::Files).isEmpty());
+}
+
+// What libavformat finds in a file: its demuxer and its streams' codecs, or "" when it
+// cannot open it.
+QString containerOf(const QString &path)
+{
+    AVFormatContext *context = nullptr;
+    if (avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return QString();
+    QString text = QString::fromLatin1(context->iformat->name);
+    if (avformat_find_stream_info(context, nullptr) >= 0) {
+        for (unsigned i = 0; i < context->nb_streams; ++i)
+            text += u' ' + QString::fromLatin1(avcodec_get_name(context->streams[i]->codecpar->codec_id));
+    }
+    avformat_close_input(&context);
+    return text;
+}
+
+// The stored formats decide what a download produces: audio converted to the chosen
+// format, video merged or remuxed (re-encoded for WebM) into the chosen container.
+TEST_F(YtDlpEndToEnd, DownloadsTakeTheStoredFormats)
+{
+    Preferences preferences;
+    const std::tuple<bool, QString, QString, QString> cases[] = {
+        {false, u"mkv"_s, u"mkv"_s, u"matroska,webm h264 aac"_s},
+        {false, u"webm"_s, u"webm"_s, u"matroska,webm vp9 opus"_s},
+        {false, u"mp4"_s, u"mp4"_s, u"mov,mp4,m4a,3gp,3g2,mj2 h264 aac"_s},
+        {true, u"mp3"_s, u"mp3"_s, u"mp3 mp3"_s},
+        {true, u"opus"_s, u"opus"_s, u"ogg opus"_s},
+        {true, u"m4a"_s, u"m4a"_s, u"mov,mp4,m4a,3gp,3g2,mj2 aac"_s}};
+    for (const auto &[audioOnly, format, suffix, contents] : cases) {
+        SCOPED_TRACE(format.toStdString());
+        if (audioOnly)
+            preferences.setDownloadAudioFormat(format);
+        else
+            preferences.setDownloadVideoFormat(format);
+        const QString into = folder(format);
+        const QFileInfo file(fetch(url(u"page.html"_s), audioOnly, into));
+        EXPECT_EQ(file.suffix(), suffix) << file.filePath().toStdString();
+        EXPECT_EQ(containerOf(file.filePath()), contents);
+        // The file before a conversion does not stay behind.
+        EXPECT_EQ(QDir(into).entryList(QDir::Files).size(), 1);
+    }
 }
 
 } // namespace

@@ -137,6 +137,10 @@ bool writeAudio(const QString &path, const AudioOptions &options)
                 outputs << u"-map"_s << u"2:v"_s << u"-c:v"_s << u"copy"_s << u"-disposition:v:0"_s
                         << u"attached_pic"_s;
     }
+    if (options.silentSeconds > 0)
+        outputs << u"-af"_s
+                << u"volume=0:enable='between(t,%1,%2)'"_s.arg(options.silentFrom)
+                       .arg(options.silentFrom + options.silentSeconds);
     return runFfmpeg(inputs + outputs + QStringList{u"-ac"_s, u"1"_s, u"-c:a"_s} +
                      codecs[extension] + QStringList{fileArgument(path)});
 }

@@ -38,6 +38,9 @@ struct AudioOptions
     std::optional<Picture> cover;
     bool coverAsTrack = false;
     QList<ChapterMark> chapters;
+    // A stretch of digital silence in the tone: `silentSeconds` from `silentFrom`.
+    double silentFrom = 0;
+    double silentSeconds = 0;
 };
 
 // A tone: mp3, m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM), mka (Opus).

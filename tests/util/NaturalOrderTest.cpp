@@ -150,6 +150,36 @@ TEST(NaturalOrder, AnyUserLocaleKeepsCaseInsensitiveNumericOrder)
     icu::Locale::setDefault(pinned, status);
 }
 
+// Ungrouped, right-to-left titles no longer lead: every title goes by its letters in
+// script order (digits, Latin, Hebrew, Arabic), numbers still by value and each script
+// collated as before.
+TEST(NaturalOrder, UngroupedDirectionsInterleaveByScript)
+{
+    const QStringList titles{u"الفصل ١٠"_s, u"Zebra"_s, u"פרק 3"_s, u"apple 10"_s,
+                             u"الفصل ٢"_s, u"Apple 9"_s, u"١٢ فصل"_s, u"10 Songs"_s,
+                             u"אבג"_s, u"ألبوم"_s};
+    QList<QUrl> urls;
+    for (const QString &title : titles)
+        urls.append(QUrl::fromLocalFile(u"/a/"_s + title + u".mp3"_s));
+    const auto names = [](const QList<QUrl> &sorted) {
+        QStringList out;
+        for (const QUrl &url : sorted)
+            out.append(MediaItem::titleFromURL(url));
+        return out;
+    };
+    EXPECT_EQ(names(SmartSorter::sortURLs(urls)),
+              (QStringList{u"١٢ فصل"_s, u"ألبوم"_s, u"الفصل ٢"_s, u"الفصل ١٠"_s, u"אבג"_s,
+                           u"פרק 3"_s, u"10 Songs"_s, u"Apple 9"_s, u"apple 10"_s, u"Zebra"_s}));
+    const QStringList ungrouped{u"10 Songs"_s, u"١٢ فصل"_s, u"Apple 9"_s, u"apple 10"_s,
+                                u"Zebra"_s,    u"אבג"_s,    u"פרק 3"_s,   u"ألبوم"_s,
+                                u"الفصل ٢"_s,  u"الفصل ١٠"_s};
+    EXPECT_EQ(names(SmartSorter::sortURLs(urls, false)), ungrouped);
+    EXPECT_EQ(names(SmartSorter::Pairwise::sortURLs(urls, false)), ungrouped);
+    EXPECT_TRUE(naturalLessThan(u"Zebra", u"ألبوم", false));
+    EXPECT_FALSE(naturalLessThan(u"ألبوم", u"Zebra", false));
+    EXPECT_TRUE(naturalLessThan(u"ألبوم", u"Zebra"));
+}
+
 TEST(SmartSorter, ItemsFollowBatchRulesThenTitles)
 {
     // Items as "title/sort index/album", expected titles.
@@ -244,6 +274,10 @@ TEST(KeysAgreeWithPairwise, OnALargeRandomLibrary)
         EXPECT_EQ(idsOf(SmartSorter::sortMediaItemsByText(items, field)),
                   idsOf(SmartSorter::Pairwise::sortMediaItemsByText(items, field)));
     EXPECT_EQ(SmartSorter::sortURLs(urls), SmartSorter::Pairwise::sortURLs(urls));
+    // Without grouping by direction too, where pairs of different directions go by keys.
+    EXPECT_EQ(idsOf(SmartSorter::sortMediaItems(items, false)),
+              idsOf(SmartSorter::Pairwise::sortMediaItems(items, false)));
+    EXPECT_EQ(SmartSorter::sortURLs(urls, false), SmartSorter::Pairwise::sortURLs(urls, false));
     // Sorting by move leaves other sharers of the list untouched.
     const QList<MediaItem> sharer = items;
     const QList<QUuid> unsorted = idsOf(items);

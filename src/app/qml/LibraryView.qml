@@ -41,8 +41,20 @@ PageScaffold {
     loadingProgress: page.libraryManager.loadingProgress
     loadingText: qsTr("Loading media files...")
 
+    // The order chosen in the settings ("natural" for a stored word that is none).
+    function storedSortOrder(): int {
+        switch (Preferences.defaultSortOrder) {
+        case "title": return LibraryManager.SortOrder.Title
+        case "artist": return LibraryManager.SortOrder.Artist
+        case "album": return LibraryManager.SortOrder.Album
+        case "duration": return LibraryManager.SortOrder.Duration
+        default: return LibraryManager.SortOrder.Natural
+        }
+    }
+
+    Component.onCompleted: rows.sortOrder = page.storedSortOrder()
     onShown: {
-        rows.sortOrder = LibraryManager.SortOrder.Natural
+        rows.sortOrder = page.storedSortOrder()
         page.selectedItems = {}
         newPlaylistSheet.close()
         newPlaylistSheet.name = ""

@@ -64,6 +64,12 @@ ApplicationWindow {
         }
     }
     Action {
+        id: settingsAction
+        text: qsTr("Settings...")
+        shortcut: "Ctrl+,"
+        onTriggered: window.showSettings()
+    }
+    Action {
         id: quitAction
         text: qsTr("Quit")
         shortcut: "Ctrl+Q"
@@ -102,6 +108,41 @@ ApplicationWindow {
         onTriggered: window.playerManager.adjustVolume(-0.1)
     }
 
+    // The settings window, made on first use and kept: closing it only hides it, so
+    // opening it again shows the stored values without making anything.
+    property Window settingsWindow: null
+    function showSettings() {
+        if (!settingsWindow)
+            settingsWindow = settingsComponent.createObject(window)
+        if (settingsWindow.visible) {
+            settingsWindow.raise()
+            settingsWindow.requestActivate()
+        } else {
+            settingsWindow.show()
+        }
+    }
+    // qmllint disable unqualified
+    // (Qt 6.4's qmllint cannot see the window's id from inside a Component.)
+    Component {
+        id: settingsComponent
+        ApplicationWindow {
+            objectName: "settingsWindow"
+            title: qsTr("Settings")
+            width: 480
+            height: 360
+            minimumWidth: 480
+            minimumHeight: 360
+            color: Theme.window
+            palette: window.palette
+            SettingsView {
+                anchors.fill: parent
+                playerManager: window.playerManager
+                youtubeService: window.youtubeService
+            }
+        }
+    }
+    // qmllint enable unqualified
+
     Component {
         id: menuSeparator
         MenuSeparator {}
@@ -125,7 +166,8 @@ ApplicationWindow {
             objectName: "fileMenu"
             title: qsTr("&File")
             onAboutToShow: window.fillMenu(fileMenu, [openFilesAction, openFolderAction, null,
-                                                      pasteAction, null, quitAction])
+                                                      pasteAction, null, settingsAction, null,
+                                                      quitAction])
         }
         Menu {
             id: viewMenu

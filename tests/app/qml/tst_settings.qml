@@ -1,0 +1,228 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Lyrabox
+
+// The settings window over an empty store of its own: what it shows, what each control
+// stores, values it does not offer, the downloader's status, the window kept over many
+// openings, and the library's sort menu starting at the stored order.
+Item {
+    id: host
+    width: 480
+    height: 360
+
+    Component {
+        id: settingsComponent
+        SettingsView { anchors.fill: parent }
+    }
+    Component {
+        id: contentComponent
+        ContentView { width: 1000; height: 640 }
+    }
+    Component {
+        id: mainComponent
+        Main {}
+    }
+
+    TestCase {
+        name: "Settings"
+        when: windowShown
+
+        property SettingsView view: null
+
+        function make(ytDlpFound) {
+            fixture.reset(ytDlpFound)
+            view = createTemporaryObject(settingsComponent, host,
+                                         { playerManager: fixture.player, youtubeService: fixture.youtube })
+            verify(view)
+            waitForRendering(view)
+        }
+        function showTab(index) {
+            findChild(view, "settingsTabs").currentIndex = index
+            waitForRendering(view)
+        }
+        function control(name) {
+            const found = findChild(view, name)
+            verify(found, name)
+            return found
+        }
+        function pickerText(name) {
+            return findChild(control(name), "box").displayText
+        }
+        function checkedSortOptions() {
+            return ["natural", "title", "artist", "album", "duration"]
+                .filter(value => control("sortOption_" + value).checked)
+        }
+        function restoreDefaults() {
+            Preferences.defaultSortOrder = "natural"
+            Preferences.groupRTLFirst = true
+            Preferences.autoPlayNext = true
+            Preferences.skipSilence = false
+            Preferences.defaultPlaybackRate = 1.0
+            Preferences.downloadAudioFormat = "m4a"
+            Preferences.downloadVideoFormat = "mp4"
+        }
+        function cleanup() {
+            restoreDefaults()
+        }
+
+        // Runs first (names sort): nothing has been stored yet.
+        function test_1_emptyStoreShowsTheDefaults() {
+            make(true)
+            const tabs = findChild(view, "settingsTabs")
+            const labels = []
+            for (let i = 0; i < tabs.count; ++i)
+                labels.push(tabs.itemAt(i).text)
+            compare(labels, ["General", "Sorting", "Playback", "YouTube"])
+            verify(control("autoPlayNextToggle").checked)
+            showTab(1)
+            compare(checkedSortOptions(), ["natural"])
+            compare(control("sortOption_natural").text, "Natural Order (recommended for audiobooks)")
+            verify(control("groupRTLFirstToggle").checked)
+            const note = control("arabicNote")
+            verify(note.text.includes("(١٢٣)") && note.text.includes("'الفصل ١٠'"))
+            verify(note.lineCount > 1)
+            verify(note.height >= note.contentHeight)
+            showTab(2)
+            verify(!control("skipSilenceToggle").checked)
+            compare(pickerText("ratePicker"), "1.0x (Normal)")
+            showTab(3)
+            compare(pickerText("audioFormatPicker"), "M4A (recommended)")
+            compare(pickerText("videoFormatPicker"), "MP4 (recommended)")
+        }
+
+        // A click or a choice stores its key at once; a view made again shows it.
+        function test_controlsStoreAtOnceAndReopeningShowsThem() {
+            make(true)
+            mouseClick(control("autoPlayNextToggle"))
+            compare(Preferences.autoPlayNext, false)
+            showTab(1)
+            mouseClick(control("sortOption_title"))
+            compare(Preferences.defaultSortOrder, "title")
+            compare(checkedSortOptions(), ["title"])
+            mouseClick(control("groupRTLFirstToggle"))
+            compare(Preferences.groupRTLFirst, false)
+            showTab(2)
+            mouseClick(control("skipSilenceToggle"))
+            compare(Preferences.skipSilence, true)
+            findChild(control("ratePicker"), "box").activated(6)
+            compare(Preferences.defaultPlaybackRate, 2.0)
+            showTab(3)
+            findChild(control("audioFormatPicker"), "box").activated(1)
+            compare(Preferences.downloadAudioFormat, "mp3")
+            findChild(control("videoFormatPicker"), "box").activated(2)
+            compare(Preferences.downloadVideoFormat, "webm")
+            // Choosing "2.0x" leaves the player's speed as it is.
+            compare(fixture.player.playbackRate, 1.0)
+
+            view.destroy()
+            make(true)
+            verify(!control("autoPlayNextToggle").checked)
+            showTab(1)
+            compare(checkedSortOptions(), ["title"])
+            verify(!control("groupRTLFirstToggle").checked)
+            showTab(2)
+            verify(control("skipSilenceToggle").checked)
+            compare(pickerText("ratePicker"), "2.0x")
+            showTab(3)
+            compare(pickerText("audioFormatPicker"), "MP3")
+            compare(pickerText("videoFormatPicker"), "WebM")
+
+            // A change made elsewhere shows too.
+            Preferences.downloadVideoFormat = "mkv"
+            compare(pickerText("videoFormatPicker"), "MKV")
+        }
+
+        // Values no control offers show nothing chosen and stay stored as they are.
+        function test_valuesNotOfferedShowNothingChosen() {
+            Preferences.defaultSortOrder = "dateAdded"
+            Preferences.defaultPlaybackRate = 3
+            Preferences.downloadAudioFormat = "flac"
+            make(true)
+            showTab(1)
+            compare(checkedSortOptions(), [])
+            showTab(2)
+            compare(pickerText("ratePicker"), "")
+            showTab(3)
+            compare(pickerText("audioFormatPicker"), "")
+            compare(Preferences.defaultSortOrder, "dateAdded")
+            compare(Preferences.downloadAudioFormat, "flac")
+            findChild(control("audioFormatPicker"), "box").activated(2)
+            compare(Preferences.downloadAudioFormat, "opus")
+            compare(pickerText("audioFormatPicker"), "OPUS")
+        }
+
+        function test_downloaderStatus_data() {
+            return [
+                { tag: "found", found: true, status: "Installed" },
+                { tag: "missing", found: false, status: "Not Found" },
+            ]
+        }
+        function test_downloaderStatus(data) {
+            make(data.found)
+            showTab(3)
+            compare(control("ytDlpStatus").text, data.status)
+            compare(control("ytDlpPathRow").visible, data.found)
+            if (data.found)
+                compare(control("ytDlpPath").text, fixture.youtube.ytDlpPath)
+            // Searching again never loses a downloader that was found.
+            mouseClick(control("refreshButton"))
+            compare(fixture.youtube.isYtDlpInstalled, data.found)
+            compare(control("ytDlpStatus").text, data.status)
+        }
+
+        // The window is made on first use and kept: opening it again only raises it.
+        function test_settingsWindowIsMadeOnceAndKept() {
+            fixture.reset(true)
+            const main = createTemporaryObject(mainComponent, null,
+                                               { playerManager: fixture.player, libraryManager: fixture.library,
+                                                 youtubeService: fixture.youtube, downloadManager: fixture.downloads })
+            verify(main)
+            compare(main.settingsWindow, null)
+            main.showSettings()
+            const first = main.settingsWindow
+            verify(first && first.visible)
+            compare(first.width, 480)
+            compare(first.height, 360)
+            const made = first.contentItem.children.length
+            for (let i = 0; i < 100; ++i) {
+                first.close()
+                verify(!first.visible)
+                main.showSettings()
+            }
+            // Asking while it is open makes no second one.
+            main.showSettings()
+            verify(main.settingsWindow === first && first.visible)
+            compare(first.contentItem.children.length, made)
+            first.close()
+        }
+
+        // The library's sort menu starts at the stored order whenever the section is shown.
+        function test_librarySortStartsAtTheStoredOrder() {
+            Preferences.defaultSortOrder = "artist"
+            fixture.reset(true)
+            const content = createTemporaryObject(contentComponent, host,
+                                                  { playerManager: fixture.player, libraryManager: fixture.library,
+                                                    youtubeService: fixture.youtube, downloadManager: fixture.downloads })
+            verify(content)
+            waitForRendering(content)
+            mouseClick(findChild(content, "tabRow_Library"))
+            tryVerify(() => findChild(content, "section_Library").item !== null)
+            const library = findChild(content, "section_Library").item
+            const sort = findChild(library, "sortMenu")
+            compare(findChild(library, "libraryList").model.sortOrder, LibraryManager.SortOrder.Artist)
+            compare(sort.displayText, "Artist")
+            sort.activated(1)
+            compare(sort.displayText, "Title")
+            Preferences.defaultSortOrder = "duration"
+            mouseClick(findChild(content, "tabRow_Videos"))
+            mouseClick(findChild(content, "tabRow_Library"))
+            compare(sort.displayText, "Duration")
+            // A stored word of no order starts at the natural one.
+            Preferences.defaultSortOrder = "dateAdded"
+            mouseClick(findChild(content, "tabRow_Videos"))
+            mouseClick(findChild(content, "tabRow_Library"))
+            compare(sort.displayText, "Natural Order")
+        }
+    }
+}
