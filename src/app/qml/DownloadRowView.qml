@@ -17,8 +17,15 @@ Item {
     required property real progress
     required property url outputUrl
 
-    readonly property bool isActive: row.status === DownloadTask.Status.downloading
-                                     || row.status === DownloadTask.Status.converting
+    // Qt 6.4's qmllint cannot resolve the DownloadTask enumeration (a foreign namespace
+    // exported beside the value type); it resolves when the view runs.
+    // qmllint disable unqualified
+    readonly property bool isDownloading: row.status === DownloadTask.Status.downloading
+    readonly property bool isConverting: row.status === DownloadTask.Status.converting
+    readonly property bool isCompleted: row.status === DownloadTask.Status.completed
+    readonly property bool isFailed: row.status === DownloadTask.Status.failed
+    // qmllint enable unqualified
+    readonly property bool isActive: row.isDownloading || row.isConverting
     // The percentage shown, truncated; the small allowance keeps 0.29 from reading 28.
     readonly property int percent: Math.floor(row.progress * 100 + 1e-6)
 
@@ -47,36 +54,26 @@ Item {
             Layout.preferredWidth: 28
             Layout.preferredHeight: 28
             // Which icon the status shows: the spinner, or a symbol's name.
-            readonly property string shown: {
-                switch (row.status) {
-                case DownloadTask.Status.downloading: return "spinner"
-                case DownloadTask.Status.converting: return "wand.and.stars"
-                case DownloadTask.Status.completed: return "checkmark.circle.fill"
-                case DownloadTask.Status.failed: return "exclamationmark.circle.fill"
-                }
-                return "clock"
-            }
+            readonly property string shown: row.isDownloading ? "spinner"
+                                            : row.isConverting ? "wand.and.stars"
+                                            : row.isCompleted ? "checkmark.circle.fill"
+                                            : row.isFailed ? "exclamationmark.circle.fill" : "clock"
             BusyIndicator {
                 anchors.centerIn: parent
                 width: 22
                 height: 22
                 padding: 0
                 visible: running
-                running: row.status === DownloadTask.Status.downloading
+                running: row.isDownloading
             }
             SymbolIcon {
                 anchors.centerIn: parent
-                visible: row.status !== DownloadTask.Status.downloading
+                visible: !row.isDownloading
                 size: 20
                 symbol: statusBox.shown === "spinner" ? "" : statusBox.shown
-                color: {
-                    switch (row.status) {
-                    case DownloadTask.Status.converting: return "#af52de"
-                    case DownloadTask.Status.completed: return "#34c759"
-                    case DownloadTask.Status.failed: return "#ff3b30"
-                    }
-                    return Theme.secondary
-                }
+                color: row.isConverting ? "#af52de"
+                       : row.isCompleted ? "#34c759"
+                       : row.isFailed ? "#ff3b30" : Theme.secondary
             }
         }
 
@@ -148,7 +145,7 @@ Item {
         }
         IconButton {
             objectName: "addButton"
-            visible: row.status === DownloadTask.Status.completed
+            visible: row.isCompleted
             symbol: "plus.circle"
             color: Theme.accent
             helpText: qsTr("Add to library")
@@ -156,7 +153,7 @@ Item {
         }
         IconButton {
             objectName: "retryButton"
-            visible: row.status === DownloadTask.Status.failed
+            visible: row.isFailed
             symbol: "arrow.clockwise"
             color: Theme.warning
             helpText: qsTr("Retry")
