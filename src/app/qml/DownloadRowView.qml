@@ -58,6 +58,7 @@ Item {
                                             : row.isConverting ? "wand.and.stars"
                                             : row.isCompleted ? "checkmark.circle.fill"
                                             : row.isFailed ? "exclamationmark.circle.fill" : "clock"
+            readonly property string symbolName: statusBox.shown === "spinner" ? "" : statusBox.shown
             BusyIndicator {
                 anchors.centerIn: parent
                 width: 22
@@ -70,7 +71,7 @@ Item {
                 anchors.centerIn: parent
                 visible: !row.isDownloading
                 size: 20
-                symbol: statusBox.shown === "spinner" ? "" : statusBox.shown
+                symbol: statusBox.symbolName
                 color: row.isConverting ? "#af52de"
                        : row.isCompleted ? "#34c759"
                        : row.isFailed ? "#ff3b30" : Theme.secondary

@@ -83,7 +83,6 @@ Rectangle {
                 RTLText {
                     objectName: "videoUploader"
                     Layout.fillWidth: true
-                    visible: text.length > 0
                     text: card.info ? card.info.uploader : ""
                     lineLimit: 1
                     font.pixelSize: Theme.fontBody
