@@ -28,6 +28,8 @@ YtDlpDownload::YtDlpDownload(const YtDlpInvocation &invocation, const QString &f
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     m_namesBefore = QSet<QString>(names.cbegin(), names.cend());
     m_process = std::make_unique<YtDlpProcess>(invocation);
+    // Downloads run many at a time in the background: the window keeps the processor first.
+    m_process->setNiceness(19);
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &YtDlpDownload::readOutput);
     connect(m_process.get(), &YtDlpProcess::exited, this, &YtDlpDownload::onExited);
     connect(m_process.get(), &YtDlpProcess::launchFailed, this,

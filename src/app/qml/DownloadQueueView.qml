@@ -82,7 +82,8 @@ PageScaffold {
         anchors.right: parent.right
         anchors.top: parent.top
         height: 36
-        color: Theme.faded(Theme.card, 0.6)
+        // Opaque (the tint laid on the window's colour): the list redraws it every frame.
+        color: Qt.tint(Theme.window, Theme.faded(Theme.card, 0.6))
         z: 1
 
         RowLayout {
@@ -136,7 +137,7 @@ PageScaffold {
         clip: true
         model: rows
         boundsBehavior: Flickable.StopAtBounds
-        reuseItems: true
+        reuseItems: false
         ScrollBar.vertical: ScrollBar {}
         // Qt 6.4's qmllint cannot see this file's ids from inside the delegate.
         // qmllint disable unqualified
