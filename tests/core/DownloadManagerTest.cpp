@@ -156,6 +156,24 @@ if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; echo 'ERROR: busy
     EXPECT_EQ(entry(0).statusMessage, u"Download failed: "_s);
 }
 
+// Downloads run (with their helpers) at the lowest priority, so that the window and the
+// player keep the processor while many run; a running one removed is stopped at once.
+TEST_F(DownloadManagerTest, DownloadsRunNicedAndStopWhenRemoved)
+{
+    manager.addDownload(fake.scenario(u"niced"_s, uR"SH(
+echo "[download]  50.0% at niceness $(nice)"
+echo "[download] Destination: $out_dir/niced.mp4"
+: > "$out_dir/niced.mp4.part"
+while :; do sleep 0.05; done)SH"_s),
+                        u"Niced"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.5; }));
+    EXPECT_EQ(entry(0).statusMessage, u"[download]  50.0% at niceness 19"_s);
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(folder + u"/niced.mp4.part"_s); }));
+    manager.removeDownload(entry(0).id);
+    EXPECT_TRUE(manager.downloads().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder + u"/niced.mp4.part"_s));
+}
+
 // What a stopped run removes: the files it wrote, found by the title its destinations
 // announce, never a file that was there before or one that is kept.
 TEST(YtDlpDownloadFiles, OnlyTheRunsOwnNewFilesAreRemoved)
