@@ -1,6 +1,9 @@
 #include "DownloadsModel.h"
 
 #include "core/DownloadManager.h"
+#include "core/LibraryManager.h"
+
+#include <QFileInfo>
 
 DownloadsModel::DownloadsModel(QObject *parent) : IdListModel(parent) {}
 
@@ -83,4 +86,21 @@ QHash<int, QByteArray> DownloadsModel::roleNames() const
             {StatusMessageRole, "statusMessage"},
             {ProgressRole, "progress"},
             {OutputUrlRole, "outputUrl"}};
+}
+
+bool DownloadsModel::addToLibrary(const QString &taskId, LibraryManager *library) const
+{
+    const QUuid id = QUuid::fromString(taskId);
+    if (!library || id.isNull())
+        return false;
+    const auto task = std::find_if(m_tasks.cbegin(), m_tasks.cend(),
+                                   [&id](const DownloadTask &t) { return t.id == id; });
+    if (task == m_tasks.cend() || task->status != DownloadTask::Status::completed || !task->outputURL)
+        return false;
+    // A file deleted since it was downloaded would still become a library item (by its
+    // name); it is not added.
+    if (!QFileInfo(task->outputURL->toLocalFile()).isFile())
+        return false;
+    library->addFiles({*task->outputURL});
+    return true;
 }

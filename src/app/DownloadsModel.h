@@ -7,7 +7,9 @@
 #include <QtQml/qqmlregistration.h>
 
 class DownloadManager;
+class LibraryManager;
 Q_MOC_INCLUDE("core/DownloadManager.h")
+Q_MOC_INCLUDE("core/LibraryManager.h")
 
 // The download queue. Entries added or removed are inserted or removed rows; a progress
 // line changes only the roles of that entry that differ.
@@ -32,6 +34,10 @@ public:
 
     DownloadManager *manager() const { return m_manager; }
     void setManager(DownloadManager *manager);
+
+    // "Add to Library" of a row: imports the entry's file when the entry is completed and
+    // the file is still on disk; false (nothing imported) otherwise.
+    Q_INVOKABLE bool addToLibrary(const QString &taskId, LibraryManager *library) const;
 
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;

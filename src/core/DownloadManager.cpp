@@ -1,12 +1,32 @@
 #include "DownloadManager.h"
 
 #include "YouTubeService.h"
+#include "YtDlpDownload.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The folder a download saves into, made when missing; false when it cannot hold a new
+// file (a plain file, a read-only place, no permission).
+bool preparedFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo folder(path);
+    if (!folder.exists() && !QDir().mkpath(path))
+        return false;
+    return QFileInfo(path).isDir() && ::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
+}
+
+} // namespace
 
 DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent), m_downloadDirectory(defaultDownloadDirectory())
@@ -104,6 +124,15 @@ void DownloadManager::startDownload(const DownloadTask &task)
     entryChanged(entry);
 
     const QUuid id = task.id;
+    const QString folder = m_downloadDirectory.toLocalFile();
+    if (!preparedFolder(folder)) {
+        entry->status = DownloadTask::Status::failed;
+        entry->statusMessage =
+            tr("Download failed: the folder %1 cannot be written to. Choose another folder.")
+                .arg(QDir::toNativeSeparators(folder));
+        entryChanged(entry);
+        return;
+    }
     QPointer<DownloadManager> guard(this);
     auto onProgress = [guard, id](double fraction, const QString &message) {
         if (!guard)
@@ -120,6 +149,7 @@ void DownloadManager::startDownload(const DownloadTask &task)
     auto onDone = [guard, id](const YouTubeResult<QUrl> &result) {
         if (!guard)
             return;
+        guard->m_runs.remove(id);
         DownloadTask *current = guard->find(id);
         if (!current)
             return;
@@ -134,8 +164,10 @@ void DownloadManager::startDownload(const DownloadTask &task)
         }
         guard->entryChanged(current);
     };
-    m_youtubeService->download(task.url, m_downloadDirectory, task.isAudioOnly,
-                               std::move(onProgress), std::move(onDone));
+    YtDlpDownload *run = m_youtubeService->startDownload(
+        task.url, m_downloadDirectory, task.isAudioOnly, std::move(onProgress), std::move(onDone));
+    if (run)
+        m_runs.insert(id, run);
 }
 
 void DownloadManager::retryFailed(const DownloadTask &task)
@@ -143,6 +175,8 @@ void DownloadManager::retryFailed(const DownloadTask &task)
     DownloadTask *entry = find(task.id);
     if (!entry)
         return;
+    // A run still going for this entry would report into it alongside the new one.
+    stopRun(task.id);
     entry->status = DownloadTask::Status::waiting;
     entry->progress = 0;
     entry->statusMessage = tr("Retrying...");
@@ -176,8 +210,22 @@ void DownloadManager::clearCompleted()
         listChanged();
 }
 
+void DownloadManager::stopRun(const QUuid &id)
+{
+    const QPointer<YtDlpDownload> run = m_runs.take(id);
+    if (!run)
+        return;
+    QSet<QString> finished;
+    for (const DownloadTask &task : std::as_const(m_downloads)) {
+        if (task.outputURL)
+            finished.insert(QFileInfo(task.outputURL->toLocalFile()).absoluteFilePath());
+    }
+    run->cancel(finished);
+}
+
 void DownloadManager::removeDownload(const QUuid &id)
 {
+    stopRun(id);
     const qsizetype removed =
         m_downloads.removeIf([&id](const DownloadTask &t) { return t.id == id; });
     if (removed > 0)

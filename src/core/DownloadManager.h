@@ -2,6 +2,7 @@
 
 #include "models/DownloadTask.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -9,13 +10,15 @@
 #include <QUuid>
 
 class YouTubeService;
+class YtDlpDownload;
 
 // The download queue: every entry added starts at once (no limit) through
 // YouTubeService::download and shows its progress, status and result. Lives on the
 // main thread; all changes to `downloads` and `downloadDirectory` happen there, in
 // the order the updates arrive. Entries are looked up by id on every update, so an
-// entry removed meanwhile simply stops receiving them (its download runs on and its
-// file is kept). Nothing is saved between runs.
+// entry removed meanwhile simply stops receiving them. Removing an entry whose
+// download runs stops that download and removes the files it was writing. Nothing is
+// saved between runs.
 class DownloadManager : public QObject
 {
     Q_OBJECT
@@ -57,7 +60,8 @@ public:
     Q_INVOKABLE void retryFailed(const QString &taskId);
     // Removes every completed entry; the others keep their order.
     Q_INVOKABLE void clearCompleted();
-    // Removes one entry; a download still running goes on unseen.
+    // Removes one entry. A download still running is stopped (yt-dlp and its helpers)
+    // and the files it wrote are removed; a finished file is never removed.
     void removeDownload(const QUuid &id);
     Q_INVOKABLE void removeDownload(const QString &taskId);
 
@@ -73,6 +77,8 @@ Q_SIGNALS:
 
 private:
     void startDownload(const DownloadTask &task);
+    // Stops the entry's running download, if any, keeping every finished file.
+    void stopRun(const QUuid &id);
     DownloadTask *find(const QUuid &id);
     // Tells views about a change of the entry `entry` points to.
     void entryChanged(const DownloadTask *entry);
@@ -82,6 +88,9 @@ private:
     QList<DownloadTask> m_downloads;
     QUrl m_downloadDirectory;
     QPointer<YouTubeService> m_youtubeService;
+    // The runs of entries that are downloading or converting; a run deletes itself when
+    // it ends.
+    QHash<QUuid, QPointer<YtDlpDownload>> m_runs;
     int m_activeCount = 0;
     int m_completedCount = 0;
 };

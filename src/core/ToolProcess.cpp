@@ -1,11 +1,17 @@
 #include "ToolProcess.h"
 
 #include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 ToolProcess::ToolProcess(QObject *parent) : QProcess(parent)
 {
-    setChildProcessModifier([] { ::setpgid(0, 0); });
+    // Runs in the child between fork and exec: system calls only.
+    setChildProcessModifier([this] {
+        ::setpgid(0, 0);
+        if (m_niceness > 0)
+            ::setpriority(PRIO_PROCESS, 0, m_niceness);
+    });
 }
 
 ToolProcess::~ToolProcess()

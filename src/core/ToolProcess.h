@@ -16,4 +16,12 @@ public:
 
     // Kills the child and its group now; `finished` follows as for any exit.
     void killGroup();
+
+    // Runs the child (and so its helpers) at this niceness (0 to 19) rather than ours: work
+    // that runs in the background, many at a time, then leaves the window the processor
+    // first. Set before start().
+    void setNiceness(int niceness) { m_niceness = niceness; }
+
+private:
+    int m_niceness = 0;
 };

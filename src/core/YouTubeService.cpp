@@ -192,7 +192,7 @@ bool YouTubeService::isYouTubeURL(const QString &text)
 void YouTubeService::fetchVideoInfo(const QString &url)
 {
     if (!m_isYtDlpInstalled) {
-        setErrorMessage(tr("yt-dlp is not installed. Install it with: brew install yt-dlp"));
+        setErrorMessage(tr("yt-dlp is not installed. Install it with: sudo apt install yt-dlp"));
         return;
     }
     const quint64 generation = ++m_infoGeneration;
@@ -321,6 +321,17 @@ void YouTubeService::download(const QString &url, const QUrl &folder, bool audio
     call.audioFormat = preferences.audioFormatInEffect();
     call.videoFormat = preferences.videoFormatInEffect();
     new YtDlpDownload(call, folderPath, std::move(onProgress), std::move(done), this);
+}
+
+YtDlpDownload *YouTubeService::startDownload(const QString &url, const QUrl &folder,
+                                             bool audioOnly, ProgressCallback onProgress,
+                                             Completion<QUrl> done)
+{
+    // download() makes its run as the newest child of this service, or none at all.
+    const qsizetype before = findChildren<YtDlpDownload *>(Qt::FindDirectChildrenOnly).size();
+    download(url, folder, audioOnly, std::move(onProgress), std::move(done));
+    const QList<YtDlpDownload *> after = findChildren<YtDlpDownload *>(Qt::FindDirectChildrenOnly);
+    return after.size() > before ? after.last() : nullptr;
 }
 
 void YouTubeService::setUrlInput(const QString &text)

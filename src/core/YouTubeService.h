@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class YtDlpDownload;
+
 // The online-video service: finds yt-dlp and ffmpeg, asks yt-dlp about a video,
 // fetches a video (or its audio) for playing, and downloads into a folder.
 //
@@ -102,6 +104,12 @@ public:
     // saved file. `onProgress` is never called after `done`.
     void download(const QString &url, const QUrl &folder, bool audioOnly,
                   ProgressCallback onProgress, Completion<QUrl> done);
+
+    // download(), handing back the run it started so that it can be stopped
+    // (YtDlpDownload::cancel); null when none started (the tool is missing). The run
+    // belongs to the service and deletes itself when it ends: keep it in a QPointer.
+    YtDlpDownload *startDownload(const QString &url, const QUrl &folder, bool audioOnly,
+                                 ProgressCallback onProgress, Completion<QUrl> done);
 
     // The private directory that holds tool output and the streaming directory; empty
     // when it cannot be made.

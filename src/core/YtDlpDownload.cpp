@@ -5,7 +5,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -22,9 +24,13 @@ YtDlpDownload::YtDlpDownload(const YtDlpInvocation &invocation, const QString &f
       m_onProgress(std::move(onProgress)),
       m_done(std::move(done))
 {
+    const QStringList names = QDir(m_folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    m_namesBefore = QSet<QString>(names.cbegin(), names.cend());
     m_process = std::make_unique<YtDlpProcess>(invocation);
-    connect(m_process.get(), &QProcess::readyReadStandardOutput, this,
-            [this] { m_parser.feed(m_process->readAllStandardOutput()); });
+    // Downloads run many at a time in the background: the window keeps the processor first.
+    m_process->setNiceness(19);
+    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &YtDlpDownload::readOutput);
     connect(m_process.get(), &YtDlpProcess::exited, this, &YtDlpDownload::onExited);
     connect(m_process.get(), &YtDlpProcess::launchFailed, this,
             [this](const QString &message) { complete(YouTubeError::commandFailed(message)); });
@@ -33,9 +39,79 @@ YtDlpDownload::YtDlpDownload(const YtDlpInvocation &invocation, const QString &f
 
 YtDlpDownload::~YtDlpDownload() = default;
 
-void YtDlpDownload::onExited(bool succeeded, int exitCode)
+void YtDlpDownload::readOutput()
 {
     m_parser.feed(m_process->readAllStandardOutput());
+    const std::optional<QString> &destination = m_parser.destination();
+    if (destination && !destination->isEmpty()
+        && (m_destinations.isEmpty() || m_destinations.constLast() != *destination))
+        m_destinations.append(*destination);
+}
+
+void YtDlpDownload::cancel(const QSet<QString> &keep)
+{
+    if (m_completed)
+        return;
+    m_completed = true;
+    m_onProgress = nullptr;
+    m_done = nullptr;
+    // No exit is reported: the child is being stopped on purpose.
+    m_process->blockSignals(true);
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->killGroup();
+        m_process->waitForFinished(5000);
+    }
+    // A destination announced just before the end is still in the pipe.
+    readOutput();
+    m_process.reset();
+    for (const QString &path : filesWrittenBy(m_folder, m_destinations, m_namesBefore, keep)) {
+        if (!QFile::remove(path))
+            qCWarning(lcYouTube, "Could not remove the partial download %s", qUtf8Printable(path));
+    }
+    qCInfo(lcYouTube, "Download stopped in %s", qUtf8Printable(m_folder));
+    deleteLater();
+}
+
+QStringList YtDlpDownload::filesWrittenBy(const QString &folder, const QStringList &destinations,
+                                          const QSet<QString> &before, const QSet<QString> &keep)
+{
+    const QDir dir(folder);
+    QStringList prefixes;
+    for (const QString &destination : destinations) {
+        const QFileInfo announced(destination);
+        // Only files of this folder: a destination elsewhere is not ours to remove.
+        if (QDir(announced.absolutePath()) != dir)
+            continue;
+        QString stem = announced.fileName();
+        const qsizetype dot = stem.lastIndexOf(u'.');
+        if (dot > 0)
+            stem.truncate(dot);
+        // A part of a merge, "T.f137": the merged file is "T.mp4".
+        static const QRegularExpression formatPart(u"\\.f[0-9]+(-[0-9]+)?$"_s);
+        stem.remove(formatPart);
+        if (!stem.isEmpty())
+            prefixes.append(stem + u'.');
+    }
+    QStringList written;
+    if (prefixes.isEmpty())
+        return written;
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo &entry : entries) {
+        if (before.contains(entry.fileName()) || keep.contains(entry.absoluteFilePath()))
+            continue;
+        const bool ours = std::any_of(prefixes.cbegin(), prefixes.cend(), [&](const QString &p) {
+            return entry.fileName().startsWith(p);
+        });
+        if (ours)
+            written.append(entry.absoluteFilePath());
+    }
+    return written;
+}
+
+void YtDlpDownload::onExited(bool succeeded, int exitCode)
+{
+    readOutput();
     m_parser.finish();
     if (!succeeded) {
         const QString errorText = YtDlpProcess::errorText(m_process->readAllStandardError());

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
@@ -21,7 +22,8 @@ class YtDlpProcess;
 // when the child cannot start; downloadFailed with the standard-error text ("Unknown error"
 // when it is not UTF-8) on a non-zero exit; fileNotFound when nothing produced can be
 // found. It deletes itself after completing; destroying it earlier kills and reaps
-// the child and reports nothing.
+// the child and reports nothing (the files it wrote stay, so that the tool could go on
+// with them); cancel() also removes them.
 class YtDlpDownload : public QObject
 {
     Q_OBJECT
@@ -44,7 +46,21 @@ public:
                                                   const QString &folder,
                                                   const QDateTime &startedAt);
 
+    // Stops the download for good: kills yt-dlp and its helpers, removes the files this
+    // run wrote into the folder (parts, fragments, a file being converted), reports
+    // nothing and deletes itself later. A file that was in the folder before the run
+    // began, or is named in `keep`, is never removed. Nothing once it has completed.
+    void cancel(const QSet<QString> &keep = {});
+
+    // The files of the folder that a run announcing `destinations` wrote, leaving out
+    // `before` (the folder's names when it began) and `keep` (absolute paths). A run's
+    // files all begin with its title: "T.mp4", "T.mp4.part", "T.f137.mp4.part-Frag3",
+    // "T.temp.mp4", "T.m4a".
+    static QStringList filesWrittenBy(const QString &folder, const QStringList &destinations,
+                                      const QSet<QString> &before, const QSet<QString> &keep);
+
 private:
+    void readOutput();
     void onExited(bool succeeded, int exitCode);
     void complete(YouTubeResult<QUrl> result);
 
@@ -53,6 +69,9 @@ private:
     QString m_folder;
     QDateTime m_startedAt = QDateTime::currentDateTimeUtc();
     QStringList m_candidateExtensions;
+    // Names in the folder when the run began, and every destination it announced.
+    QSet<QString> m_namesBefore;
+    QStringList m_destinations;
     ProgressCallback m_onProgress;
     Completion m_done;
     bool m_completed = false;

@@ -11,7 +11,7 @@ QString YouTubeError::description() const
         return QCoreApplication::translate("YouTubeError", "Command failed: %1").arg(m_payload);
     case Kind::ytDlpNotInstalled:
         return QCoreApplication::translate(
-            "YouTubeError", "yt-dlp is not installed. Install with: brew install yt-dlp");
+            "YouTubeError", "yt-dlp is not installed. Install with: sudo apt install yt-dlp");
     case Kind::parseError:
         return QCoreApplication::translate("YouTubeError", "Failed to parse video information");
     case Kind::invalidStreamURL:

@@ -8,12 +8,18 @@
 #include "TestItems.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
+#include "core/DownloadManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/YouTubeService.h"
+#include "LoopbackMediaServer.h"
 #include "models/Playlist.h"
 #include "platform/Appearance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QScopeGuard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlApplicationEngine>
@@ -354,6 +360,76 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
 // four tabs as a user sees them.
 TEST_F(ScreenshotTest, SettingsWindowTabs)
 {
+// A stand-in yt-dlp for the online views' pictures: information from a file (after a
+// gate opens), streams that never end, and downloads that stop where their address says.
+constexpr auto kScriptedTool = R"SH(#!/bin/sh
+for a in "$@"; do [ "$prev" = "-o" ] && out_dir=$(dirname "$a"); prev="$a"; done
+case " $* " in
+*" --dump-json "*) while [ ! -e "$0.gate" ]; do sleep 0.05; done; cat "$0.json" ;;
+*" --newline "*)
+  title=$(basename "$prev")
+  case "$prev" in
+  *downloading*) echo "[download] Destination: $out_dir/$title.mp4"
+     echo "[download]  42.7% of   12.30MiB at    1.21MiB/s ETA 00:06"; sleep 600 ;;
+  *converting*) echo "[download] Destination: $out_dir/$title.webm"
+     echo "[download] 100% of    3.10MiB in 00:00:02 at 1.52MiB/s"
+     echo "[ExtractAudio] Destination: $out_dir/$title.m4a"; sleep 600 ;;
+  *failed*) echo "ERROR: [generic] None: Unable to download webpage: HTTP Error 404: Not Found" >&2; exit 1 ;;
+  *) : > "$out_dir/$title.mp4"; echo "[download] Destination: $out_dir/$title.mp4"
+     echo "[download] 100% of    8.00MiB in 00:00:01 at 7.90MiB/s" ;;
+  esac ;;
+*) sleep 600 ;;
+esac
+)SH";
+
+// The YouTube view (empty, tool missing, fetching, the card, streaming, the description
+// open) and the Downloads view (empty, then an entry in every status), at the window's
+// usual size. The views are shown over a scripted yt-dlp, swapped in for the app's
+// service and queue as a section's managers.
+TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
+{
+    const QTemporaryDir scratch(TestSupport::scratchRoot() + u"/online-shots-XXXXXX"_s);
+    const QString dir = scratch.path();
+    LoopbackMediaServer server(dir + u"/www"_s);
+    QString error;
+    ASSERT_TRUE(server.start(&error)) << error.toStdString();
+    QImage picture(640, 360, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient sky(0, 0, 0, 360);
+    sky.setColorAt(0, QColor(0xf6, 0x9d, 0x3c));
+    sky.setColorAt(1, QColor(0x3f, 0x2b, 0x96));
+    painter.fillRect(picture.rect(), sky);
+    painter.fillRect(QRect(0, 270, 640, 90), QColor(0x10, 0x1a, 0x3a));
+    painter.end();
+    ASSERT_TRUE(picture.save(server.root() + u"/thumb.jpg"_s));
+
+    const QString tool = dir + u"/bin/yt-dlp"_s;
+    QDir().mkpath(dir + u"/bin"_s);
+    QFile script(tool);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(kScriptedTool);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile json(tool + u".json"_s);
+    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
+    json.write(u"{\"id\": \"h1\", \"title\": \"Harbour Lights at Dusk \u2013 a Walk Along the Old Pier\", "
+               "\"duration\": 3725, \"uploader\": \"Night Walks\", \"thumbnail\": \"%1\", "
+               "\"description\": \"Filmed on a calm evening as the lamps of the harbour come on one by one.\\n"
+               "No music, only the water and the gulls.\", \"formats\": []}"_s
+                   .arg(server.url(u"thumb.jpg"_s)).toUtf8());
+    json.close();
+
+    YouTubeToolPaths scripted;
+    scripted.ytDlpPaths = {tool};
+    scripted.loginShell = dir + u"/no-shell"_s;
+    scripted.tempParent = dir;
+    YouTubeToolPaths missing = scripted;
+    missing.ytDlpPaths = {dir + u"/nothing/yt-dlp"_s};
+    YouTubeService service(scripted);
+    YouTubeService missingService(missing);
+    DownloadManager downloads;
+    downloads.setDownloadDirectory(QUrl::fromLocalFile(dir + u"/Lyrabox Downloads"_s));
+
     LyraboxApp::Options options;
     options.audioOutput = "null";
     app = std::make_unique<LyraboxApp>(options);
@@ -402,6 +478,76 @@ TEST_F(ScreenshotTest, SettingsWindowTabs)
     }
     settings->close();
     EXPECT_FALSE(settings->isVisible());
+    window->resize(1180, 760);
+    window->show();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
+    QQuickItem *content = item(u"content"_s);
+    // The app's own managers again before the stand-ins go, whatever happens.
+    const auto restore = qScopeGuard([&] {
+        content->setProperty("youtubeService", QVariant::fromValue<QObject *>(&app->youtubeService()));
+        content->setProperty("downloadManager", QVariant::fromValue<QObject *>(&app->downloadManager()));
+    });
+    const auto useService = [&](YouTubeService *shown) {
+        content->setProperty("youtubeService", QVariant::fromValue<QObject *>(shown));
+    };
+
+    content->setProperty("selectedTab", int(SidebarTab::YouTube));
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return item(u"youtubeView"_s) != nullptr; }));
+    useService(&service);
+    shoot(u"youtube-empty"_s);
+    EXPECT_TRUE(item(u"youtubeEmptyState"_s)->isVisible());
+    EXPECT_FALSE(item(u"installHint"_s)->isVisible());
+
+    useService(&missingService);
+    shoot(u"youtube-tool-missing"_s);
+    EXPECT_TRUE(textOf(u"installHint"_s).contains(u"sudo apt install yt-dlp"_s));
+    EXPECT_TRUE(textOf(u"toolMissingLabel"_s).contains(u"yt-dlp not found"_s));
+
+    useService(&service);
+    service.setUrlInput(u"https://www.youtube.com/watch?v=h1"_s);
+    service.fetchVideoInfo(service.urlInput());
+    shoot(u"youtube-fetching"_s);
+    EXPECT_TRUE(item(u"fetchingInfo"_s)->isVisible());
+    QFile(tool + u".gate"_s).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return service.videoInfo().has_value(); }));
+    QQuickItem *thumbnail = item(u"thumbnail"_s);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return thumbnail->isVisible(); })) << "no thumbnail";
+    shoot(u"youtube-card"_s);
+    EXPECT_TRUE(textOf(u"videoInfoCard"_s).contains(u"1:02:05"_s));
+
+    service.streamCurrentVideo(true);
+    shoot(u"youtube-streaming"_s);
+    EXPECT_TRUE(item(u"streamingLine"_s)->isVisible());
+    EXPECT_FALSE(item(u"streamAudioButton"_s)->isEnabled());
+    QQuickItem *card = item(u"videoInfoCard"_s);
+    card->setProperty("descriptionOpen", true);
+    shoot(u"youtube-description"_s);
+    EXPECT_TRUE(textOf(u"descriptionText"_s).contains(u"gulls"_s));
+
+    // Downloads: empty, then one entry of each status (the first waits: no service yet).
+    content->setProperty("downloadManager", QVariant::fromValue<QObject *>(&downloads));
+    content->setProperty("selectedTab", int(SidebarTab::Downloads));
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return item(u"downloadQueueView"_s) != nullptr; }));
+    shoot(u"downloads-empty"_s);
+    EXPECT_TRUE(textOf(u"folderBar"_s).contains(u"Open in File Manager"_s));
+    downloads.addDownload(u"waiting/Morning Tide"_s, u"Morning Tide"_s, false);
+    downloads.setYoutubeService(&service);
+    downloads.addDownload(u"downloading/Harbour Lights at Dusk"_s, u"Harbour Lights at Dusk"_s, false);
+    downloads.addDownload(u"converting/أمواج الليل"_s, u"أمواج الليل"_s, true);
+    downloads.addDownload(u"completed/Old Pier Sounds"_s, u"Old Pier Sounds"_s, true);
+    downloads.addDownload(u"failed/Lighthouse Keeper"_s, u"Lighthouse Keeper"_s, false);
+    ASSERT_TRUE(TestSupport::waitUntil([&] {
+        return downloads.completedCount() == 1 && downloads.activeCount() == 2
+               && downloads.downloads().at(4).status == DownloadTask::Status::failed
+               && downloads.downloads().at(2).status == DownloadTask::Status::converting;
+    }));
+    shoot(u"downloads-each-status"_s);
+    const QString rows = textOf(u"downloadList"_s);
+    for (const QString &expected : {u"Morning Tide"_s, u"Waiting..."_s, u"42%"_s, u"95%"_s,
+                                    u"Converting audio..."_s, u"Completed"_s, u"HTTP Error 404"_s,
+                                    u"أمواج الليل"_s})
+        EXPECT_TRUE(rows.contains(expected)) << expected.toStdString();
+    EXPECT_TRUE(textOf(u"downloadQueueView"_s).contains(u"5 items · 2 active"_s));
 }
 
 } // namespace

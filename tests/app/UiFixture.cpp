@@ -1,7 +1,10 @@
 #include "UiFixture.h"
 #include "TestItems.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -25,10 +28,14 @@ void UiFixture::reset(bool ytDlpFound)
     });
     YouTubeToolPaths paths = m_ytDlp.paths();
     if (!ytDlpFound)
-        paths.ytDlpPaths = {m_ytDlp.root() + u"/no-such-tool"_s};
+        paths.ytDlpPaths = {laterToolPath()};
+    QFile::remove(laterToolPath());
     m->youtube = std::make_unique<YouTubeService>(paths);
     m->downloads = std::make_unique<DownloadManager>();
-    m->downloads->setDownloadDirectory(QUrl::fromLocalFile(m_dir.path()));
+    // A folder of its own for each set of managers: the online views' tests look at what
+    // is in it.
+    QDir().mkpath(downloadFolder());
+    m->downloads->setDownloadDirectory(QUrl::fromLocalFile(downloadFolder()));
     m->downloads->setYoutubeService(m->youtube.get());
     Q_EMIT managersChanged();
 }
@@ -90,4 +97,46 @@ void UiFixture::queueDownloads(int count, int completed)
         code += u": > \"$out_dir/%1.mp4\"\necho \"[download] Destination: $out_dir/%1.mp4\"\n"_s.arg(name);
         m->downloads->addDownload(m_ytDlp.scenario(name, code), name, false);
     }
+}
+
+void UiFixture::installYtDlp() const
+{
+    QDir().mkpath(QFileInfo(laterToolPath()).absolutePath());
+    QFile::copy(m_ytDlp.toolPath(), laterToolPath());
+}
+
+bool UiFixture::toolRunning(const QString &name) const
+{
+    QFile pidFile(m_ytDlp.root() + u'/' + name + u".pid"_s);
+    if (!pidFile.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray pid = pidFile.readAll().trimmed();
+    return !pid.isEmpty() && QFileInfo::exists(u"/proc/"_s + QString::fromLatin1(pid));
+}
+
+void UiFixture::setClipboardText(const QString &text) const
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString UiFixture::clipboardText() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+QStringList UiFixture::downloadFolderFiles() const
+{
+    return QDir(downloadFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QUrl UiFixture::makeFile(const QString &name) const
+{
+    QFile file(downloadFolder() + u'/' + name);
+    file.open(QIODevice::WriteOnly);
+    return QUrl::fromLocalFile(file.fileName());
+}
+
+bool UiFixture::removeFile(const QString &name) const
+{
+    return QFile::remove(downloadFolder() + u'/' + name);
 }

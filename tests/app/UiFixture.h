@@ -43,12 +43,36 @@ public:
     Q_INVOKABLE void queueDownloads(int count, int completed);
     Q_INVOKABLE void finishDownloads() { m_ytDlp.open(QStringLiteral("finish") + QString::number(m_generation)); }
 
+    // Online views: a scripted address for the fake yt-dlp (shell code run with yt-dlp's
+    // arguments as "$@", see FakeYtDlp); `name` may hold "/" ("youtube.com/watch").
+    Q_INVOKABLE QString scenario(const QString &name, const QString &shellCode) const
+    {
+        return m_ytDlp.scenario(name, shellCode);
+    }
+    // Opens a gate scenarios wait for (`while [ ! -e "$here/NAME" ]`).
+    Q_INVOKABLE void openGate(const QString &name) const { m_ytDlp.open(name); }
+    // The arguments of the fake's last run.
+    Q_INVOKABLE QStringList lastToolArguments() const { return m_ytDlp.lastArguments(); }
+    // Puts the fake where a reset(false) service looks for it, as an install would.
+    Q_INVOKABLE void installYtDlp() const;
+    // True while the process whose id a scenario wrote to "$here/NAME.pid" exists.
+    Q_INVOKABLE bool toolRunning(const QString &name) const;
+    Q_INVOKABLE void setClipboardText(const QString &text) const;
+    Q_INVOKABLE QString clipboardText() const;
+    // The files in the download folder, sorted; a file or folder there by name.
+    Q_INVOKABLE QStringList downloadFolderFiles() const;
+    Q_INVOKABLE QUrl makeFile(const QString &name) const;
+    Q_INVOKABLE bool removeFile(const QString &name) const;
+
 Q_SIGNALS:
     void managersChanged();
 
 private:
     QTemporaryDir m_dir;
     FakeYtDlp m_ytDlp;
+    QString downloadFolder() const { return m_dir.path() + QStringLiteral("/downloads") + QString::number(m_generation); }
+    // Where a service made by reset(false) looks for yt-dlp.
+    QString laterToolPath() const { return m_ytDlp.root() + QStringLiteral("/later/bin/yt-dlp"); }
     int m_downloadNumber = 0;
     int m_generation = 0;
     FakePlayerBackend::State m_state;

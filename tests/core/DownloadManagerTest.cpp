@@ -4,8 +4,10 @@
 #include "TestSupport.h"
 #include "core/DownloadProgressParser.h"
 #include "core/YouTubeService.h"
+#include "core/YtDlpDownload.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -121,7 +123,8 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
 }
 
 // Retry restarts a failed entry in place; retry, remove and clear take the entry's id
-// as text and ignore what names no entry. A removed entry still saves its file.
+// as text and ignore what names no entry. Removing a running entry stops its download:
+// no file appears afterwards.
 TEST_F(DownloadManagerTest, RetryRemoveAndClearWorkOnTheNamedEntriesOnly)
 {
     manager.addDownload(gated(u"gone"_s, {u"gate:go"_s}), u"Gone"_s, false);
@@ -144,11 +147,60 @@ if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; echo 'ERROR: busy
 
     manager.removeDownload(u"junk"_s);
     manager.removeDownload(entry(0).id.toString());
+    EXPECT_EQ(manager.activeCount(), 0);
     fake.open(u"go"_s);
-    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(folder + u"/gone.mp4"_s); }));
+    EXPECT_FALSE(waitUntil([&] { return QFileInfo::exists(folder + u"/gone.mp4"_s); },
+                           std::chrono::milliseconds(500)));
     manager.clearCompleted();
     ASSERT_EQ(manager.downloads().size(), 1);
     EXPECT_EQ(entry(0).statusMessage, u"Download failed: "_s);
+}
+
+// Downloads run (with their helpers) at the lowest priority, so that the window and the
+// player keep the processor while many run; a running one removed is stopped at once.
+TEST_F(DownloadManagerTest, DownloadsRunNicedAndStopWhenRemoved)
+{
+    manager.addDownload(fake.scenario(u"niced"_s, uR"SH(
+echo "[download]  50.0% at niceness $(nice)"
+echo "[download] Destination: $out_dir/niced.mp4"
+: > "$out_dir/niced.mp4.part"
+while :; do sleep 0.05; done)SH"_s),
+                        u"Niced"_s, false);
+    ASSERT_TRUE(waitUntil([&] { return entry(0).progress == 0.5; }));
+    EXPECT_EQ(entry(0).statusMessage, u"[download]  50.0% at niceness 19"_s);
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(folder + u"/niced.mp4.part"_s); }));
+    manager.removeDownload(entry(0).id);
+    EXPECT_TRUE(manager.downloads().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder + u"/niced.mp4.part"_s));
+}
+
+// What a stopped run removes: the files it wrote, found by the title its destinations
+// announce, never a file that was there before or one that is kept.
+TEST(YtDlpDownloadFiles, OnlyTheRunsOwnNewFilesAreRemoved)
+{
+    QTemporaryDir dir;
+    const QString f = dir.path();
+    const QStringList names = {u"T.mp4"_s, u"T.mp4.part"_s, u"T.f137.mp4.part-Frag3"_s,
+                               u"T.f140.m4a"_s, u"T.temp.mp4"_s, u"T.m4a"_s, u"Other.mp4"_s,
+                               u"T and more.mp4"_s, u"Tx.mp4"_s, u"Old T.mp4"_s, u"Done.mp4"_s};
+    for (const QString &name : names)
+        QFile(f + u'/' + name).open(QIODevice::WriteOnly);
+    const QSet<QString> before = {u"T.m4a"_s};
+    const QSet<QString> keep = {f + u"/Done.mp4"_s};
+    const auto removed = [&](const QStringList &destinations) {
+        QStringList gone;
+        for (const QString &path : YtDlpDownload::filesWrittenBy(f, destinations, before, keep))
+            gone << QFileInfo(path).fileName();
+        gone.sort();
+        return gone.join(u',');
+    };
+    const QString all = u"T.f137.mp4.part-Frag3,T.f140.m4a,T.mp4,T.mp4.part,T.temp.mp4"_s;
+    EXPECT_EQ(removed({f + u"/T.mp4"_s}), all);
+    EXPECT_EQ(removed({f + u"/T.f137.mp4"_s, f + u"/T.f140.m4a"_s}), all);
+    EXPECT_EQ(removed({}), QString());
+    // A destination outside the folder is none of its business.
+    EXPECT_EQ(removed({u"/elsewhere/T.mp4"_s}), QString());
+    EXPECT_EQ(removed({f + u"/Done.mp4"_s}), QString());
 }
 
 } // namespace

@@ -102,10 +102,10 @@ TEST_F(YouTubeServiceTest, AMissingToolIsReportedAndNothingRuns)
     EXPECT_FALSE(service->isYtDlpInstalled());
     service->fetchVideoInfo(u"https://youtu.be/x"_s);
     EXPECT_EQ(service->errorMessageText(),
-              u"yt-dlp is not installed. Install it with: brew install yt-dlp"_s);
+              u"yt-dlp is not installed. Install it with: sudo apt install yt-dlp"_s);
     for (const QString &folder : {QString(), fake.root()})
         EXPECT_EQ(fetchFile(u":"_s, folder),
-                  u"yt-dlp is not installed. Install with: brew install yt-dlp"_s);
+                  u"yt-dlp is not installed. Install with: sudo apt install yt-dlp"_s);
     EXPECT_FALSE(service->isStreaming() || service->isLoadingInfo() ||
                  QFileInfo::exists(fake.root() + u"/args.txt"_s));
 

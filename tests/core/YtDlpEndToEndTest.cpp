@@ -3,12 +3,18 @@
 #include "LoopbackMediaServer.h"
 #include "TestSupport.h"
 #include "core/Preferences.h"
+#include "core/DownloadManager.h"
+#include "core/LibraryManager.h"
+#include "core/MediaPlayerManager.h"
 #include "core/YouTubeService.h"
+#include "media/MpvPlayerBackend.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -191,6 +197,137 @@ TEST_F(YtDlpEndToEnd, DownloadsTakeTheStoredFormats)
         // The file before a conversion does not stay behind.
         EXPECT_EQ(QDir(into).entryList(QDir::Files).size(), 1);
     }
+// Serves one long mp4 on 127.0.0.1 slowly (16 KiB every 50 ms), so that a download of
+// it is still running when the test acts on it. python3, as for LoopbackMediaServer.
+class TrickleServer
+{
+public:
+    TrickleServer()
+    {
+        m_process.setProgram(u"python3"_s);
+        m_process.setArguments({u"-u"_s, u"-c"_s, uR"PY(
+import http.server, socketserver, time
+class Slow(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Type", "video/mp4")
+        self.send_header("Content-Length", "50000000")
+        self.end_headers()
+        try:
+            while True:
+                self.wfile.write(b"x" * 16384)
+                time.sleep(0.05)
+        except OSError:
+            pass
+    def log_message(self, *args):
+        pass
+server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), Slow)
+server.daemon_threads = True
+print(server.server_address[1])
+server.serve_forever()
+)PY"_s});
+        m_process.start();
+        if (m_process.waitForReadyRead(10000))
+            m_port = m_process.readLine().trimmed().toInt();
+    }
+    ~TrickleServer()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    QString url(const QString &path) const { return u"http://127.0.0.1:%1/"_s.arg(m_port) + path; }
+    int port() const { return m_port; }
+
+private:
+    QProcess m_process;
+    int m_port = 0;
+};
+
+// Our yt-dlp children still alive.
+int runningYtDlps()
+{
+    int count = 0;
+    const QByteArray self = QByteArray::number(::getpid());
+    for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
+        QFile cmdline(u"/proc/"_s + pid + u"/cmdline"_s);
+        if (!stat.open(QIODevice::ReadOnly) || !cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        count += fields.value(1) == self && cmdline.readAll().contains("yt-dlp");
+    }
+    return count;
+}
+
+// What the online views do, through the managers they call: fetch a pasted address,
+// stream its audio into the player, download its video and its audio, add a finished
+// file to the library, and remove a download that is still running.
+TEST_F(YtDlpEndToEnd, FetchStreamDownloadAddToLibraryAndRemoveARunningOne)
+{
+    MediaPlayerManager player([] {
+        MpvPlayerBackend::Options options;
+        options.audioOutput = "null";
+        options.videoOutput = "null";
+        return std::make_unique<MpvPlayerBackend>(options);
+    });
+    LibraryManager library;
+    DownloadManager downloads;
+    const QString into = folder(u"downloads"_s);
+    downloads.setDownloadDirectory(QUrl::fromLocalFile(into));
+    downloads.setYoutubeService(service.get());
+
+    // Pasted with a line break; fetched trimmed.
+    service->setUrlInput(url(u"page.html"_s) + u"\n"_s);
+    service->fetchVideoInfo(service->urlInput().trimmed());
+    ASSERT_TRUE(waitUntil([&] { return !service->isLoadingInfo(); }, kToolTimeout));
+    ASSERT_TRUE(service->videoInfo()) << service->errorMessageText().toStdString();
+    const YouTubeVideoInfo info = *service->videoInfo();
+
+    QObject::connect(service.get(), &YouTubeService::streamedItemReady, &player,
+                     [&](const MediaItem &item) { player.play(QList<MediaItem>{item}, 0); });
+    service->streamCurrentVideo(true);
+    EXPECT_TRUE(service->isStreaming());
+    ASSERT_TRUE(waitUntil([&] { return player.currentTime() > 0.3; }, kToolTimeout))
+        << service->errorMessageText().toStdString();
+    EXPECT_FALSE(service->isStreaming());
+    EXPECT_EQ(player.currentItem()->title, u"Test Clip / One"_s);
+    EXPECT_TRUE(player.currentItem()->url.toLocalFile().endsWith(".m4a"_L1));
+    player.stop();
+
+    downloads.addDownload(info.url, info.title, false);
+    downloads.addDownload(info.url, info.title, true);
+    EXPECT_EQ(downloads.activeCount(), 2);
+    ASSERT_TRUE(waitUntil([&] { return downloads.completedCount() == 2; }, kToolTimeout))
+        << downloads.downloads().at(0).statusMessage.toStdString() << " / "
+        << downloads.downloads().at(1).statusMessage.toStdString();
+    QStringList suffixes;
+    for (const DownloadTask &task : downloads.downloads())
+        suffixes << QFileInfo(task.outputURL->toLocalFile()).suffix();
+    EXPECT_EQ(suffixes, QStringList({u"mp4"_s, u"m4a"_s}));
+
+    library.addFiles({*downloads.downloads().at(1).outputURL});
+    ASSERT_TRUE(waitUntil([&] { return library.allItems().size() == 1 && !library.isLoading(); },
+                          kToolTimeout));
+    EXPECT_GT(library.allItems().first().duration, 1.5);
+
+    // A download still running: removing it stops yt-dlp and deletes what it wrote.
+    TrickleServer slow;
+    ASSERT_GT(slow.port(), 0);
+    const QStringList finished = QDir(into).entryList(QDir::Files);
+    downloads.addDownload(slow.url(u"slow.mp4"_s), u"Slow"_s, false);
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return QDir(into).entryList(QDir::Files).size() > finished.size()
+                   && downloads.downloads().at(2).progress > 0;
+        },
+        kToolTimeout))
+        << downloads.downloads().at(2).statusMessage.toStdString();
+    EXPECT_EQ(runningYtDlps(), 1);
+    downloads.removeDownload(downloads.downloads().at(2).id);
+    EXPECT_EQ(runningYtDlps(), 0);
+    EXPECT_EQ(QDir(into).entryList(QDir::Files), finished);
+    EXPECT_EQ(downloads.downloads().size(), 2);
 }
 
 } // namespace

@@ -215,12 +215,15 @@ Rectangle {
         id: youtubeView
         YouTubeView {
             youtubeService: root.youtubeService
+            playerManager: root.playerManager
+            downloadManager: root.downloadManager
         }
     }
     Component {
         id: downloadView
         DownloadQueueView {
             downloadManager: root.downloadManager
+            libraryManager: root.libraryManager
             onChangeFolderRequested: root.openDownloadFolderPicker()
         }
     }

@@ -77,6 +77,9 @@ Item {
         objectName: "downloadFolderDialog"
         title: qsTr("Choose the folder for downloads")
         acceptLabel: qsTr("Choose")
-        onAccepted: root.content.downloadManager.downloadDirectory = downloadFolderDialog.selectedFolder
+        // With no entry highlighted, the folder that is open is the one chosen.
+        onAccepted: root.content.downloadManager.downloadDirectory =
+            String(downloadFolderDialog.selectedFolder).length > 0 ? downloadFolderDialog.selectedFolder
+                                                                   : downloadFolderDialog.currentFolder
     }
 }

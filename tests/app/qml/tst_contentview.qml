@@ -74,10 +74,18 @@ Item {
             compare(made.objectName, data.view)
             const all = ["Library", "Audiobooks", "Videos", "Playlists", "YouTube", "Downloads", "Now Playing"]
             compare(all.filter(t => section(t).visible), [title])
-            verify(findChild(made, "emptyState").visible)
+            // The YouTube view keeps its address row over its own empty state.
+            if (data.ytDlp !== undefined) {
+                verify(findChild(made, "youtubeEmptyState").visible)
+                compare(findChild(made, "youtubeEmptyTitle").text, data.empty)
+            } else {
+                verify(findChild(made, "emptyState").visible)
+            }
             if (data.count !== undefined) {
                 compare(findChild(made, "pageTitle").text, SidebarTab.title(view.selectedTab))
                 compare(findChild(made, "pageSubtitle").text, data.count)
+            }
+            if (data.count !== undefined && data.ytDlp === undefined) {
                 verify(!findChild(made, "pageContent").visible)
                 compare(findChild(made, "emptyTitle").text, data.empty)
                 const actions = Array.prototype.filter.call(findChild(made, "emptyActions").children,
