@@ -2,30 +2,30 @@
 // with chapters and a video; screenshots of the window go to LYRABOX_SCREENSHOT_DIR
 // (scheme from LYRABOX_APPEARANCE) and are checked for what they show: texts of the item
 // tree, the scheme's colours, the video's picture. Also drives the menu shortcuts.
+#include "LoopbackMediaServer.h"
 #include "LyraboxApp.h"
 #include "MediaFixtures.h"
 #include "SidebarTab.h"
 #include "TestItems.h"
 #include "TestSupport.h"
-#include "core/LibraryManager.h"
 #include "core/DownloadManager.h"
+#include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
 #include "core/YouTubeService.h"
-#include "LoopbackMediaServer.h"
 #include "models/Playlist.h"
 #include "platform/Appearance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPainter>
-#include <QScopeGuard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -356,10 +356,6 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
     }
 }
 
-// The settings window: Ctrl+, makes it once and only raises it while it is open; its
-// four tabs as a user sees them.
-TEST_F(ScreenshotTest, SettingsWindowTabs)
-{
 // A stand-in yt-dlp for the online views' pictures: information from a file (after a
 // gate opens), streams that never end, and downloads that stop where their address says.
 constexpr auto kScriptedTool = R"SH(#!/bin/sh
@@ -435,49 +431,6 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     app = std::make_unique<LyraboxApp>(options);
     ASSERT_TRUE(app->isValid());
     QQuickWindow *window = app->window();
-    window->show();
-    window->requestActivate();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed() && window->isActive(); }));
-    const auto settingsWindow = [&] {
-        return qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
-    };
-    EXPECT_EQ(settingsWindow(), nullptr);
-    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
-    ASSERT_TRUE(TestSupport::waitUntil([&] {
-        return settingsWindow() && settingsWindow()->isExposed();
-    }));
-    QQuickWindow *settings = settingsWindow();
-    EXPECT_EQ(settings->size(), QSize(480, 360));
-
-    window->requestActivate();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
-    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
-    EXPECT_TRUE(TestSupport::waitUntil([&] { return settings->isActive(); }));
-    EXPECT_EQ(settingsWindow(), settings);
-    int shown = 0;
-    for (QWindow *each : QGuiApplication::topLevelWindows())
-        shown += qobject_cast<QQuickWindow *>(each) && each->isVisible();
-    EXPECT_EQ(shown, 2);
-
-    QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
-    ASSERT_TRUE(tabs);
-    const QString pages[] = {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s};
-    const QString expected[] = {u"Lyrabox follows your system appearance settings."_s,
-                                u"Group RTL titles first when sorting"_s,
-                                u"Skip silence in audiobooks"_s, u"Download Formats"_s};
-    for (int tab = 0; tab < 4; ++tab) {
-        tabs->setProperty("currentIndex", tab);
-        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
-        const QImage shot = save(settings->grabWindow(), u"settings-"_s + pages[tab]);
-        QQuickItem *page = itemUnder(settings->contentItem(), pages[tab]);
-        ASSERT_TRUE(page);
-        EXPECT_TRUE(textsUnder(page).contains(expected[tab])) << tab;
-        // Everything on the page fits the window without scrolling.
-        EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << tab;
-        EXPECT_LT(distance(shot.pixelColor(2, shot.height() - 3), colors.window), 8);
-    }
-    settings->close();
-    EXPECT_FALSE(settings->isVisible());
     window->resize(1180, 760);
     window->show();
     ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
@@ -548,6 +501,60 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
                                     u"أمواج الليل"_s})
         EXPECT_TRUE(rows.contains(expected)) << expected.toStdString();
     EXPECT_TRUE(textOf(u"downloadQueueView"_s).contains(u"5 items · 2 active"_s));
+}
+
+// The settings window: Ctrl+, makes it once and only raises it while it is open; its
+// four tabs as a user sees them.
+TEST_F(ScreenshotTest, SettingsWindowTabs)
+{
+    LyraboxApp::Options options;
+    options.audioOutput = "null";
+    app = std::make_unique<LyraboxApp>(options);
+    ASSERT_TRUE(app->isValid());
+    QQuickWindow *window = app->window();
+    window->show();
+    window->requestActivate();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed() && window->isActive(); }));
+    const auto settingsWindow = [&] {
+        return qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
+    };
+    EXPECT_EQ(settingsWindow(), nullptr);
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    ASSERT_TRUE(TestSupport::waitUntil([&] {
+        return settingsWindow() && settingsWindow()->isExposed();
+    }));
+    QQuickWindow *settings = settingsWindow();
+    EXPECT_EQ(settings->size(), QSize(480, 360));
+
+    window->requestActivate();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return settings->isActive(); }));
+    EXPECT_EQ(settingsWindow(), settings);
+    int shown = 0;
+    for (QWindow *each : QGuiApplication::topLevelWindows())
+        shown += qobject_cast<QQuickWindow *>(each) && each->isVisible();
+    EXPECT_EQ(shown, 2);
+
+    QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
+    ASSERT_TRUE(tabs);
+    const QString pages[] = {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s};
+    const QString expected[] = {u"Lyrabox follows your system appearance settings."_s,
+                                u"Group RTL titles first when sorting"_s,
+                                u"Skip silence in audiobooks"_s, u"Download Formats"_s};
+    for (int tab = 0; tab < 4; ++tab) {
+        tabs->setProperty("currentIndex", tab);
+        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+        const QImage shot = save(settings->grabWindow(), u"settings-"_s + pages[tab]);
+        QQuickItem *page = itemUnder(settings->contentItem(), pages[tab]);
+        ASSERT_TRUE(page);
+        EXPECT_TRUE(textsUnder(page).contains(expected[tab])) << tab;
+        // Everything on the page fits the window without scrolling.
+        EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << tab;
+        EXPECT_LT(distance(shot.pixelColor(2, shot.height() - 3), colors.window), 8);
+    }
+    settings->close();
+    EXPECT_FALSE(settings->isVisible());
 }
 
 } // namespace

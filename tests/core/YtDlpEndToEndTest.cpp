@@ -2,10 +2,10 @@
 // starts and fills with media it generates. No address outside 127.0.0.1 is used.
 #include "LoopbackMediaServer.h"
 #include "TestSupport.h"
-#include "core/Preferences.h"
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
+#include "core/Preferences.h"
 #include "core/YouTubeService.h"
 #include "media/MpvPlayerBackend.h"
 
@@ -197,6 +197,8 @@ TEST_F(YtDlpEndToEnd, DownloadsTakeTheStoredFormats)
         // The file before a conversion does not stay behind.
         EXPECT_EQ(QDir(into).entryList(QDir::Files).size(), 1);
     }
+}
+
 // Serves one long mp4 on 127.0.0.1 slowly (16 KiB every 50 ms), so that a download of
 // it is still running when the test acts on it. python3, as for LoopbackMediaServer.
 class TrickleServer
