@@ -32,12 +32,8 @@ Item {
             // The split view lays out its columns on the first frame.
             waitForRendering(view)
         }
-        function section(title) {
-            return findChild(view, "section_" + title)
-        }
-        function choose(title) {
-            mouseClick(findChild(view, "tabRow_" + title))
-        }
+        function section(title) { return findChild(view, "section_" + title) }
+        function choose(title) { mouseClick(findChild(view, "tabRow_" + title)) }
         function badges() {
             return ["Library", "Audiobooks", "Videos", "Now Playing", "Playlists", "YouTube", "Downloads"]
                 .map(t => findChild(findChild(view, "tabRow_" + t), "badge"))
@@ -45,19 +41,16 @@ Item {
         }
 
         // Each section has its own view, made on its first visit and kept afterwards;
-        // with nothing in the managers it shows its empty state.
+        // with nothing in the managers it shows its empty state and its actions.
         function test_section_data() {
             return [
-                { tag: "Library", view: "libraryView", count: "0 items", empty: "Your Library is Empty", buttons: 2 },
-                { tag: "Audiobooks", view: "audiobookView", count: "0 audiobooks", empty: "No Audiobooks", buttons: 1 },
-                { tag: "Videos", view: "videoLibraryView", count: "0 videos", empty: "No Videos", buttons: 0 },
-                { tag: "Playlists", view: "playlistsView", count: "0 playlists", empty: "No Playlists", buttons: 1 },
-                { tag: "YouTube", view: "youtubeView", ytDlp: true, count: "Stream or download from YouTube",
-                  empty: "Paste a YouTube URL to get started", buttons: 0 },
-                { tag: "YouTube without yt-dlp", view: "youtubeView", ytDlp: false,
-                  count: "Stream or download from YouTube", empty: "Paste a YouTube URL to get started", buttons: 0 },
-                { tag: "Downloads", view: "downloadQueueView", count: "0 items · 0 active", empty: "No Downloads",
-                  buttons: 0 },
+                { tag: "Library", view: "libraryView", buttons: 2 },
+                { tag: "Audiobooks", view: "audiobookView", buttons: 1 },
+                { tag: "Videos", view: "videoLibraryView", buttons: 0 },
+                { tag: "Playlists", view: "playlistsView", buttons: 1 },
+                { tag: "YouTube", view: "youtubeView", ytDlp: true, buttons: 0 },
+                { tag: "YouTube without yt-dlp", view: "youtubeView", ytDlp: false, buttons: 0 },
+                { tag: "Downloads", view: "downloadQueueView", buttons: 0 },
                 { tag: "Now Playing", view: "nowPlayingView" },
             ]
         }
@@ -75,11 +68,9 @@ Item {
             const all = ["Library", "Audiobooks", "Videos", "Playlists", "YouTube", "Downloads", "Now Playing"]
             compare(all.filter(t => section(t).visible), [title])
             verify(findChild(made, "emptyState").visible)
-            if (data.count !== undefined) {
+            if (data.buttons !== undefined) {
                 compare(findChild(made, "pageTitle").text, SidebarTab.title(view.selectedTab))
-                compare(findChild(made, "pageSubtitle").text, data.count)
                 verify(!findChild(made, "pageContent").visible)
-                compare(findChild(made, "emptyTitle").text, data.empty)
                 const actions = Array.prototype.filter.call(findChild(made, "emptyActions").children,
                                                             b => b.visible && b.text !== undefined)
                 compare(actions.length, data.buttons)
