@@ -51,8 +51,7 @@ struct ChangeLog
 class ListModelsTest : public ::testing::Test
 {
 protected:
-    // Imports empty files named "title_artist.ext" (".mp4" is a video, the length is a
-    // minute per letter of the artist) and waits for the import's last rows.
+    // Imports empty "title_artist.ext" files (a minute per letter of the artist).
     void import(const QStringList &names)
     {
         QList<QUrl> urls;
@@ -187,9 +186,8 @@ TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
     EXPECT_EQ(itemsLog.reset.count() + allLog.reset.count(), 0);
 }
 
-// The audiobooks list: a book opens into its chapters as rows inserted under it and
-// closes as rows removed, the other books untouched; the chapters follow the book's
-// edits, and a book emptied or deleted while open leaves no chapter rows behind.
+// A book opens into its chapters as rows inserted under it and closes as rows removed;
+// the chapters follow its edits; emptied or deleted while open, it leaves no chapter rows.
 TEST_F(ListModelsTest, BooksOpenIntoTheirChaptersInPlace)
 {
     import({u"c1.mp3"_s, u"c2.mp3"_s, u"c3.mp3"_s, u"solo.mp3"_s});

@@ -1,5 +1,4 @@
-// Imports, playlists, search and sorting of the library over an inspector that reads
-// everything from the file name.
+// Imports, playlists, search and sorting over an inspector reading the file name.
 #include "core/LibraryManager.h"
 
 #include "TestItems.h"
@@ -96,8 +95,7 @@ TEST_F(LibraryManagerTest, MediaFilesAreNumberedInNaturalOrderAndImportedOnce)
     EXPECT_EQ(titlesOf(library.allItems()), appended);
     EXPECT_TRUE(progress.last() == 1.0 && std::is_sorted(progress.begin(), progress.end()));
 
-    // Known locations, however named, are skipped and keep their records; the new
-    // ones are numbered around them.
+    // Known locations, however named, keep their records; new ones are numbered around them.
     const QUrl d = touch(u"d.mp3"_s);
     const QUuid kept = library.allItems().last().id;
     importFiles({d, ch10, touch(u"a.mp3"_s)});

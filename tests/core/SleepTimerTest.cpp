@@ -148,8 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BoundaryCase{"noChapters", {}, 100, 1, 100, 1, false}),
     [](const auto &param) { return std::string(param.param.name); });
 
-// The boundary went by between two reports: the pause comes right after it, where the
-// next play should start.
+// The boundary went by between two reports: the pause comes where the next play starts.
 struct CrossingCase
 {
     const char *name;
@@ -182,8 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CrossingCase{"pastTheMark", [](auto &, auto &f) { f.reportTime(59), f.reportTime(60.4); },
                      u"A"_s, 60},
-        // The file ended before its inspected length and the player went on (B is heard
-        // until the event loop turns).
+        // The file ended before its inspected length and the player went on to B.
         CrossingCase{"itemEndedEarly",
                      [](auto &p, auto &f) {
                          p.seek(65), f.reportTime(97.5), f.finishCurrent(), f.reportTime(0.1);

@@ -90,9 +90,8 @@ protected:
 
 } // namespace
 
-// The default folder follows XDG_CACHE_HOME and is made private; a second cache over it
-// (a later session) shows the stored picture without taking it again; a bigger card
-// takes a bigger one; nothing lands beside the video.
+// The default folder follows XDG_CACHE_HOME and is made private; a later session shows
+// the stored picture without taking it again; a bigger card takes a bigger one.
 TEST_F(VideoFrameCacheTest, StoredPrivatelyAndNotTakenAgain)
 {
     ASSERT_EQ(VideoFrameCache::defaultDirectory(), m_thumbnails);
@@ -111,8 +110,7 @@ TEST_F(VideoFrameCacheTest, StoredPrivatelyAndNotTakenAgain)
     EXPECT_EQ(grabber.calls(), 2);
 }
 
-// A folder left open to others is closed; a link in its place is not written through
-// (the picture is still shown, from memory).
+// A folder left open to others is closed; a link in its place is not written through.
 TEST_F(VideoFrameCacheTest, CacheFolderIsClosedOrRefused)
 {
     ASSERT_TRUE(QDir().mkpath(m_thumbnails));
@@ -127,8 +125,7 @@ TEST_F(VideoFrameCacheTest, CacheFolderIsClosedOrRefused)
     EXPECT_EQ(storedCount(elsewhere.path()), 0);
 }
 
-// A file changed on disk (time, then size) is another picture; a damaged stored
-// picture is taken again.
+// A file changed on disk (time, then size) or a damaged stored picture: taken again.
 TEST_F(VideoFrameCacheTest, ChangedFileOrDamagedStoreIsTakenAgain)
 {
     VideoFrameCache cache(m_thumbnails, grabber.function());
@@ -148,8 +145,8 @@ TEST_F(VideoFrameCacheTest, ChangedFileOrDamagedStoreIsTakenAgain)
     EXPECT_EQ(grabber.calls(), 4);
 }
 
-// A video with no picture is tried once while it stays unchanged, and nothing is
-// stored for it; what is not an absolute path to a regular file is never tried.
+// A video with no picture is tried once while unchanged, and nothing is stored; what is
+// not an absolute path to a regular file is never tried.
 TEST_F(VideoFrameCacheTest, NoPictureIsRememberedAndOddPathsAreNotTried)
 {
     grabber.fails = true;

@@ -1,5 +1,5 @@
 // Pictures taken from generated videos: which moment, which shape, and the files that
-// must give none (quickly).
+// must give none, quickly.
 #include "media/VideoFrameGrabber.h"
 
 #include "MediaFixtures.h"
@@ -21,10 +21,8 @@ namespace {
 using MediaFixtures::fixtureDirectory;
 using MediaFixtures::runFfmpeg;
 
-// 15 s at 10 pictures per second with a key frame every second: red for the first
-// second, green for the next, blue from 2 s on. A tenth of the length (1.5 s) falls
-// on green, whose key frame is at 1 s. Stored 240x180 with 4:3 pixels, so it shows
-// as 320x180.
+// 15 s, a key frame every second: red, then green from 1 s (a tenth of the length falls
+// on it), blue from 2 s on. Stored 240x180 with 4:3 pixels, so it shows as 320x180.
 QString colourSteps(const QString &extension)
 {
     const QString path = fixtureDirectory() + u"/steps."_s + extension;
@@ -73,9 +71,8 @@ class ContainerTest : public testing::TestWithParam<const char *>
 
 } // namespace
 
-// In each container the picture comes from a tenth of the way in (green), not from the
-// start (red) or later (blue), shaped by the pixel aspect ratio (240x180 stored, 16:9
-// shown) and fitted into the box.
+// In each container the picture comes from a tenth of the way in (green), shaped by the
+// pixel aspect ratio and fitted into the box.
 TEST_P(ContainerTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
 {
     const QString file = colourSteps(QLatin1StringView(GetParam()));
@@ -111,9 +108,8 @@ TEST(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
     EXPECT_EQ(hueAt(key, QPoint(80, 45)), 'b');
 }
 
-// A video recorded sideways and marked for a quarter turn comes out upright, turned the
-// way players turn it (the right half of the stored picture on top), and fitted to the
-// box after turning.
+// A video marked for a quarter turn comes out turned as players turn it (the right half
+// of the stored picture on top), and fitted to the box after turning.
 TEST(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
 {
     const QString halves = fixtureDirectory() + u"/halves.mp4"_s;

@@ -15,10 +15,6 @@ Item {
         id: contentComponent
         ContentView { anchors.fill: parent }
     }
-    Component {
-        id: rowComponent
-        MediaRowView { width: 600; title: "Row" }
-    }
 
     TestCase {
         name: "LibraryViews"
@@ -231,20 +227,6 @@ Item {
             library.deletePlaylist(playlistId)
             verify(!list.visible)
             verify(findChild(page, "emptyState").visible)
-        }
-
-        // Chapter badges from two chapters; the video badge; the playing marks.
-        function test_rowBadges_data() {
-            return [
-                { tag: "one chapter", chapters: 1, badge: false },
-                { tag: "twelve chapters", chapters: 12, badge: true },
-            ]
-        }
-        function test_rowBadges(data) {
-            const row = createTemporaryObject(rowComponent, host, { chapterCount: data.chapters })
-            compare(findChild(row, "chapterBadge").visible, data.badge)
-            if (data.badge)
-                compare(findChild(row, "chapterCount").text, String(data.chapters))
         }
     }
 }
