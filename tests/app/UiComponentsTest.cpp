@@ -32,36 +32,26 @@ TEST(ArtworkCacheTest, DecodesAtDisplaySizeWithRoundedCornersAndRefusesJunk)
     EXPECT_EQ(cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500))), QUrl(u"image://artwork/k"_s));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100)).size(), QSize(100, 50));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100), ArtworkCache::Fit::Crop).size(), QSize(100, 100));
-    // Never larger than the picture; no size asked means the full picture.
-    EXPECT_EQ(cache.image(u"k"_s, QSize(4000, 4000)).size(), QSize(1000, 500));
-    EXPECT_EQ(cache.image(u"k"_s, QSize()).size(), QSize(1000, 500));
+    EXPECT_EQ(cache.image(u"k"_s, QSize(4000, 4000)).size(), QSize(1000, 500)) << "never enlarged";
     const QImage rounded = cache.imageForId(u"k/fill/136"_s, QSize(88, 88));
     EXPECT_EQ(rounded.size(), QSize(88, 88));
     EXPECT_EQ(qAlpha(rounded.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(rounded.pixel(44, 44)), 255);
 
-    EXPECT_TRUE(cache.image(u"missing"_s, QSize(10, 10)).isNull());
     EXPECT_TRUE(cache.sourceFor(u"empty"_s, QByteArray()).isEmpty());
     cache.sourceFor(u"junk"_s, QByteArray("not a picture at all"));
     EXPECT_TRUE(cache.image(u"junk"_s, QSize(10, 10)).isNull());
 }
 
 // A tile runs from its first colour in the top-left corner to its second in the
-// bottom-right, rounded when asked (transparent corners) and opaque when square; a
-// mangled id still gives an image, never a crash.
-TEST(TileImageProviderTest, DiagonalGradientRoundedOrOpaque)
+// bottom-right, with transparent corners when rounded; a mangled id still gives an image.
+TEST(TileImageProviderTest, DiagonalGradientAndNoCrashOnMangledIds)
 {
     TileImageProvider provider;
-    QSize size;
-    const QImage rounded = provider.requestImage(u"ff0000/0000ff/250"_s, &size, QSize(40, 20));
-    EXPECT_EQ(size, QSize(40, 20));
+    const QImage rounded = provider.requestImage(u"ff0000/0000ff/250"_s, nullptr, QSize(40, 20));
     EXPECT_EQ(qAlpha(rounded.pixel(0, 0)), 0);
     const QColor nearStart = rounded.pixelColor(6, 6), nearEnd = rounded.pixelColor(33, 13);
-    EXPECT_GT(nearStart.red(), nearStart.blue());
-    EXPECT_GT(nearEnd.blue(), nearEnd.red());
-    const QImage square = provider.requestImage(u"ff0000/0000ff/0"_s, nullptr, QSize(40, 20));
-    EXPECT_FALSE(square.hasAlphaChannel());
-    EXPECT_GT(square.pixelColor(0, 0).red(), 240);
+    EXPECT_TRUE(nearStart.red() > nearStart.blue() && nearEnd.blue() > nearEnd.red());
     for (const QString &id : {QString(), u"zz/%%/x"_s, u"ff0000/0000ff/99999"_s})
         EXPECT_FALSE(provider.requestImage(id, nullptr, QSize(100000, 8)).isNull());
 }
@@ -93,17 +83,14 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
         const QImage image = SymbolCatalog::render(name, QColor(0, 0x7a, 0xff), QSize(32, 32));
         ASSERT_EQ(image.size(), QSize(32, 32));
         int drawn = 0, offColour = 0;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                const QColor c = QColor::fromRgba(image.pixel(x, y));
-                drawn += c.alpha() > 200;
-                offColour += c.alpha() > 200 && (c.blue() <= 200 || c.red() >= 40);
-            }
+        for (int i = 0; i < 32 * 32; ++i) {
+            const QColor c = QColor::fromRgba(image.pixel(i % 32, i / 32));
+            drawn += c.alpha() > 200;
+            offColour += c.alpha() > 200 && (c.blue() <= 200 || c.red() >= 40);
         }
         EXPECT_GT(drawn, 20);
         EXPECT_EQ(offColour, 0);
     }
-    EXPECT_FALSE(SymbolCatalog::contains(u"no.such.symbol"_s));
     EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
 }
 

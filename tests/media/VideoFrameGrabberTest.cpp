@@ -1,5 +1,5 @@
 // Pictures taken from generated videos: which moment, which shape, and the files that
-// must give none (quickly).
+// must give none, quickly.
 #include "media/VideoFrameGrabber.h"
 
 #include "MediaFixtures.h"
@@ -9,43 +9,23 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 namespace {
 
-// Clips these tests need beyond the fixtures' test pattern, made by the ffmpeg CLI.
-bool runFfmpeg(const QStringList &arguments)
-{
-    QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStandardPaths::findExecutable(u"ffmpeg"_s),
-                  QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-y"_s} + arguments);
-    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
-}
+using MediaFixtures::fixtureDirectory;
+using MediaFixtures::runFfmpeg;
 
-QString scratch()
-{
-    static QTemporaryDir directory(TestSupport::scratchRoot() + u"/frame-grabber-XXXXXX"_s);
-    return directory.path();
-}
-
-// 15 s at 10 pictures per second with a key frame every second: red for the first
-// second, green for the next, blue from 2 s on. A tenth of the length (1.5 s) falls
-// on green, whose key frame is at 1 s. Stored 240x180 with 4:3 pixels, so it shows
-// as 320x180.
+// 15 s, a key frame every second: red, then green from 1 s (a tenth of the length falls
+// on it), blue from 2 s on. Stored 240x180 with 4:3 pixels, so it shows as 320x180.
 QString colourSteps(const QString &extension)
 {
-    const QString path = scratch() + u"/steps."_s + extension;
+    const QString path = fixtureDirectory() + u"/steps."_s + extension;
     if (QFile::exists(path))
         return path;
     const QStringList codec =
@@ -65,12 +45,12 @@ QString colourSteps(const QString &extension)
 // Copies `source` into another container without re-encoding, with extra options.
 QString remux(const QString &source, const QString &name, const QStringList &options)
 {
-    const QString path = scratch() + u'/' + name;
+    const QString path = fixtureDirectory() + u'/' + name;
     if (QFile::exists(path))
         return path;
-    return runFfmpeg(QStringList{u"-i"_s, source, u"-c"_s, u"copy"_s} + options + QStringList{path})
-               ? path
-               : QString();
+    const bool made =
+        runFfmpeg(QStringList{u"-i"_s, source, u"-c"_s, u"copy"_s} + options + QStringList{path});
+    return made ? path : QString();
 }
 
 // The channel that clearly leads at `point` ('r', 'g' or 'b'), '?' for a mixture.
@@ -79,32 +59,20 @@ char hueAt(const QImage &image, QPoint point)
     const QColor colour = image.pixelColor(point);
     const int channels[3] = {colour.red(), colour.green(), colour.blue()};
     const auto top = std::max_element(channels, channels + 3) - channels;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         if (i != top && channels[top] - channels[i] < 100)
             return '?';
-    }
     return "rgb"[top];
 }
 
-class VideoFrameGrabberTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (!MediaFixtures::ffmpegAvailable())
-            GTEST_SKIP() << "ffmpeg is not installed";
-    }
-};
-
-class ContainerTest : public VideoFrameGrabberTest, public testing::WithParamInterface<const char *>
+class ContainerTest : public testing::TestWithParam<const char *>
 {
 };
 
 } // namespace
 
-// In each container the picture comes from a tenth of the way in (green), not from the
-// start (red) or later (blue), shaped by the pixel aspect ratio (240x180 stored, 16:9
-// shown) and fitted into the box.
+// In each container the picture comes from a tenth of the way in (green), shaped by the
+// pixel aspect ratio and fitted into the box.
 TEST_P(ContainerTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
 {
     const QString file = colourSteps(QLatin1StringView(GetParam()));
@@ -124,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Containers, ContainerTest, testing::Values("mp4", "mkv"
 
 // Without a length to take a tenth of (a raw H.264 stream): the first picture. Without
 // an index to seek by (MPEG-TS), the key frame after the point sought: blue at 2 s.
-TEST_F(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
+TEST(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
 {
     const QString steps = colourSteps(u"mp4"_s);
     ASSERT_FALSE(steps.isEmpty());
@@ -140,12 +108,11 @@ TEST_F(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
     EXPECT_EQ(hueAt(key, QPoint(80, 45)), 'b');
 }
 
-// A video recorded sideways and marked for a quarter turn comes out upright, turned the
-// way players turn it (the right half of the stored picture on top), and fitted to the
-// box after turning.
-TEST_F(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
+// A video marked for a quarter turn comes out turned as players turn it (the right half
+// of the stored picture on top), and fitted to the box after turning.
+TEST(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
 {
-    const QString halves = scratch() + u"/halves.mp4"_s;
+    const QString halves = fixtureDirectory() + u"/halves.mp4"_s;
     ASSERT_TRUE(runFfmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s,
                            u"color=c=red:s=240x180:r=10:d=2,"
                            "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
@@ -161,11 +128,10 @@ TEST_F(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
     EXPECT_EQ(hueAt(image, QPoint(60, 140)), 'r');
 }
 
-// Files with no picture to show give a null image, and give it quickly: damaged files
-// within the deadline, things that are not files without opening them at all.
-TEST_F(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
+// Files with no picture to show give a null image, and give it quickly.
+TEST(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
 {
-    const QString dir = scratch();
+    const QString dir = fixtureDirectory();
     const QString video = MediaFixtures::cachedVideo(u"pattern.mp4"_s);
     const QString matroska = MediaFixtures::cachedVideo(u"pattern.mkv"_s);
     MediaFixtures::AudioOptions withCover;
@@ -183,30 +149,20 @@ TEST_F(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
     QFile::remove(fifo);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
 
-    struct Case
-    {
-        QString path;
-        std::chrono::milliseconds within;
-    };
-    const std::vector<Case> cases{
-        {audio, 2s},
-        {coverOnly, 2s},
-        {dir + u"/cut.mp4"_s, 2s},
-        {dir + u"/cut.mkv"_s, 2s},
-        {dir + u"/noise.mp4"_s, 2s},
-        {dir + u"/noise.mkv"_s, 2s},
-        {dir + u"/empty.mp4"_s, 100ms},
-        {dir + u"/missing.mp4"_s, 100ms},
-        {dir + u"/folder.mp4"_s, 100ms},
-        {fifo, 100ms},
-        {QString(), 100ms},
-    };
-    for (const Case &c : cases) {
-        QElapsedTimer timer;
-        timer.start();
-        EXPECT_TRUE(VideoFrameGrabber::grabFrame(c.path, QSize(160, 90), 1s).isNull())
-            << qPrintable(c.path);
-        EXPECT_LT(timer.elapsed(), c.within.count()) << qPrintable(c.path);
+    // Damaged files within the deadline; what is not a readable file without opening it.
+    const std::pair<QStringList, std::chrono::milliseconds> cases[] = {
+        {{audio, coverOnly, dir + u"/cut.mp4"_s, dir + u"/cut.mkv"_s, dir + u"/noise.mp4"_s,
+          dir + u"/noise.mkv"_s}, 2s},
+        {{dir + u"/empty.mp4"_s, dir + u"/missing.mp4"_s, dir + u"/folder.mp4"_s, fifo, QString()},
+         100ms}};
+    for (const auto &[paths, within] : cases) {
+        for (const QString &path : paths) {
+            QElapsedTimer timer;
+            timer.start();
+            EXPECT_TRUE(VideoFrameGrabber::grabFrame(path, QSize(160, 90), 1s).isNull())
+                << qPrintable(path);
+            EXPECT_LT(timer.elapsed(), within.count()) << qPrintable(path);
+        }
     }
     QFile::remove(fifo);
     // The deadline covers the whole grab: one already spent gives up on a good file.

@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -17,11 +18,8 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 TEST(TimeText, ShortFormBelowAnHourLongFormFromItAndZeroForNoTime)
 {
     const std::pair<double, QString> clocks[] = {
-        {0, u"0:00"_s},         {59.9, u"0:59"_s},      {75, u"1:15"_s},
-        {3599.99, u"59:59"_s},  {3600, u"1:00:00"_s},   {3725, u"1:02:05"_s},
-        {360001, u"100:00:01"_s}, {-5, u"0:00"_s},      {infinity, u"0:00"_s},
-        {std::numeric_limits<double>::quiet_NaN(), u"0:00"_s}, {1e300, u"0:00"_s},
-    };
+        {59.9, u"0:59"_s}, {3599.99, u"59:59"_s}, {3725, u"1:02:05"_s}, {360001, u"100:00:01"_s},
+        {-5, u"0:00"_s}, {infinity, u"0:00"_s}, {std::nan(""), u"0:00"_s}, {1e300, u"0:00"_s}};
     for (const auto &[seconds, text] : clocks) {
         SCOPED_TRACE(seconds);
         EXPECT_EQ(TimeText::formatTime(seconds), text);
@@ -48,13 +46,6 @@ TEST(Records, IdentityAndOrder)
     EXPECT_TRUE(zero == minusZero && qHash(zero) == qHash(minusZero));
     EXPECT_NE(a, Chapter(u"One"_s, 10, 60, 5)) << "same content, new id";
     EXPECT_TRUE(a < Chapter(u"y"_s, 20, 30, 0) && Chapter(u"z"_s, 10, 15, 2) < a && !(a < a));
-}
-
-TEST(MediaItem, VideoByExtension)
-{
-    for (const auto &[name, video] : {std::pair{u"Clip.MKV"_s, true}, {u"a.m4v"_s, true},
-                                      {u"clip.mpeg"_s, false}, {u"mp4"_s, false}})
-        EXPECT_EQ(MediaItem::isVideoExtension(name), video) << name.toStdString();
 }
 
 TEST(Playlist, TotalDurationInWholeMinutes)

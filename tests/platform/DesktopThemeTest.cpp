@@ -12,22 +12,18 @@ using namespace Qt::StringLiterals;
 TEST(DesktopThemeTest, PortalThemeOnlyInADesktopSessionWithoutTheUsersOwnChoice)
 {
     QTemporaryDir plugins(TestSupport::scratchRoot() + u"/themes-XXXXXX"_s);
-    const auto environment = [](std::initializer_list<std::pair<QString, QString>> values) {
+    const auto preferred = [&](std::initializer_list<std::pair<QString, QString>> values) {
         QProcessEnvironment e;
         for (const auto &[key, value] : values)
             e.insert(key, value);
-        return e;
+        return DesktopTheme::preferred(e, plugins.path());
     };
-    const QProcessEnvironment gnome = environment({{u"XDG_CURRENT_DESKTOP"_s, u"GNOME"_s}});
-    EXPECT_EQ(DesktopTheme::preferred(gnome, plugins.path()), QByteArray()) << "not installed";
+    const std::pair<QString, QString> gnome{u"XDG_CURRENT_DESKTOP"_s, u"GNOME"_s};
+    EXPECT_EQ(preferred({gnome}), QByteArray()) << "not installed";
     QFile plugin(plugins.filePath(u"libqxdgdesktopportal.so"_s));
     ASSERT_TRUE(plugin.open(QIODevice::WriteOnly));
     plugin.close();
-    EXPECT_EQ(DesktopTheme::preferred(gnome, plugins.path()), QByteArray("xdgdesktopportal"));
-    EXPECT_EQ(DesktopTheme::preferred(environment({{u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s},
-                                                   {u"QT_QPA_PLATFORMTHEME"_s, u"kde"_s}}),
-                                      plugins.path()),
-              QByteArray());
-    EXPECT_EQ(DesktopTheme::preferred(environment({{u"DISPLAY"_s, u":99"_s}}), plugins.path()),
-              QByteArray());
+    EXPECT_EQ(preferred({gnome}), QByteArray("xdgdesktopportal"));
+    EXPECT_EQ(preferred({gnome, {u"QT_QPA_PLATFORMTHEME"_s, u"kde"_s}}), QByteArray());
+    EXPECT_EQ(preferred({{u"DISPLAY"_s, u":99"_s}}), QByteArray());
 }

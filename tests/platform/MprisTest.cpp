@@ -84,12 +84,9 @@ protected:
 // What playerctl asks and tells reaches the player as its own controls would.
 TEST_F(MprisTest, PlayerctlDrivesAndReadsThePlayer)
 {
-    EXPECT_EQ(ctl({u"status"_s}), u"Playing"_s);
+    // Status and pause are driven on the real app by desktop_session_test.
     EXPECT_EQ(ctl({u"metadata"_s, u"--format"_s, u"{{title}}|{{artist}}|{{album}}|{{mpris:length}}"_s}),
               u"Overture|Orchestra|Evening|120000000"_s);
-    ctl({u"play-pause"_s});
-    EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(ctl({u"status"_s}), u"Paused"_s);
     ctl({u"next"_s});
     EXPECT_EQ(player.currentIndex(), 1);
     // A cover is written once into the cache and named by its URL.
@@ -106,15 +103,13 @@ TEST_F(MprisTest, PlayerctlDrivesAndReadsThePlayer)
     ctl({u"volume"_s, u"0.5"_s});
     EXPECT_FLOAT_EQ(player.volume(), 0.5f);
     ctl({u"loop"_s, u"Track"_s});
-    EXPECT_EQ(player.repeatMode(), RepeatMode::one);
-    EXPECT_EQ(ctl({u"loop"_s}), u"Track"_s);
     ctl({u"shuffle"_s, u"On"_s});
-    EXPECT_TRUE(player.shuffleEnabled());
-    EXPECT_EQ(ctl({u"shuffle"_s}), u"On"_s);
+    EXPECT_TRUE(player.repeatMode() == RepeatMode::one && player.shuffleEnabled());
+    EXPECT_EQ(ctl({u"loop"_s}) + ctl({u"shuffle"_s}), u"TrackOn"_s);
 }
 
-// The rules of the specification playerctl does not exercise: a position for another
-// track or outside this one is ignored, a seek past the end goes to the next item, a
+// What playerctl does not exercise: a position for another track or outside this one is
+// ignored, a seek past the end goes to the next item, a
 // rate is held to 0.5-2.0, only local files open.
 TEST_F(MprisTest, StalePositionsSeeksPastTheEndRatesAndAddresses)
 {

@@ -29,32 +29,10 @@ bool fail(const QString &why)
     return false;
 }
 
-QString ffmpegPath()
-{
-    return QStandardPaths::findExecutable(u"ffmpeg"_s);
-}
+QString ffmpegPath() { return QStandardPaths::findExecutable(u"ffmpeg"_s); }
 
 // ffmpeg reads "name:rest" as a protocol name; "file:" keeps any local path a path.
-QString fileArgument(const QString &path)
-{
-    return u"file:"_s + QFileInfo(path).absoluteFilePath();
-}
-
-bool runFfmpeg(const QStringList &arguments)
-{
-    if (ffmpegPath().isEmpty())
-        return fail(u"ffmpeg not found on PATH"_s);
-    QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(ffmpegPath(), QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s,
-                                            u"-nostdin"_s, u"-y"_s} + arguments);
-    // A run still going after two minutes is killed with the QProcess.
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return fail(u"ffmpeg failed: %1\n%2"_s.arg(
-            arguments.join(u' '), QString::fromLocal8Bit(process.readAllStandardError())));
-    return true;
-}
+QString fileArgument(const QString &path) { return u"file:"_s + QFileInfo(path).absoluteFilePath(); }
 
 // Values in an ffmetadata file escape '=', ';', '#', '\' and line breaks.
 QString escaped(const QString &text)
@@ -81,6 +59,22 @@ QString cached(const QString &fileName, const std::function<bool(const QString &
 }
 
 } // namespace
+
+bool runFfmpeg(const QStringList &arguments)
+{
+    if (ffmpegPath().isEmpty())
+        return fail(u"ffmpeg not found on PATH"_s);
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(ffmpegPath(), QStringList{u"-hide_banner"_s, u"-loglevel"_s, u"error"_s,
+                                            u"-nostdin"_s, u"-y"_s} + arguments);
+    // A run still going after two minutes is killed with the QProcess.
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return fail(u"ffmpeg failed: %1\n%2"_s.arg(
+            arguments.join(u' '), QString::fromLocal8Bit(process.readAllStandardError())));
+    return true;
+}
 
 bool writeAudio(const QString &path, const AudioOptions &options)
 {
@@ -177,9 +171,8 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 bool writeTruncatedCopy(const QString &source, const QString &path, qint64 size)
 {
     QFile file(source);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(u"cannot read "_s + source);
-    return writeBytes(path, file.read(size));
+    return file.open(QIODevice::ReadOnly) ? writeBytes(path, file.read(size))
+                                          : fail(u"cannot read "_s + source);
 }
 
 bool writeNoise(const QString &path, qint64 size, quint32 seed)
@@ -213,7 +206,6 @@ QString cachedAudio(const QString &fileName, const AudioOptions &options)
 {
     return cached(fileName, [&](const QString &path) { return writeAudio(path, options); });
 }
-
 QString cachedVideo(const QString &fileName, QSize size, double seconds)
 {
     return cached(fileName, [&](const QString &path) { return writeVideo(path, size, seconds); });
@@ -232,14 +224,7 @@ QString fixtureDirectory()
     return directory.path();
 }
 
-bool ffmpegAvailable()
-{
-    return !ffmpegPath().isEmpty();
-}
-
-QString lastError()
-{
-    return t_lastError;
-}
+bool ffmpegAvailable() { return !ffmpegPath().isEmpty(); }
+QString lastError() { return t_lastError; }
 
 } // namespace MediaFixtures

@@ -1,9 +1,9 @@
 #pragma once
 
 // Media files made at run time by the ffmpeg on PATH. write...() writes where asked (the
-// extension picks the container), false with the reason in lastError() on failure.
-// cached...() makes a file once per process in fixtureDirectory() and returns its path,
-// "" on failure; it is known by its name alone. Thread-safe.
+// extension picks the container), false with the reason in lastError() on failure;
+// cached...() makes a file (known by its name alone) once per process in fixtureDirectory()
+// and returns its path, "" on failure. Thread-safe.
 
 #include <QSize>
 #include <QStringList>
@@ -61,6 +61,8 @@ QString cachedVideo(const QString &fileName, QSize size = QSize(160, 120), doubl
 // An untagged tone, "tone-<seconds>.<extension>".
 QString cachedTone(double seconds, const QString &extension = QStringLiteral("mp3"));
 
+// Runs the ffmpeg CLI with `arguments` (after its quiet, overwriting options).
+bool runFfmpeg(const QStringList &arguments);
 QString fixtureDirectory();
 bool ffmpegAvailable();
 QString lastError(); // why the last write on this thread failed

@@ -61,15 +61,15 @@ TEST(ScanTool, ArabicBookPlaysInReadingOrderAndBadFilesDegrade)
                                   u"الفصل ١١.mp3"_s}));
     EXPECT_FALSE(playlists[1][u"isAudiobook"_s].toBool()); // holds the video
 
+    // What inspection reads is checked in av_media_asset_test; here, that it is printed.
     QHash<QString, QJsonObject> byName;
     for (const QJsonValue &item : library[u"items"_s].toArray())
         byName.insert(QUrl(item[u"url"_s].toString()).fileName(), item.toObject());
     ASSERT_EQ(byName.size(), 7);
     const QJsonObject book = byName[u"tagged.m4b"_s];
-    EXPECT_EQ(book[u"title"_s].toString(), u"Tagged Title"_s);
-    EXPECT_TRUE(book[u"hasArtwork"_s].toBool() && book[u"chapters"_s].toArray().size() == 2);
-    EXPECT_TRUE(byName[u"clip.mp4"_s][u"isVideo"_s].toBool());
-    EXPECT_EQ(byName[u"noise.flac"_s][u"title"_s].toString(), u"noise"_s);
+    EXPECT_TRUE(book[u"title"_s] == u"Tagged Title"_s && book[u"hasArtwork"_s].toBool() &&
+                book[u"chapters"_s].toArray().size() == 2 &&
+                byName[u"clip.mp4"_s][u"isVideo"_s].toBool());
 }
 
 } // namespace

@@ -55,17 +55,12 @@ Item {
             tryCompare(items, "count", names.length)
             return items
         }
-        // A book of the items whose titles are `titles`, in that order; its id.
-        function makeBook(name, titles, items) {
+        // A book of the items at `rows` of the library (in natural order); its id.
+        function makeBook(name, rows, items) {
             library.createPlaylist(name, true)
             const playlists = createTemporaryObject(playlistsComponent, host, { library: library })
             const bookId = playlists.idAt(playlists.count - 1)
-            for (const title of titles) {
-                library.searchText = title
-                tryCompare(items, "count", 1)
-                library.addItemToPlaylist(bookId, items.idAt(0))
-            }
-            library.searchText = ""
+            rows.forEach(row => library.addItemToPlaylist(bookId, items.idAt(row)))
             return bookId
         }
         function delegateNamed(list, name) {
@@ -79,18 +74,16 @@ Item {
             return null
         }
 
-        // Cards open one at a time and start closed each time the section is shown;
+        // Only audiobooks have cards, which start closed each time the section is shown;
         // a chapter's double click plays the book from it, the play button from the
-        // first chapter; the playing chapter is tinted; a book emptied by removals
-        // keeps its card.
+        // first chapter; the playing chapter is tinted.
         function test_audiobookCards() {
             const items = importFiles(["ch 1.mp3", "ch 2.mp3", "ch 3.mp3", "ch 4.mp3",
                                        "ch 5.mp3", "ch 6.mp3", "solo.mp3", "song.mp3"])
-            const longBook = makeBook("Long Book", ["ch 1", "ch 2", "ch 3", "ch 4", "ch 5", "ch 6"], items)
-            const shortBook = makeBook("Short Book", ["solo"], items)
+            const longBook = makeBook("Long Book", [0, 1, 2, 3, 4, 5], items)
+            const shortBook = makeBook("Short Book", [6], items)
             library.createPlaylist("Not a Book", false)
             const page = choose("Audiobooks")
-            compare(findChild(page, "pageSubtitle").text, "2 audiobooks")
             const list = findChild(page, "audiobookList")
             tryCompare(list, "count", 2)
 
@@ -98,7 +91,6 @@ Item {
             compare(findChild(longCard, "chapterCountText").text, "6 chapters")
             mouseClick(findChild(longCard, "bookExpandButton"))
             tryCompare(list, "count", 8)
-            verify(!list.model.isExpanded(shortBook))
             compare(list.model.bookRow(shortBook), 7)
 
             const fifth = delegateNamed(list, "chapterRow_4")
@@ -118,17 +110,6 @@ Item {
             choose("Audiobooks")
             tryCompare(list, "count", 2)
             verify(!list.model.isExpanded(longBook))
-
-            // One chapter: no divider under it. Emptied: no chapter rows, no divider.
-            list.model.setExpanded(shortBook, true)
-            tryCompare(list, "count", 3)
-            const only = delegateNamed(list, "chapterRow_0")
-            verify(only.isLastChapter)
-            library.removeFromPlaylist(shortBook, 0)
-            tryCompare(list, "count", 2)
-            compare(findChild(delegateNamed(list, "audiobookCard_Short Book"), "chapterCountText").text,
-                    "0 chapters")
-            compare(findChild(page, "pageSubtitle").text, "2 audiobooks")
         }
 
         // The grid holds the videos among the search results; a double click queues
