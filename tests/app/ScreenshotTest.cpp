@@ -32,6 +32,8 @@
 #include <QtQml/qqmlextensionplugin.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
 using namespace Qt::StringLiterals;
@@ -68,6 +70,26 @@ protected:
         QDir().mkpath(outDir);
     }
 
+    // The app with an empty library, its window shown at `size` (the default when empty).
+    QQuickWindow *startApp(QSize size = {})
+    {
+        LyraboxApp::Options options;
+        options.audioOutput = "null";
+        app = std::make_unique<LyraboxApp>(options);
+        EXPECT_TRUE(app->isValid());
+        QQuickWindow *window = app->window();
+        if (!size.isEmpty())
+            window->resize(size);
+        window->show();
+        window->requestActivate();
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
+        return window;
+    }
+    static bool writeFile(const QString &path, const QByteArray &data)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    }
     // By object name, list delegates included (they are items of the list, not its children).
     QQuickItem *item(const QString &name) { return itemUnder(app->window()->contentItem(), name); }
     static QQuickItem *itemUnder(QQuickItem *part, const QString &name)
@@ -136,26 +158,14 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
 {
     const QTemporaryDir media(TestSupport::scratchRoot() + u"/media-XXXXXX"_s);
     const QString dir = media.path();
-    MediaFixtures::AudioOptions book;
-    book.seconds = 40;
-    book.title = kBookTitle;
-    book.artist = u"راوي الحكايات"_s;
-    book.cover = MediaFixtures::Picture{QSize(400, 400)};
+    MediaFixtures::AudioOptions book{.seconds = 40, .title = kBookTitle, .artist = u"راوي الحكايات"_s,
+                                     .cover = MediaFixtures::Picture{QSize(400, 400)}};
     book.chapters = {{u"المقدمة"_s, 0, 10}, {u"الفصل الأول: الطريق"_s, 10, 25},
                      {u"الفصل الثاني: المدينة"_s, 25, 40}};
     ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/book.m4b"_s, book));
     ASSERT_TRUE(MediaFixtures::writeVideo(dir + u"/Harbour at Dusk.mp4"_s, QSize(320, 180), 6));
 
-    LyraboxApp::Options options;
-    options.audioOutput = "null";
-    app = std::make_unique<LyraboxApp>(options);
-    ASSERT_TRUE(app->isValid());
-    QQuickWindow *window = app->window();
-    window->resize(1180, 760);
-    window->show();
-    window->requestActivate();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
-
+    QQuickWindow *window = startApp(QSize(1180, 760));
     LibraryManager &library = app->libraryManager();
     MediaPlayerManager &player = app->playerManager();
     library.addFiles({QUrl::fromLocalFile(dir + u"/book.m4b"_s), QUrl::fromLocalFile(dir + u"/Harbour at Dusk.mp4"_s)});
@@ -273,16 +283,13 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
     const QString videos = media.path() + u"/Videos"_s;
     for (const QString &dir : {arabic, latin, videos})
         ASSERT_TRUE(QDir().mkpath(dir));
-    const QString digits = u"٠١٢٣٤٥٦٧٨٩"_s;
-    const auto arabicNumber = [&](int n) {
+    const auto arabicNumber = [](int n) {
         QString text;
         for (const QChar c : QString::number(n))
-            text += digits.at(c.digitValue());
+            text += QChar(0x0660 + c.digitValue());
         return text;
     };
-    MediaFixtures::AudioOptions chapter;
-    chapter.seconds = 3;
-    chapter.artist = u"راوي الحكايات"_s;
+    MediaFixtures::AudioOptions chapter{.seconds = 3, .artist = u"راوي الحكايات"_s};
     for (int n = 12; n >= 1; --n) {
         chapter.title = u"الفصل "_s + arabicNumber(n);
         ASSERT_TRUE(MediaFixtures::writeAudio(arabic + u'/' + *chapter.title + u".mp3"_s, chapter));
@@ -296,13 +303,7 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
     for (const QString &name : {u"Harbour at Dusk"_s, u"مدينة النحاس"_s, u"Mountain Pass"_s})
         ASSERT_TRUE(MediaFixtures::writeVideo(videos + u'/' + name + u".mp4"_s, QSize(320, 180), 4));
 
-    LyraboxApp::Options options;
-    options.audioOutput = "null";
-    app = std::make_unique<LyraboxApp>(options);
-    ASSERT_TRUE(app->isValid());
-    QQuickWindow *window = app->window();
-    window->show();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
+    QQuickWindow *window = startApp();
     LibraryManager &library = app->libraryManager();
     for (const QString &dir : {arabic, latin, videos}) {
         library.addFolder(QUrl::fromLocalFile(dir));
@@ -390,30 +391,18 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     QString error;
     ASSERT_TRUE(server.start(&error)) << error.toStdString();
     QImage picture(640, 360, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    QLinearGradient sky(0, 0, 0, 360);
-    sky.setColorAt(0, QColor(0xf6, 0x9d, 0x3c));
-    sky.setColorAt(1, QColor(0x3f, 0x2b, 0x96));
-    painter.fillRect(picture.rect(), sky);
-    painter.fillRect(QRect(0, 270, 640, 90), QColor(0x10, 0x1a, 0x3a));
-    painter.end();
+    picture.fill(QColor(0xf6, 0x9d, 0x3c));
+    QPainter(&picture).fillRect(QRect(0, 270, 640, 90), QColor(0x10, 0x1a, 0x3a));
     ASSERT_TRUE(picture.save(server.root() + u"/thumb.jpg"_s));
 
-    const QString tool = dir + u"/bin/yt-dlp"_s;
-    QDir().mkpath(dir + u"/bin"_s);
-    QFile script(tool);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(kScriptedTool);
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile json(tool + u".json"_s);
-    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(u"{\"id\": \"h1\", \"title\": \"Harbour Lights at Dusk \u2013 a Walk Along the Old Pier\", "
+    const QString tool = dir + u"/yt-dlp"_s;
+    ASSERT_TRUE(writeFile(tool, kScriptedTool));
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeFile(tool + u".json"_s, u"{\"id\": \"h1\", \"title\": \"Harbour Lights at Dusk \u2013 a Walk Along the Old Pier\", "
                "\"duration\": 3725, \"uploader\": \"Night Walks\", \"thumbnail\": \"%1\", "
                "\"description\": \"Filmed on a calm evening as the lamps of the harbour come on one by one.\\n"
                "No music, only the water and the gulls.\", \"formats\": []}"_s
-                   .arg(server.url(u"thumb.jpg"_s)).toUtf8());
-    json.close();
+                   .arg(server.url(u"thumb.jpg"_s)).toUtf8()));
 
     YouTubeToolPaths scripted;
     scripted.ytDlpPaths = {tool};
@@ -426,14 +415,7 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     DownloadManager downloads;
     downloads.setDownloadDirectory(QUrl::fromLocalFile(dir + u"/Lyrabox Downloads"_s));
 
-    LyraboxApp::Options options;
-    options.audioOutput = "null";
-    app = std::make_unique<LyraboxApp>(options);
-    ASSERT_TRUE(app->isValid());
-    QQuickWindow *window = app->window();
-    window->resize(1180, 760);
-    window->show();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
+    startApp(QSize(1180, 760));
     QQuickItem *content = item(u"content"_s);
     // The app's own managers again before the stand-ins go, whatever happens.
     const auto restore = qScopeGuard([&] {
@@ -507,14 +489,8 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
 // four tabs as a user sees them.
 TEST_F(ScreenshotTest, SettingsWindowTabs)
 {
-    LyraboxApp::Options options;
-    options.audioOutput = "null";
-    app = std::make_unique<LyraboxApp>(options);
-    ASSERT_TRUE(app->isValid());
-    QQuickWindow *window = app->window();
-    window->show();
-    window->requestActivate();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isExposed() && window->isActive(); }));
+    QQuickWindow *window = startApp();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
     const auto settingsWindow = [&] {
         return qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
     };
@@ -531,10 +507,8 @@ TEST_F(ScreenshotTest, SettingsWindowTabs)
     QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_TRUE(TestSupport::waitUntil([&] { return settings->isActive(); }));
     EXPECT_EQ(settingsWindow(), settings);
-    int shown = 0;
-    for (QWindow *each : QGuiApplication::topLevelWindows())
-        shown += qobject_cast<QQuickWindow *>(each) && each->isVisible();
-    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(std::ranges::count_if(QGuiApplication::topLevelWindows(),
+                                    [](QWindow *w) { return w->isVisible() && qobject_cast<QQuickWindow *>(w); }), 2);
 
     QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
     ASSERT_TRUE(tabs);
