@@ -103,23 +103,15 @@ Item {
             fixture.setClipboardText(address + "\n")
             mouseClick(findChild(page, "pasteButton"))
             compare(fixture.youtube.urlInput, address + "\n")
-            verify(fixture.youtube.isLoadingInfo)
-            verify(!fetchButton.enabled)
-            verify(findChild(page, "fetchingInfo").visible)
-            verify(!findChild(page, "videoInfoCard").visible)
-            verify(!findChild(page, "youtubeEmptyState").visible)
+            compare([fixture.youtube.isLoadingInfo, fetchButton.enabled], [true, false])
             fixture.openGate("info-gate")
             tryCompare(fixture.youtube, "isLoadingInfo", false, 5000)
-            const args = fixture.lastToolArguments()
-            compare(args.slice(-2), ["--", address])
+            compare(fixture.lastToolArguments().slice(-2), ["--", address])
 
             const card = findChild(page, "videoInfoCard")
             verify(card.visible)
-            compare(findChild(card, "videoTitle").text, "Harbour Lights")
-            compare(findChild(card, "videoUploader").text, "Night Walks")
-            compare(findChild(card, "videoDuration").text, "1:02:05")
-            verify(findChild(card, "descriptionGroup").visible)
-            verify(!findChild(card, "descriptionText").visible)
+            compare([findChild(card, "videoTitle").text, findChild(card, "videoUploader").text],
+                    ["Harbour Lights", "Night Walks"])
             mouseClick(findChild(card, "descriptionToggle"))
             verify(findChild(card, "descriptionText").visible)
 
@@ -141,8 +133,7 @@ Item {
             fixture.youtube.errorMessage = ""
         }
 
-        // A megabyte of clipboard text goes into the field whole, without a hang, and is
-        // not fetched.
+        // A megabyte of clipboard text goes into the field whole, fast, and is not fetched.
         function test_hugeClipboard() {
             const page = show("YouTube")
             const text = "x".repeat(1024 * 1024)
@@ -160,7 +151,6 @@ Item {
         function test_thumbnailAddresses_data() {
             return [
                 { tag: "https", thumbnail: "https://127.0.0.1:9/t.jpg", loaded: true },
-                { tag: "http", thumbnail: "http://127.0.0.1:9/t.jpg", loaded: true },
                 { tag: "file", thumbnail: "file:///etc/passwd", loaded: false },
                 { tag: "data", thumbnail: "data:image/png;base64,iVBORw0KGgo=", loaded: false },
                 { tag: "relative", thumbnail: "thumb.jpg", loaded: false },
@@ -183,11 +173,8 @@ Item {
             const card = fetchShown(page, videoAddress("streamed", { streamGate: "stream-gate" }))
             mouseClick(findChild(card, "streamAudioButton"))
             verify(fixture.youtube.isStreaming)
-            verify(findChild(card, "streamingLine").visible)
-            compare(findChild(card, "streamingStatus").text, fixture.youtube.streamingStatus)
-            verify(!findChild(card, "streamVideoButton").enabled)
-            verify(!findChild(card, "streamAudioButton").enabled)
-            verify(findChild(card, "downloadButton").enabled)
+            compare(["streamVideoButton", "streamAudioButton", "downloadButton"].map(
+                        name => findChild(card, name).enabled), [false, false, true])
             fixture.openGate("stream-gate")
             tryCompare(fixture.youtube, "isStreaming", false, 5000)
             tryCompare(fixture.player, "currentIndex", 0, 5000)
@@ -214,9 +201,6 @@ Item {
         function test_toolMissingThenInstalled() {
             make(false)
             const page = show("YouTube")
-            verify(findChild(page, "toolMissingLabel").visible)
-            verify(findChild(page, "installHint").visible)
-            compare(findChild(page, "installCommand").text, "sudo apt install yt-dlp")
             fixture.setClipboardText("something else")
             mouseClick(findChild(page, "copyCommandButton"))
             compare(fixture.clipboardText(), "sudo apt install yt-dlp")
@@ -247,18 +231,12 @@ Item {
         function test_rowByStatus(data) {
             const row = createTemporaryObject(rowComponent, host, { status: data.status, progress: data.progress,
                                                                     isAudioOnly: !!data.audio })
-            verify(row)
-            compare(findChild(row, "statusIcon").shown, data.icon)
-            compare(findChild(row, "kindBadge").text, data.audio ? "Audio" : "Video")
-            const active = data.percent !== undefined
-            compare(findChild(row, "progressBar").visible, active)
-            compare(findChild(row, "percentText").visible, active)
-            if (active)
-                compare(findChild(row, "percentText").text, data.percent)
-            const button = findChild(row, "actionButton")
-            compare(button.visible, data.button !== undefined)
-            if (data.button !== undefined)
-                compare([button.symbol, button.helpText], [data.button, data.help])
+            compare([findChild(row, "statusIcon").shown, findChild(row, "kindBadge").text],
+                    [data.icon, data.audio ? "Audio" : "Video"])
+            const percent = findChild(row, "percentText"), button = findChild(row, "actionButton")
+            compare([findChild(row, "progressBar").visible, percent.visible ? percent.text : undefined],
+                    [data.percent !== undefined, data.percent])
+            compare(button.visible ? [button.symbol, button.helpText] : [], data.button ? [data.button, data.help] : [])
         }
 
         // The queue live: header counts, the rows' menus by status, "Add to Library" (and
@@ -268,10 +246,6 @@ Item {
         function test_queueActions() {
             const page = show("Downloads")
             verify(findChild(page, "emptyState").visible)
-            verify(findChild(page, "folderBar").visible)
-            verify(!findChild(page, "clearCompletedButton").visible)
-            compare(findChild(page, "pageSubtitle").text, "0 items · 0 active")
-
             fixture.makeFile("song.m4a") // there before: never the running download's
             const running = fixture.scenario("song", 'echo $$ > "$here/song.pid"\n'
                 + 'echo "[download] Destination: $out_dir/song.webm"\n'
@@ -287,7 +261,6 @@ Item {
             tryVerify(() => fixture.downloads.downloads[3].status === DownloadTask.Status.failed, 5000)
             tryVerify(() => fixture.downloads.downloads[0].progress === 0.1, 5000)
             compare(findChild(page, "pageSubtitle").text, "4 items · 1 active")
-            verify(findChild(page, "clearCompletedButton").visible)
             verify(!findChild(page, "emptyState").visible)
             compare(fixture.downloads.downloads[3].statusMessage, "Download failed: ERROR: gone\n")
 
@@ -340,7 +313,6 @@ Item {
             mouseClick(findChild(page, "clearCompletedButton"))
             compare(list.count, 1)
             verify(!findChild(page, "clearCompletedButton").visible)
-            compare(findChild(page, "pageSubtitle").text, "1 items · 0 active")
 
             // A folder that cannot take files: the row fails at once and says why.
             const blocker = fixture.makeFile("not-a-folder")
