@@ -86,10 +86,6 @@ TEST(NaturalOrder, SortsIntoReadingOrder)
         QStringList input(expected.rbegin(), expected.rend());
         std::rotate(input.begin(), input.begin() + 1, input.end());
         EXPECT_EQ(naturalSorted(input), expected);
-        for (qsizetype i = 0; i + 1 < expected.size(); ++i) {
-            EXPECT_TRUE(naturalLessThan(expected[i], expected[i + 1])) << i;
-            EXPECT_FALSE(naturalLessThan(expected[i + 1], expected[i])) << i;
-        }
     }
 
     // Equal: what differs only in case, diacritics, digit script or leading zeros.
