@@ -1,10 +1,8 @@
 #include "UiFixture.h"
 #include "TestItems.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -70,10 +68,7 @@ void UiFixture::play(const QVariantList &descriptions, int start)
 
 QStringList UiFixture::queueTitles() const
 {
-    QStringList titles;
-    for (const MediaItem &item : m->player->queue())
-        titles.append(item.title);
-    return titles;
+    return TestItems::titlesOf(m->player->queue());
 }
 
 void UiFixture::importFiles(const QStringList &names)
@@ -112,16 +107,6 @@ bool UiFixture::toolRunning(const QString &name) const
         return false;
     const QByteArray pid = pidFile.readAll().trimmed();
     return !pid.isEmpty() && QFileInfo::exists(u"/proc/"_s + QString::fromLatin1(pid));
-}
-
-void UiFixture::setClipboardText(const QString &text) const
-{
-    QGuiApplication::clipboard()->setText(text);
-}
-
-QString UiFixture::clipboardText() const
-{
-    return QGuiApplication::clipboard()->text();
 }
 
 QStringList UiFixture::downloadFolderFiles() const

@@ -7,6 +7,8 @@
 #include "core/MediaPlayerManager.h"
 #include "core/YouTubeService.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 // Real managers for the Qt Quick tests of the views: a library whose records come from
@@ -57,8 +59,8 @@ public:
     Q_INVOKABLE void installYtDlp() const;
     // True while the process whose id a scenario wrote to "$here/NAME.pid" exists.
     Q_INVOKABLE bool toolRunning(const QString &name) const;
-    Q_INVOKABLE void setClipboardText(const QString &text) const;
-    Q_INVOKABLE QString clipboardText() const;
+    Q_INVOKABLE void setClipboardText(const QString &text) const { QGuiApplication::clipboard()->setText(text); }
+    Q_INVOKABLE QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
     // The files in the download folder, sorted; a file or folder there by name.
     Q_INVOKABLE QStringList downloadFolderFiles() const;
     Q_INVOKABLE QUrl makeFile(const QString &name) const;

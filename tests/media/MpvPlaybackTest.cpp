@@ -27,30 +27,37 @@ MediaItem itemFor(const QString &path, const QString &title)
     return item;
 }
 
-class MpvPlayback : public ::testing::Test
+// A factory of mpv back ends with null outputs, noting the one it made in `backend`.
+auto nullMpv(MpvPlayerBackend *&backend)
 {
-protected:
-    MpvPlayerBackend *backend = nullptr;
-    MediaPlayerManager player{[this] {
+    return [&backend] {
         MpvPlayerBackend::Options options;
         options.audioOutput = "null";
         options.videoOutput = "null";
         auto made = std::make_unique<MpvPlayerBackend>(options);
         backend = made.get();
         return made;
-    }};
+    };
+}
+
+double mpvDouble(MpvPlayerBackend *backend, const char *name)
+{
+    double value = std::nan("");
+    mpv_get_property(backend->core().get(), name, MPV_FORMAT_DOUBLE, &value);
+    return value;
+}
+
+class MpvPlayback : public ::testing::Test
+{
+protected:
+    MpvPlayerBackend *backend = nullptr;
+    MediaPlayerManager player{nullMpv(backend)};
     QStringList started; // titles of the items loaded, in order
     QMetaObject::Connection startLog = QObject::connect(
         &player, &MediaPlayerManager::currentItemChanged, [this] { started.append(title()); });
 
     QString title() const { return player.currentItem() ? player.currentItem()->title : QString(); }
 
-    double mpvDouble(const char *name) const
-    {
-        double value = std::nan("");
-        mpv_get_property(backend->core().get(), name, MPV_FORMAT_DOUBLE, &value);
-        return value;
-    }
     bool playedPast(double seconds)
     {
         return TestSupport::waitUntil([&] { return player.currentTime() > seconds; }, 10s);
@@ -126,7 +133,7 @@ TEST_F(MpvPlayback, SeekSpeedAndVolumeReachThePlayer)
 
     // The speed reaches mpv; the level does on a cubic curve, and muted it is silent.
     const auto is = [&](const char *name, double level) {
-        return TestSupport::waitUntil([&] { return std::abs(mpvDouble(name) - level) < 0.01; });
+        return TestSupport::waitUntil([&] { return std::abs(mpvDouble(backend, name) - level) < 0.01; });
     };
     player.resume();
     player.setPlaybackRate(2.0f);
@@ -192,16 +199,7 @@ protected:
     MpvPlayerBackend *backend = nullptr;
     std::unique_ptr<MediaPlayerManager> start()
     {
-        return std::make_unique<MediaPlayerManager>(
-            [this] {
-                MpvPlayerBackend::Options options;
-                options.audioOutput = "null";
-                options.videoOutput = "null";
-                auto made = std::make_unique<MpvPlayerBackend>(options);
-                backend = made.get();
-                return made;
-            },
-            &preferences);
+        return std::make_unique<MediaPlayerManager>(nullMpv(backend), &preferences);
     }
     // Wall-clock seconds from play() to the end of the item, at most `limit`.
     double playedSeconds(MediaPlayerManager &player, const MediaItem &item, std::chrono::seconds limit)
@@ -226,19 +224,13 @@ TEST_F(MpvPreferences, PlaysAtTheStoredSpeedFromTheStart)
     auto player = start();
     player->play(QList<MediaItem>{itemFor(cachedTone(12), u"Tone"_s)}, 0);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return player->currentTime() > 0.1; }, 10s));
-    double speed = 0;
-    EXPECT_TRUE(TestSupport::waitUntil([&] {
-        mpv_get_property(backend->core().get(), "speed", MPV_FORMAT_DOUBLE, &speed);
-        return speed == 1.5;
-    })) << speed;
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return mpvDouble(backend, "speed") == 1.5; }))
+        << mpvDouble(backend, "speed");
 }
 
 TEST_F(MpvPreferences, SilenceIsSkippedInAudiobooks)
 {
-    MediaFixtures::AudioOptions options;
-    options.seconds = 7;
-    options.silentFrom = 1;
-    options.silentSeconds = 5;
+    const MediaFixtures::AudioOptions options{.seconds = 7, .silentFrom = 1, .silentSeconds = 5};
     const QString path = dir.filePath(u"pause.mp3"_s);
     ASSERT_TRUE(MediaFixtures::writeAudio(path, options)) << MediaFixtures::lastError().toStdString();
     preferences.setSkipSilence(true);
