@@ -157,8 +157,11 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
 {
     const QTemporaryDir media(TestSupport::scratchRoot() + u"/media-XXXXXX"_s);
     const QString dir = media.path();
-    MediaFixtures::AudioOptions book{.seconds = 40, .title = kBookTitle, .artist = u"راوي الحكايات"_s,
-                                     .cover = MediaFixtures::Picture{QSize(400, 400)}};
+    MediaFixtures::AudioOptions book;
+    book.seconds = 40;
+    book.title = kBookTitle;
+    book.artist = u"راوي الحكايات"_s;
+    book.cover = MediaFixtures::Picture{QSize(400, 400)};
     book.chapters = {{u"المقدمة"_s, 0, 10}, {u"الفصل الأول: الطريق"_s, 10, 25},
                      {u"الفصل الثاني: المدينة"_s, 25, 40}};
     ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/book.m4b"_s, book));
@@ -287,7 +290,9 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
             text += QChar(0x0660 + c.digitValue());
         return text;
     };
-    MediaFixtures::AudioOptions chapter{.seconds = 3, .artist = u"راوي الحكايات"_s};
+    MediaFixtures::AudioOptions chapter;
+    chapter.seconds = 3;
+    chapter.artist = u"راوي الحكايات"_s;
     for (int n = 12; n >= 1; --n) {
         chapter.title = u"الفصل "_s + arabicNumber(n);
         ASSERT_TRUE(MediaFixtures::writeAudio(arabic + u'/' + *chapter.title + u".mp3"_s, chapter));

@@ -230,7 +230,10 @@ TEST_F(MpvPreferences, PlaysAtTheStoredSpeedFromTheStart)
 
 TEST_F(MpvPreferences, SilenceIsSkippedInAudiobooks)
 {
-    const MediaFixtures::AudioOptions options{.seconds = 7, .silentFrom = 1, .silentSeconds = 5};
+    MediaFixtures::AudioOptions options;
+    options.seconds = 7;
+    options.silentFrom = 1;
+    options.silentSeconds = 5;
     const QString path = dir.filePath(u"pause.mp3"_s);
     ASSERT_TRUE(MediaFixtures::writeAudio(path, options)) << MediaFixtures::lastError().toStdString();
     preferences.setSkipSilence(true);
