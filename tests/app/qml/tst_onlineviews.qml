@@ -90,8 +90,7 @@ Item {
             fixture.youtube.urlInput = "  \n "
             verify(fetchButton.enabled)
             mouseClick(fetchButton)
-            // A fetch would be loading at once.
-            verify(!fixture.youtube.isLoadingInfo)
+            verify(!fixture.youtube.isLoadingInfo) // a fetch would be loading at once
 
             fixture.setClipboardText("just some words")
             mouseClick(findChild(page, "pasteButton"))
@@ -119,8 +118,7 @@ Item {
             show("Downloads")
             show("YouTube")
             compare(findChild(page, "urlField").text, address + "\n")
-            verify(card.visible)
-            verify(!findChild(card, "descriptionText").visible)
+            verify(card.visible && !findChild(card, "descriptionText").visible)
 
             // Return in the field fetches too; text that looks like an option reaches the
             // tool only after "--".
