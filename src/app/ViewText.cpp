@@ -4,6 +4,7 @@
 #include "util/RTLSupport.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 #include <cstdio>
 
@@ -16,6 +17,11 @@ bool ViewText::isRTL(const QString &text)
 QString ViewText::formatTime(double seconds)
 {
     return TimeText::formatTime(seconds);
+}
+
+QString ViewText::number(int value)
+{
+    return QLocale().toString(value);
 }
 
 QString ViewText::speedLabel(float rate)

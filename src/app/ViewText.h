@@ -20,6 +20,8 @@ public:
     // "m:ss" below an hour, "h:mm:ss" from an hour on; "0:00" for a value that is not
     // a finite time.
     Q_INVOKABLE static QString formatTime(double seconds);
+    // A count or number in a text, with the digits of the window's locale.
+    Q_INVOKABLE static QString number(int value);
     // The speed with two significant digits ("%.2g", ties to even) and "x": 0.5x,
     // 0.75x, 1x, 1.2x (for 1.25), 1.5x, 1.8x (for 1.75), 2x. Takes the 32-bit speed
     // the player keeps.

@@ -1,5 +1,6 @@
 // LyraboxApp: the program's entry point.
 #include "LyraboxApp.h"
+#include "Translations.h"
 #include "core/LaunchFiles.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
@@ -82,6 +83,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setOrganizationName(u"Lyrabox"_s);
     QGuiApplication::setApplicationName(u"Lyrabox"_s);
     QGuiApplication::setDesktopFileName(u"lyrabox"_s);
+    // The user's language where Lyrabox has a catalogue for it (and its direction).
+    Translations::install(application);
 
     // Files and folders given to us ("Open With", "lyrabox FILE..."). When Lyrabox
     // already runs in this session they are handed to it, and this launch ends.

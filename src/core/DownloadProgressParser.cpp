@@ -1,5 +1,6 @@
 #include "DownloadProgressParser.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
@@ -114,5 +115,5 @@ void DownloadProgressParser::examine(QByteArrayView line)
         m_destination = trimBlanks(path);
     }
     if (isConversion)
-        m_sink(0.95, u"Converting audio..."_s);
+        m_sink(0.95, QCoreApplication::translate("DownloadProgressParser", "Converting audio..."));
 }

@@ -15,11 +15,6 @@ namespace PlaylistFile {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PlaylistFile", text);
-}
-
 // One line of text: line breaks inside a title would start a new entry.
 QString oneLine(QString text)
 {
@@ -148,16 +143,17 @@ bool read(const QString &path, Contents *contents, QString *error)
     const QFileInfo info(path);
     // Only a regular file: opening a FIFO or a device could block or never end.
     if (!info.isFile())
-        return fail(info.exists() ? tr("It is not a file.") : tr("The file does not exist."));
+        return fail(info.exists() ? QCoreApplication::translate("PlaylistFile", "It is not a file.")
+                                  : QCoreApplication::translate("PlaylistFile", "The file does not exist."));
     if (info.size() > maxFileSize)
-        return fail(tr("The file is too large for a playlist."));
+        return fail(QCoreApplication::translate("PlaylistFile", "The file is too large for a playlist."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
     // The size is checked again on the bytes read, in case the file grew meanwhile.
     QByteArray bytes = file.read(maxFileSize + 1);
     if (bytes.size() > maxFileSize)
-        return fail(tr("The file is too large for a playlist."));
+        return fail(QCoreApplication::translate("PlaylistFile", "The file is too large for a playlist."));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
 

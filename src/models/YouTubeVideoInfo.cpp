@@ -2,6 +2,7 @@
 
 #include "TimeText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -80,7 +81,8 @@ YouTubeResult<YouTubeVideoInfo> YouTubeVideoInfo::fromJson(const QByteArray &out
     YouTubeVideoInfo info;
     info.id = textOf(object, "id"_L1,
                      QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
-    info.title = textOf(object, "title"_L1, u"Unknown"_s);
+    //: The title of an online video whose page gives none.
+    info.title = textOf(object, "title"_L1, QCoreApplication::translate("YouTubeVideoInfo", "Unknown"));
     const QJsonValue duration = object.value("duration"_L1);
     if (duration.isDouble() && std::isfinite(duration.toDouble()) && duration.toDouble() > 0)
         info.duration = duration.toDouble();

@@ -60,7 +60,7 @@ Item {
                     }
                     Text {
                         objectName: "chapterCountText"
-                        text: qsTr("%1 chapters").arg(card.chapterTotal)
+                        text: qsTr("%Ln chapters", "", card.chapterTotal)
                         font.pixelSize: Theme.fontFootnote
                         color: Theme.secondary
                     }

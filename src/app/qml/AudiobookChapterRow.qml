@@ -26,7 +26,7 @@ Item {
         x: 16
         width: 24
         anchors.verticalCenter: parent.verticalCenter
-        text: chapter.number
+        text: ViewText.number(chapter.number)
         font.pixelSize: Theme.fontSmall
         font.weight: Font.Medium
         color: Theme.secondary

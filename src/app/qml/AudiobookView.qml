@@ -21,7 +21,7 @@ PageScaffold {
 
     objectName: "audiobookView"
     title: qsTr("Audiobooks")
-    subtitle: qsTr("%1 audiobooks").arg(books.bookCount)
+    subtitle: qsTr("%Ln audiobooks", "", books.bookCount)
     isEmpty: books.bookCount === 0
     emptySymbol: "book.closed"
     emptyTitle: qsTr("No Audiobooks")

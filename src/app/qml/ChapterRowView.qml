@@ -32,7 +32,7 @@ ItemDelegate {
             Text {
                 anchors.centerIn: parent
                 visible: !row.isCurrent
-                text: row.number
+                text: ViewText.number(row.number)
                 font.family: "monospace"
                 font.pixelSize: Theme.fontSmall
                 color: Theme.secondary

@@ -41,7 +41,8 @@ PageScaffold {
 
     objectName: "downloadQueueView"
     title: qsTr("Downloads")
-    subtitle: qsTr("%1 items · %2 active").arg(page.downloadCount).arg(page.downloadManager.activeCount)
+    subtitle: qsTr("%Ln items", "", page.downloadCount) + " · "
+              + qsTr("%Ln active", "", page.downloadManager.activeCount)
     isEmpty: page.downloadCount === 0
     emptySymbol: "arrow.down.circle"
     emptyTitle: qsTr("No Downloads")

@@ -167,7 +167,7 @@ Item {
             visible: row.isActive
             horizontalAlignment: Text.AlignRight
             verticalAlignment: Text.AlignVCenter
-            text: qsTr("%1%").arg(row.percent)
+            text: qsTr("%1%").arg(ViewText.number(row.percent))
             font.pixelSize: Theme.fontSmall
             color: Theme.secondary
         }

@@ -28,7 +28,7 @@ PageScaffold {
     objectName: "libraryView"
     title: qsTr("Library")
     // The whole library, whatever the search leaves.
-    subtitle: qsTr("%1 items").arg(counts.itemCount)
+    subtitle: qsTr("%Ln items", "", counts.itemCount)
     hasSearch: true
     searchPrompt: qsTr("Search library...")
     searchText: page.libraryManager.searchText

@@ -63,7 +63,7 @@ Rectangle {
             objectName: "rowIndex"
             anchors.centerIn: parent
             visible: !row.isCurrent
-            text: row.displayIndex
+            text: ViewText.number(row.displayIndex)
             font.family: "monospace"
             font.pixelSize: Theme.fontFootnote
             font.weight: Font.Medium
@@ -163,7 +163,7 @@ Rectangle {
                 Text {
                     objectName: "chapterCount"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: row.chapterCount
+                    text: ViewText.number(row.chapterCount)
                     font.pixelSize: Theme.fontTiny
                     font.weight: Font.Medium
                     color: Theme.chapterMark

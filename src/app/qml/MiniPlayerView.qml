@@ -204,10 +204,10 @@ Rectangle {
                             Instantiator {
                                 model: [
                                     { label: qsTr("Off"), mode: SleepTimer.Mode.off, minutes: 0 },
-                                    { label: qsTr("15 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 15 },
-                                    { label: qsTr("30 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 30 },
-                                    { label: qsTr("45 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 45 },
-                                    { label: qsTr("60 Minutes"), mode: SleepTimer.Mode.minutes, minutes: 60 },
+                                    { label: qsTr("%Ln Minutes", "", 15), mode: SleepTimer.Mode.minutes, minutes: 15 },
+                                    { label: qsTr("%Ln Minutes", "", 30), mode: SleepTimer.Mode.minutes, minutes: 30 },
+                                    { label: qsTr("%Ln Minutes", "", 45), mode: SleepTimer.Mode.minutes, minutes: 45 },
+                                    { label: qsTr("%Ln Minutes", "", 60), mode: SleepTimer.Mode.minutes, minutes: 60 },
                                     { label: qsTr("End of Chapter"), mode: SleepTimer.Mode.endOfChapter, minutes: 0 }
                                 ]
                                 delegate: MenuItem {

@@ -241,8 +241,11 @@ Rectangle {
                                                      root.playerManager.duration)
                     onSeek: (fraction) => root.playerManager.seek(fraction * root.playerManager.duration)
                 }
+                // The elapsed time under the start of the bar, the remaining under its end.
                 RowLayout {
                     Layout.fillWidth: true
+                    LayoutMirroring.enabled: false
+                    LayoutMirroring.childrenInherit: true
                     Text {
                         objectName: "elapsedTime"
                         text: ViewText.formatTime(root.playerManager.currentTime)
@@ -344,7 +347,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "queueCount"
-                    text: qsTr("%1 items").arg(queueModel.count)
+                    text: qsTr("%Ln items", "", queueModel.count)
                     font.pixelSize: Theme.fontFootnote
                     color: Theme.secondary
                 }

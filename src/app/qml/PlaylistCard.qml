@@ -34,7 +34,7 @@ ColumnLayout {
     Text {
         objectName: "cardCounts"
         Layout.fillWidth: true
-        text: qsTr("%1 items").arg(card.itemCount) + " · " + card.formattedTotalDuration
+        text: qsTr("%Ln items", "", card.itemCount) + " · " + card.formattedTotalDuration
         elide: Text.ElideRight
         font.pixelSize: Theme.fontSmall
         color: Theme.secondary

@@ -23,7 +23,7 @@ PageScaffold {
 
     objectName: "playlistsView"
     title: qsTr("Playlists")
-    subtitle: qsTr("%1 playlists").arg(playlistModel.count)
+    subtitle: qsTr("%Ln playlists", "", playlistModel.count)
     isEmpty: playlistModel.count === 0
     emptySymbol: "list.bullet.rectangle"
     emptyTitle: qsTr("No Playlists")
@@ -172,7 +172,7 @@ PageScaffold {
                 }
                 Text {
                     objectName: "detailCounts"
-                    text: qsTr("%1 items").arg(detailInfo.itemCount) + "  ·  "
+                    text: qsTr("%Ln items", "", detailInfo.itemCount) + "  ·  "
                           + detailInfo.formattedTotalDuration
                     font.pixelSize: Theme.fontFootnote
                     color: Theme.secondary

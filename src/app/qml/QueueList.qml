@@ -57,7 +57,7 @@ ListView {
                 Text {
                     anchors.centerIn: parent
                     visible: !row.isCurrent
-                    text: row.index + 1
+                    text: ViewText.number(row.index + 1)
                     font.pixelSize: Theme.fontSmall
                     color: Theme.secondary
                 }

@@ -23,6 +23,10 @@ Item {
         return width > 0 ? Math.max(0, Math.min(1, x / width)) : 0
     }
 
+    // A position on a tape: the start on the left in every language.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+
     implicitHeight: Theme.seekBarHeight
     implicitWidth: Theme.loadingBarWidth
 

@@ -27,6 +27,9 @@ Item {
     readonly property color red: Theme.isDark ? "#ff453a" : "#d70015"
 
     objectName: "settingsView"
+    // Right to left in a right-to-left language, like the main window.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
     implicitWidth: 480
     implicitHeight: 360
 

@@ -10,6 +10,13 @@ Item {
     property color color: Theme.primary
     property real size: Theme.iconSize
 
+    // Symbols that point along the reading direction (back, forward) turn round in a
+    // right-to-left window; the others, media symbols included, never do.
+    readonly property bool pointsAlongReading: root.symbol.startsWith("chevron.left")
+                                               || root.symbol.startsWith("chevron.right")
+                                               || root.symbol.startsWith("arrow.left")
+                                               || root.symbol.startsWith("arrow.right")
+
     implicitWidth: size
     implicitHeight: size
 
@@ -20,6 +27,7 @@ Item {
         asynchronous: true
         fillMode: Image.PreserveAspectFit
         smooth: true
+        mirror: root.pointsAlongReading && root.LayoutMirroring.enabled
         sourceSize.width: Math.ceil(root.size * Screen.devicePixelRatio)
         sourceSize.height: Math.ceil(root.size * Screen.devicePixelRatio)
         source: root.symbol.length > 0

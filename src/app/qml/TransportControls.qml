@@ -20,6 +20,9 @@ RowLayout {
     readonly property int repeatMode: controls.playerManager.repeatMode
 
     spacing: Theme.transportSpacing
+    // Previous on the left and next on the right in every language, as on a tape.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
 
     IconButton {
         objectName: "shuffleButton"
@@ -41,7 +44,7 @@ RowLayout {
         objectName: "skipBackButton"
         symbol: "gobackward.15"
         iconSize: controls.skipSize
-        helpText: controls.showsHelp ? qsTr("Skip back 15s") : ""
+        helpText: controls.showsHelp ? qsTr("Skip back %1s").arg(ViewText.number(15)) : ""
         color: Theme.primary
         onClicked: controls.playerManager.skipBackward(15)
     }
@@ -58,7 +61,7 @@ RowLayout {
         objectName: "skipForwardButton"
         symbol: "goforward.15"
         iconSize: controls.skipSize
-        helpText: controls.showsHelp ? qsTr("Skip forward 15s") : ""
+        helpText: controls.showsHelp ? qsTr("Skip forward %1s").arg(ViewText.number(15)) : ""
         color: Theme.primary
         onClicked: controls.playerManager.skipForward(15)
     }

@@ -19,7 +19,7 @@ PageScaffold {
 
     objectName: "videoLibraryView"
     title: qsTr("Videos")
-    subtitle: qsTr("%1 videos").arg(videos.count)
+    subtitle: qsTr("%Ln videos", "", videos.count)
     isEmpty: videos.count === 0
     emptySymbol: "film"
     emptyTitle: qsTr("No Videos")
