@@ -50,6 +50,7 @@ class Theme : public QObject
     Q_PROPERTY(int buttonRadius READ buttonRadius CONSTANT)
     Q_PROPERTY(int headerActionSpacing READ headerActionSpacing CONSTANT)
     Q_PROPERTY(int searchFieldWidth READ searchFieldWidth CONSTANT)
+    Q_PROPERTY(int searchFieldMinWidth READ searchFieldMinWidth CONSTANT)
     Q_PROPERTY(int emptyButtonsTopMargin READ emptyButtonsTopMargin CONSTANT)
     Q_PROPERTY(int overlaySpacing READ overlaySpacing CONSTANT)
     Q_PROPERTY(int loadingBarWidth READ loadingBarWidth CONSTANT)
@@ -156,6 +157,8 @@ public:
     int buttonRadius() const { return 6; }
     int headerActionSpacing() const { return 8; } // between header actions
     int searchFieldWidth() const { return 220; }
+    // Where the header is short of room, the search field gives way before the title.
+    int searchFieldMinWidth() const { return 120; }
     int emptyButtonsTopMargin() const { return 8; } // extra space above the empty state's buttons
     int overlaySpacing() const { return 12; }
     int loadingBarWidth() const { return 200; }

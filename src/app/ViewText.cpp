@@ -14,6 +14,11 @@ bool ViewText::isRTL(const QString &text)
     return RTLSupport::isRTL(text);
 }
 
+QString ViewText::isolated(const QString &text)
+{
+    return RTLSupport::isolated(text);
+}
+
 QString ViewText::formatTime(double seconds)
 {
     return TimeText::formatTime(seconds);

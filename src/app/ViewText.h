@@ -17,6 +17,8 @@ public:
     using QObject::QObject;
 
     Q_INVOKABLE static bool isRTL(const QString &text);
+    // A path or name set in a sentence, kept in its own direction (RTLSupport::isolated).
+    Q_INVOKABLE static QString isolated(const QString &text);
     // "m:ss" below an hour, "h:mm:ss" from an hour on; "0:00" for a value that is not
     // a finite time.
     Q_INVOKABLE static QString formatTime(double seconds);

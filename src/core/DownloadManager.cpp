@@ -2,6 +2,7 @@
 
 #include "YouTubeService.h"
 #include "YtDlpDownload.h"
+#include "util/RTLSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,7 +130,7 @@ void DownloadManager::startDownload(const DownloadTask &task)
         entry->status = DownloadTask::Status::failed;
         entry->statusMessage =
             tr("Download failed: the folder %1 cannot be written to. Choose another folder.")
-                .arg(QDir::toNativeSeparators(folder));
+                .arg(RTLSupport::isolated(QDir::toNativeSeparators(folder)));
         entryChanged(entry);
         return;
     }

@@ -6,6 +6,7 @@
 #include "YtDlpDownload.h"
 #include "YtDlpInvocation.h"
 #include "YtDlpRun.h"
+#include "util/RTLSupport.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -261,7 +262,7 @@ void YouTubeService::streamToTempFile(const QString &url, bool audioOnly, Comple
                  setStreamingStatus(QString());
                  if (!QFileInfo(dir).isDir()) {
                      done(
-                         YouTubeError::systemError(tr("The folder %1 could not be read").arg(dir)));
+                         YouTubeError::systemError(tr("The folder %1 could not be read").arg(RTLSupport::isolated(dir))));
                      return;
                  }
                  const QFileInfoList files = newestFirst(dir);

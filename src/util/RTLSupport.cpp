@@ -46,4 +46,9 @@ bool isRTL(QStringView text)
     return rtl > ltr;
 }
 
+QString isolated(const QString &text)
+{
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
 } // namespace RTLSupport

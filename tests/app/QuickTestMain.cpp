@@ -1,6 +1,7 @@
 // Qt Quick Test runner for the views, with real managers from UiFixture as "fixture".
 #include "ImageProviders.h"
 #include "TestSupport.h"
+#include "Translations.h"
 #include "UiFixture.h"
 #include "VideoFrameCache.h"
 
@@ -23,6 +24,8 @@ public Q_SLOTS:
     void applicationAvailable()
     {
         std::setlocale(LC_NUMERIC, "C");
+        // The run's locale picks the language, as in the app.
+        Translations::install(*QCoreApplication::instance());
         // The views' preferences start from an empty store of their own.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());

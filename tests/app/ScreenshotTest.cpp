@@ -7,6 +7,7 @@
 #include "SidebarTab.h"
 #include "TestItems.h"
 #include "TestSupport.h"
+#include "Translations.h"
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
@@ -65,6 +66,12 @@ protected:
     {
         if (QGuiApplication::platformName() != u"xcb"_s)
             GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        // The run's locale picks the language: the translated window's test runs in
+        // Arabic and Hebrew, the others (which read English texts) in English.
+        const bool translatedTest = QString::fromLatin1(
+            ::testing::UnitTest::GetInstance()->current_test_info()->name()).startsWith(u"Translated"_s);
+        if (translatedTest != (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C))
+            GTEST_SKIP() << "runs in the other languages' runs";
         ASSERT_TRUE(MediaFixtures::ffmpegAvailable());
         QDir().mkpath(outDir);
     }
@@ -484,6 +491,94 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     EXPECT_TRUE(textOf(u"downloadQueueView"_s).contains(u"5 items · 2 active"_s));
 }
 
+// Every section, the mini player and the settings window in the run's language, at the
+// smallest window: the pictures a reader of the language looks at, and no part of a
+// page's header running into another however long the translated texts are.
+TEST_F(ScreenshotTest, TranslatedWindow)
+{
+    const QString language = QLocale().name().left(2);
+    const QTemporaryDir media(TestSupport::scratchRoot() + u"/translated-XXXXXX"_s);
+    const QString book = media.path() + u"/رحلة إلى مدينة النحاس"_s;
+    ASSERT_TRUE(QDir().mkpath(book));
+    MediaFixtures::AudioOptions chapter;
+    chapter.seconds = 3;
+    chapter.artist = u"راوي الحكايات"_s;
+    for (const QString &title : {u"الفصل ١"_s, u"الفصل ٢"_s, u"الفصل ٣"_s}) {
+        chapter.title = title;
+        ASSERT_TRUE(MediaFixtures::writeAudio(book + u'/' + title + u".mp3"_s, chapter));
+    }
+    const QString video = media.path() + u"/Harbour at Dusk.mp4"_s;
+    ASSERT_TRUE(MediaFixtures::writeVideo(video, QSize(320, 180), 3));
+
+    QQuickWindow *window = startApp();
+    LibraryManager &library = app->libraryManager();
+    library.addFolder(QUrl::fromLocalFile(book));
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
+    library.addFiles({QUrl::fromLocalFile(video)});
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
+    ASSERT_EQ(library.playlists().size(), 1);
+    const QString bookId = library.playlists().first().id.toString(QUuid::WithoutBraces);
+    library.createPlaylist(u"Road Trip"_s, library.allItems(), false);
+    app->playerManager().play(library.playlistItems(bookId), 1);
+    app->playerManager().pause();
+    window->resize(window->minimumSize());
+
+    EXPECT_GT(item(u"sidebar"_s)->mapToScene({0, 0}).x(), window->width() / 2);
+    QQuickItem *content = item(u"content"_s);
+    for (const SidebarTab::Tab tab : {SidebarTab::Library, SidebarTab::Audiobooks, SidebarTab::Videos,
+                                      SidebarTab::Playlists, SidebarTab::YouTube, SidebarTab::Downloads,
+                                      SidebarTab::NowPlaying}) {
+        const QString name = SidebarTab::rawValue(tab).toLower().replace(u' ', u'-');
+        content->setProperty("selectedTab", int(tab));
+        QQuickItem *section = nullptr;
+        ASSERT_TRUE(TestSupport::waitUntil([&] {
+            section = item(u"section_"_s + SidebarTab::rawValue(tab))->property("item").value<QQuickItem *>();
+            return section && section->isVisible();
+        })) << name.toStdString();
+        if (tab == SidebarTab::Audiobooks) {
+            QObject *rows = item(u"audiobookList"_s)->property("model").value<QObject *>();
+            QMetaObject::invokeMethod(rows, "setExpanded", Q_ARG(QString, bookId), Q_ARG(bool, true));
+        }
+        shoot(language + u'-' + name);
+        // The header's parts (title, search field, buttons) side by side, within it.
+        QQuickItem *header = itemUnder(section, u"pageHeader"_s);
+        if (!header)
+            continue;
+        QList<QQuickItem *> parts;
+        for (QQuickItem *part : header->childItems()) {
+            if (part->objectName() == u"headerActions"_s)
+                parts += part->childItems();
+            else
+                parts += part;
+        }
+        const QRectF bounds = header->mapRectToScene(header->boundingRect()).adjusted(-1, -1, 1, 1);
+        QList<QRectF> placed;
+        for (const QQuickItem *part : std::as_const(parts)) {
+            if (!part->isVisible() || part->width() <= 0)
+                continue;
+            const QRectF area = part->mapRectToScene(part->boundingRect());
+            EXPECT_TRUE(bounds.contains(area)) << name.toStdString();
+            for (const QRectF &other : std::as_const(placed))
+                EXPECT_FALSE(area.adjusted(1, 0, -1, 0).intersects(other)) << name.toStdString();
+            placed += area;
+        }
+    }
+
+    QMetaObject::invokeMethod(window, "showSettings");
+    QQuickWindow *settings = qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
+    ASSERT_TRUE(settings && TestSupport::waitUntil([&] { return settings->isExposed(); }));
+    QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
+    const QString pages[] = {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s};
+    for (int tab = 0; tab < 4; ++tab) {
+        tabs->setProperty("currentIndex", tab);
+        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+        save(settings->grabWindow(), language + u"-settings-"_s + pages[tab]);
+        // Everything on the page fits the window without scrolling.
+        QQuickItem *page = itemUnder(settings->contentItem(), pages[tab]);
+        EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << tab;
+    }
+}
+
 // The settings window: Ctrl+, makes it once and only raises it while it is open; its
 // four tabs as a user sees them.
 TEST_F(ScreenshotTest, SettingsWindowTabs)
@@ -537,6 +632,7 @@ int main(int argc, char **argv)
     ::testing::InitGoogleTest(&argc, argv);
     LyraboxApp::prepareGraphics();
     QGuiApplication app(argc, argv);
+    Translations::install(app);
     // The app reads its stored preferences; the test's start empty and stay its own.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());

@@ -23,7 +23,8 @@ Item {
     Text {
         id: numberText
         objectName: "chapterNumber"
-        x: 16
+        anchors.left: parent.left
+        anchors.leftMargin: 16
         width: 24
         anchors.verticalCenter: parent.verticalCenter
         text: ViewText.number(chapter.number)
@@ -40,8 +41,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         text: chapter.title
         textFormat: Text.PlainText
-        horizontalAlignment: chapter.titleIsRTL ? Text.AlignRight : Text.AlignLeft
-        LayoutMirroring.enabled: false
+        // The title's own direction in either window direction (see RTLText).
+        horizontalAlignment: chapter.titleIsRTL !== LayoutMirroring.enabled ? Text.AlignRight : Text.AlignLeft
         elide: Text.ElideRight
         font.pixelSize: Theme.fontBody
         color: Theme.primary

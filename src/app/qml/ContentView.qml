@@ -87,6 +87,12 @@ Rectangle {
         // The mini player takes its own strip, so no row of the sections hides under it.
         anchors.bottomMargin: root.showsMiniPlayer ? Theme.miniPlayerHeight + Theme.hairline : 0
         orientation: Qt.Horizontal
+        // SplitView lays its items out left to right in every direction: in a mirrored
+        // window the sidebar goes last, to the right.
+        Component.onCompleted: {
+            if (split.LayoutMirroring.enabled)
+                split.moveItem(0, split.count - 1)
+        }
 
         handle: Rectangle {
             implicitWidth: Theme.hairline

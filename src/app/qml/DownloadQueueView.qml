@@ -64,7 +64,8 @@ PageScaffold {
             onClicked: page.changeFolderRequested()
             ToolTip.visible: hovered
             ToolTip.delay: 700
-            ToolTip.text: qsTr("Download directory: %1").arg(ViewText.localPath(page.downloadManager.downloadDirectory))
+            ToolTip.text: qsTr("Download directory: %1")
+                          .arg(ViewText.isolated(ViewText.localPath(page.downloadManager.downloadDirectory)))
         }
     ]
 

@@ -46,7 +46,8 @@ Item {
     Item {
         id: statusBox
         objectName: "statusIcon"
-        x: Theme.pageHeaderHPadding
+        anchors.left: parent.left
+        anchors.leftMargin: Theme.pageHeaderHPadding
         anchors.verticalCenter: parent.verticalCenter
         width: 28
         height: 28

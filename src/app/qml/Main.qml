@@ -161,6 +161,9 @@ ApplicationWindow {
     }
 
     menuBar: MenuBar {
+        // "File" first on the right in a right-to-left language.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
         Menu {
             id: fileMenu
             objectName: "fileMenu"

@@ -36,7 +36,8 @@ Rectangle {
     Item {
         id: leading
         objectName: "leadingCell"
-        x: 4
+        anchors.left: parent.left
+        anchors.leftMargin: 4
         width: 28
         height: parent.height
         Loader {

@@ -302,7 +302,7 @@ Rectangle {
                     Layout.fillWidth: true
                 }
                 Text {
-                    text: chapterModel.count
+                    text: ViewText.number(chapterModel.count)
                     font.pixelSize: Theme.fontFootnote
                     color: Theme.secondary
                 }

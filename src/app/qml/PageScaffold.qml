@@ -65,7 +65,10 @@ Rectangle {
             ColumnLayout {
                 spacing: Theme.pageTitleSpacing
                 Layout.fillWidth: true
+                // The title whole as long as the search field can give way.
+                Layout.minimumWidth: Math.min(titleText.implicitWidth, 240)
                 Text {
+                    id: titleText
                     objectName: "pageTitle"
                     Layout.fillWidth: true
                     text: page.title
@@ -88,7 +91,10 @@ Rectangle {
                 id: searchField
                 objectName: "searchField"
                 visible: page.hasSearch
+                Layout.fillWidth: true
                 Layout.preferredWidth: Theme.searchFieldWidth
+                Layout.maximumWidth: Theme.searchFieldWidth
+                Layout.minimumWidth: Theme.searchFieldMinWidth
                 placeholderText: page.searchPrompt
                 text: page.searchText
                 font.pixelSize: Theme.fontBody

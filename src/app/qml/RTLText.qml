@@ -12,9 +12,10 @@ Text {
 
     textFormat: Text.PlainText
     color: Theme.primary
-    horizontalAlignment: isRightToLeft ? Text.AlignRight : Text.AlignLeft
-    // Alignment follows the text, never an inherited mirroring of the layout.
-    LayoutMirroring.enabled: false
+    // Alignment follows the text, whatever the window's direction: a mirrored layout
+    // turns the alignment round too, so it is asked for the other way there. (The
+    // mirroring itself stays on, or the text's anchors would not be mirrored.)
+    horizontalAlignment: isRightToLeft !== LayoutMirroring.enabled ? Text.AlignRight : Text.AlignLeft
     wrapMode: lineLimit === 1 ? Text.NoWrap : Text.Wrap
     maximumLineCount: lineLimit > 0 ? lineLimit : 100000
     elide: Text.ElideRight

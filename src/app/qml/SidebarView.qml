@@ -90,6 +90,7 @@ Rectangle {
                 size: Theme.sidebarIconSize
             }
             Text {
+                objectName: "tabTitle"
                 text: SidebarTab.title(row.tab)
                 color: Theme.primary
                 font.pixelSize: Theme.fontBody
@@ -99,7 +100,7 @@ Rectangle {
             Label {
                 objectName: "badge"
                 visible: row.badge >= 1
-                text: row.badge
+                text: ViewText.number(row.badge)
                 font.pixelSize: Theme.fontSmall
                 font.weight: Font.Medium
                 color: Theme.secondary
