@@ -11,6 +11,7 @@ PACKAGES=(
   qml6-module-qt-labs-folderlistmodel qml6-module-qt-labs-qmlmodels qml6-module-qtqml-workerscript
   qml6-module-qttest
   qml6-module-qtqml qml6-module-qtqml-models qt6-declarative-dev-tools
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libmpv-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev playerctl
