@@ -3,6 +3,7 @@
 #include "platform/Appearance.h"
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
@@ -14,6 +15,8 @@ class Theme : public QObject
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(bool isDark READ isDark CONSTANT)
+    // The window reads right to left (the language chosen at start is Arabic or Hebrew).
+    Q_PROPERTY(bool rightToLeft READ rightToLeft CONSTANT)
     Q_PROPERTY(QColor window READ window CONSTANT)
     Q_PROPERTY(QColor sidebar READ sidebar CONSTANT)
     Q_PROPERTY(QColor bar READ bar CONSTANT)
@@ -117,6 +120,7 @@ public:
     explicit Theme(QObject *parent = nullptr);
 
     bool isDark() const { return m_scheme == Appearance::Scheme::Dark; }
+    bool rightToLeft() const { return QGuiApplication::layoutDirection() == Qt::RightToLeft; }
     QColor window() const { return m_colors.window; }
     QColor sidebar() const { return m_colors.sidebar; }
     QColor bar() const { return m_colors.bar; }

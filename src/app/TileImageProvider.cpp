@@ -19,11 +19,13 @@ QImage TileImageProvider::requestImage(const QString &id, QSize *size, const QSi
                              ? requestedSize.boundedTo(QSize(4096, 4096))
                              : QSize(64, 64);
 
-    // Square and opaque, the tile is drawn without blending (cheaper for a software
-    // renderer).
-    const bool opaque = radiusPermille == 0 && colorAt(0).alpha() == 255 && colorAt(1).alpha() == 255;
+    // Square and opaque, or laid on the opaque colour of what it sits on (a fourth
+    // part), the tile is drawn without blending (cheaper for a software renderer).
+    const QColor ground = colorAt(3);
+    const bool opaque = ground.alpha() == 255
+                        || (radiusPermille == 0 && colorAt(0).alpha() == 255 && colorAt(1).alpha() == 255);
     QImage image(target, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    image.fill(ground.alpha() == 255 ? ground : QColor(Qt::transparent));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(QPointF(0, 0), QPointF(target.width(), target.height()));

@@ -26,9 +26,10 @@ QLocale::Language install(QCoreApplication &application, const QLocale &locale)
     application.installTranslator(own);
 
     const QLocale language(own->language());
-    // Qt's own texts (dialog buttons, file choosers), where Qt ships them.
+    // Qt's own texts (dialog buttons, the file choosers of Qt Quick Dialogs), where Qt
+    // ships them: "qt_<language>" gathers the catalogues of Qt's modules.
     auto *qt = new QTranslator(&application);
-    if (qt->load(language, u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(language, u"qt"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(qt);
     else
         delete qt;

