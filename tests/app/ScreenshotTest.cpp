@@ -586,6 +586,13 @@ TEST_F(ScreenshotTest, TranslatedWindow)
         }
     }
 
+    // The file menu, opened from its title in the menu bar (on the right).
+    QObject *fileMenu = window->findChild<QObject *>(u"fileMenu"_s);
+    QMetaObject::invokeMethod(fileMenu, "open");
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return fileMenu->property("opened").toBool(); }));
+    shoot(language + u"-file-menu"_s);
+    QMetaObject::invokeMethod(fileMenu, "close");
+
     QMetaObject::invokeMethod(window, "showSettings");
     shootSettingsTabs(language + u'-');
 }

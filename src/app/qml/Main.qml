@@ -19,6 +19,10 @@ ApplicationWindow {
 
     title: qsTr("Lyrabox")
     visible: true
+    // Right to left in Arabic and Hebrew, the menu bar, menus and dialogs included
+    // (popups sit on the window's overlay, outside the content's mirroring).
+    LayoutMirroring.enabled: Theme.rightToLeft
+    LayoutMirroring.childrenInherit: true
     width: Theme.windowWidth
     height: Theme.windowHeight
     minimumWidth: Theme.windowMinWidth
@@ -128,6 +132,8 @@ ApplicationWindow {
         ApplicationWindow {
             objectName: "settingsWindow"
             title: qsTr("Settings")
+            LayoutMirroring.enabled: Theme.rightToLeft
+            LayoutMirroring.childrenInherit: true
             width: 480
             height: 360
             minimumWidth: 480
@@ -161,9 +167,6 @@ ApplicationWindow {
     }
 
     menuBar: MenuBar {
-        // "File" first on the right in a right-to-left language.
-        LayoutMirroring.enabled: Theme.rightToLeft
-        LayoutMirroring.childrenInherit: true
         Menu {
             id: fileMenu
             objectName: "fileMenu"
