@@ -9,12 +9,10 @@
 // Usage: bench_downloads_view WORKDIR (bench/downloads-view.sh runs it under Xvfb).
 #include "ImageProviders.h"
 #include "LoopbackMediaServer.h"
-#include "LyraboxApp.h"
 #include "ViewBench.h"
 #include "core/DownloadManager.h"
 #include "core/LibraryManager.h"
 #include "core/YouTubeService.h"
-#include "platform/Appearance.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
@@ -22,13 +20,10 @@
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 #include <chrono>
-#include <clocale>
 #include <cstdio>
-#include <thread>
 
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
@@ -109,26 +104,10 @@ esac
 
 int main(int argc, char *argv[])
 {
-    std::thread([] {
-        std::this_thread::sleep_for(std::chrono::minutes(10));
-        fail("the run took longer than 10 minutes");
-    }).detach();
-
-    setName("downloads-view");
-    LyraboxApp::prepareGraphics();
-    qputenv("QSG_ATLAS_WIDTH", "512");
-    qputenv("QSG_ATLAS_HEIGHT", "512");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_downloads_view WORKDIR\n");
-        return 2;
-    }
-    const QString workdir = QString::fromLocal8Bit(argv[1]);
+    const Start started = start(argc, argv, "downloads-view", std::chrono::minutes(10));
+    const QString &workdir = started.workdir;
     QDir(workdir).removeRecursively();
     QDir().mkpath(workdir);
-    std::setlocale(LC_NUMERIC, "C");
-    QQuickStyle::setStyle(u"Fusion"_s);
-    QGuiApplication::setPalette(Appearance::palette(Appearance::current()));
 
     QQmlEngine engine;
     engine.addImportPath(u"qrc:/"_s);

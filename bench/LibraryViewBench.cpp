@@ -14,14 +14,12 @@
 // Usage: bench_library_view WORKDIR   (needs a display: bench/library-view.sh runs it
 // under Xvfb)
 #include "ArtworkCache.h"
-#include "LyraboxApp.h"
 #include "ImageProviders.h"
 #include "LibraryWords.h"
 #include "ViewBench.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
 #include "media/MpvPlayerBackend.h"
-#include "platform/Appearance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,7 +29,6 @@
 #include <QKeyEvent>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickView>
 #include <QRandomGenerator>
 #include <QThread>
@@ -39,12 +36,10 @@
 #include <QtQml/qqmlextensionplugin.h>
 #include <algorithm>
 #include <atomic>
-#include <clocale>
 #include <cstdio>
 #include <ctime>
 #include <malloc.h>
 #include <memory>
-#include <thread>
 #include <tuple>
 #include <unistd.h>
 
@@ -314,26 +309,8 @@ ListView {
 
 int main(int argc, char *argv[])
 {
-    // A run that hangs (a frame that never comes inside a blocking call) still ends.
-    std::thread([] {
-        std::this_thread::sleep_for(std::chrono::minutes(15));
-        fail("the run took longer than 15 minutes");
-    }).detach();
-
-    setName("library-view");
-    LyraboxApp::prepareGraphics();
-    // As the app does (see main.cpp): a small texture atlas.
-    qputenv("QSG_ATLAS_WIDTH", "512");
-    qputenv("QSG_ATLAS_HEIGHT", "512");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_library_view WORKDIR\n");
-        return 2;
-    }
-    const QString workdir = QString::fromLocal8Bit(argv[1]);
-    std::setlocale(LC_NUMERIC, "C");
-    QQuickStyle::setStyle(u"Fusion"_s);
-    QGuiApplication::setPalette(Appearance::palette(Appearance::current()));
+    const Start started = start(argc, argv, "library-view", std::chrono::minutes(15));
+    const QString &workdir = started.workdir;
 
     LibraryManager library(fakeItem);
     fillLibrary(library, workdir);

@@ -11,13 +11,11 @@
 //    of one-Text rows of the cards' height.
 // Usage: bench_media_views WORKDIR   (needs a display: bench/media-views.sh)
 #include "ImageProviders.h"
-#include "LyraboxApp.h"
 #include "AudiobookRowsModel.h"
 #include "ViewBench.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
 #include "media/MpvPlayerBackend.h"
-#include "platform/Appearance.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -25,12 +23,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QQuickStyle>
 #include <QThread>
 #include <QtQml/qqmlextensionplugin.h>
-#include <clocale>
 #include <cstdio>
-#include <thread>
 
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
@@ -154,23 +149,8 @@ QString writeQml(const QString &workdir, const QString &name, const QString &tex
 
 int main(int argc, char *argv[])
 {
-    std::thread([] {
-        std::this_thread::sleep_for(std::chrono::minutes(10));
-        fail("the run took longer than 10 minutes");
-    }).detach();
-    setName("media-views");
-    LyraboxApp::prepareGraphics();
-    qputenv("QSG_ATLAS_WIDTH", "512");
-    qputenv("QSG_ATLAS_HEIGHT", "512");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_media_views WORKDIR\n");
-        return 2;
-    }
-    const QString workdir = QString::fromLocal8Bit(argv[1]);
-    std::setlocale(LC_NUMERIC, "C");
-    QQuickStyle::setStyle(u"Fusion"_s);
-    QGuiApplication::setPalette(Appearance::palette(Appearance::current()));
+    const Start started = start(argc, argv, "media-views", std::chrono::minutes(10));
+    const QString &workdir = started.workdir;
 
     LibraryManager library(factory());
     fillLibrary(library, workdir);

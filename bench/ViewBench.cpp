@@ -1,6 +1,12 @@
 #include "ViewBench.h"
 
+#include "LyraboxApp.h"
+#include "platform/Appearance.h"
+
 #include <QFile>
+#include <QQuickStyle>
+#include <clocale>
+#include <thread>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +20,29 @@ const char *benchName = "view";
 void setName(const char *name)
 {
     benchName = name;
+}
+
+Start start(int &argc, char **argv, const char *name, std::chrono::minutes limit)
+{
+    std::thread([limit] {
+        std::this_thread::sleep_for(limit);
+        fail("the run took too long");
+    }).detach();
+    setName(name);
+    LyraboxApp::prepareGraphics();
+    // As the app does (see main.cpp): a small texture atlas.
+    qputenv("QSG_ATLAS_WIDTH", "512");
+    qputenv("QSG_ATLAS_HEIGHT", "512");
+    Start started{std::make_unique<QGuiApplication>(argc, argv), {}};
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_%s WORKDIR\n", QByteArray(name).replace('-', '_').constData());
+        std::exit(2);
+    }
+    started.workdir = QString::fromLocal8Bit(argv[1]);
+    std::setlocale(LC_NUMERIC, "C");
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    QGuiApplication::setPalette(Appearance::palette(Appearance::current()));
+    return started;
 }
 
 const QElapsedTimer &clock()

@@ -4,6 +4,7 @@
 // shown in their own window at the size the main window gives a section, medians and
 // the BENCH lines.
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QEventLoop>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -13,6 +14,7 @@
 #include <QUrl>
 #include <QVariantMap>
 #include <atomic>
+#include <chrono>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -27,6 +29,18 @@ constexpr int frameTimeoutMs = 20000;
 
 // The benchmark's name, for failure messages.
 void setName(const char *name);
+
+// The start each view benchmark makes: a watchdog that ends a run still going after
+// `limit` (a frame that never comes inside a blocking call), the benchmark's name, the
+// app's graphics set-up (OpenGL, a small texture atlas), the application object, and
+// the app's numeric locale, style and palette. The work folder is the one argument; a
+// run without it ends with the usage.
+struct Start
+{
+    std::unique_ptr<QGuiApplication> application;
+    QString workdir;
+};
+Start start(int &argc, char **argv, const char *name, std::chrono::minutes limit);
 [[noreturn]] void fail(const char *what);
 
 // The clock every timestamp is read from, on whichever thread.
