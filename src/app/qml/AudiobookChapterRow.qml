@@ -42,7 +42,7 @@ Item {
         text: chapter.title
         textFormat: Text.PlainText
         // The title's own direction in either window direction (see RTLText).
-        horizontalAlignment: chapter.titleIsRTL !== LayoutMirroring.enabled ? Text.AlignRight : Text.AlignLeft
+        horizontalAlignment: chapter.titleIsRTL !== Theme.rightToLeft ? Text.AlignRight : Text.AlignLeft
         elide: Text.ElideRight
         font.pixelSize: Theme.fontBody
         color: Theme.primary

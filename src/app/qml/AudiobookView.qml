@@ -179,7 +179,7 @@ PageScaffold {
                     Rectangle {
                         // Between chapters, indented from the leading edge.
                         visible: !chapterRow.isLastChapter
-                        x: bookList.padding + (chapterRow.LayoutMirroring.enabled ? 0 : 48)
+                        x: bookList.padding + (Theme.rightToLeft ? 0 : 48)
                         y: row.implicitHeight
                         width: parent.width - 2 * bookList.padding - 48
                         height: Theme.hairline

@@ -21,6 +21,6 @@ Image {
               + (tile.groundColor.a === 1 ? "/" + tile.groundColor.toString().substring(1) : "")
             : ""
     // Leading is the right-hand side in a mirrored layout.
-    mirror: tile.LayoutMirroring.enabled
+    mirror: Theme.rightToLeft
     smooth: true
 }

@@ -12,10 +12,12 @@ Text {
 
     textFormat: Text.PlainText
     color: Theme.primary
-    // Alignment follows the text, whatever the window's direction: a mirrored layout
+    // Alignment follows the text, whatever the window's direction: a mirrored window
     // turns the alignment round too, so it is asked for the other way there. (The
-    // mirroring itself stays on, or the text's anchors would not be mirrored.)
-    horizontalAlignment: isRightToLeft !== LayoutMirroring.enabled ? Text.AlignRight : Text.AlignLeft
+    // mirroring itself stays on, or the text's anchors would not be mirrored.) Read
+    // from Theme, not from each text's own LayoutMirroring: that would make an
+    // attached object for every text of a scrolling list.
+    horizontalAlignment: isRightToLeft !== Theme.rightToLeft ? Text.AlignRight : Text.AlignLeft
     wrapMode: lineLimit === 1 ? Text.NoWrap : Text.Wrap
     maximumLineCount: lineLimit > 0 ? lineLimit : 100000
     elide: Text.ElideRight

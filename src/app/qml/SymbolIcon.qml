@@ -10,13 +10,6 @@ Item {
     property color color: Theme.primary
     property real size: Theme.iconSize
 
-    // Symbols that point along the reading direction (back, forward) turn round in a
-    // right-to-left window; the others, media symbols included, never do.
-    readonly property bool pointsAlongReading: root.symbol.startsWith("chevron.left")
-                                               || root.symbol.startsWith("chevron.right")
-                                               || root.symbol.startsWith("arrow.left")
-                                               || root.symbol.startsWith("arrow.right")
-
     implicitWidth: size
     implicitHeight: size
 
@@ -27,7 +20,9 @@ Item {
         asynchronous: true
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mirror: root.pointsAlongReading && root.LayoutMirroring.enabled
+        // Symbols that point along the reading direction (back, forward) turn round in
+        // a right-to-left window; the others, media symbols included, never do.
+        mirror: Theme.rightToLeft && /^(chevron|arrow)\.(left|right)/.test(root.symbol)
         sourceSize.width: Math.ceil(root.size * Screen.devicePixelRatio)
         sourceSize.height: Math.ceil(root.size * Screen.devicePixelRatio)
         source: root.symbol.length > 0
