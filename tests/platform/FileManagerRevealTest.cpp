@@ -48,14 +48,13 @@ protected:
     {
         if (!privateBus.ok())
             GTEST_SKIP() << "no private session bus (dbus-daemon)";
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.close();
+        ASSERT_TRUE(TestSupport::writeFile(path));
     }
     void serve()
     {
-        ASSERT_TRUE(service.registerObject(u"/org/freedesktop/FileManager1"_s, &fileManager,
-                                           QDBusConnection::ExportAllSlots));
-        ASSERT_TRUE(service.registerService(u"org.freedesktop.FileManager1"_s));
+        ASSERT_TRUE(privateBus.service().registerObject(
+            u"/org/freedesktop/FileManager1"_s, &fileManager, QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(privateBus.service().registerService(u"org.freedesktop.FileManager1"_s));
     }
     Outcome reveal(const QDBusConnection &bus, const QUrl &target)
     {
@@ -74,13 +73,11 @@ protected:
     }
 
     PrivateBus privateBus;
-    QDBusConnection &client = privateBus.client();
-    QDBusConnection &service = privateBus.service();
     FakeFileManager fileManager;
     QList<QUrl> opened;
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/reveal-XXXXXX"_s};
-    QFile file{dir.filePath(u"Café Noir, ليل.mp3"_s)};
-    QUrl url = QUrl::fromLocalFile(file.fileName());
+    QString path = dir.filePath(u"Café Noir, ليل.mp3"_s);
+    QUrl url = QUrl::fromLocalFile(path);
     QUrl folder = QUrl::fromLocalFile(dir.path());
 };
 
@@ -88,10 +85,10 @@ protected:
 TEST_F(FileManagerRevealTest, ShowsTheFileOrSaysItIsGone)
 {
     serve();
-    EXPECT_EQ(reveal(client, url), Outcome::Shown);
+    EXPECT_EQ(reveal(privateBus.client(), url), Outcome::Shown);
     EXPECT_EQ(fileManager.shown, QList<QStringList>{{QString::fromUtf8(url.toEncoded())}});
-    file.remove();
-    EXPECT_EQ(reveal(client, url), Outcome::Missing);
+    QFile::remove(path);
+    EXPECT_EQ(reveal(privateBus.client(), url), Outcome::Missing);
     EXPECT_EQ(FileManagerReveal::message(Outcome::Missing, url),
               u"“Café Noir, ليل.mp3” is no longer on disk."_s);
     EXPECT_TRUE(fileManager.shown.size() == 1 && opened.isEmpty());
@@ -103,8 +100,9 @@ TEST_P(FileManagerRevealTest, WithoutAnAnswerTheFolderIsOpened)
     fileManager.answer = GetParam();
     if (served)
         serve();
-    const QDBusConnection bus =
-        GetParam() == Bus::NotConnected ? QDBusConnection(u"never-connected"_s) : client;
+    const QDBusConnection bus = GetParam() == Bus::NotConnected
+                                    ? QDBusConnection(u"never-connected"_s)
+                                    : privateBus.client();
     EXPECT_EQ(reveal(bus, url), Outcome::OpenedFolder);
     EXPECT_EQ(opened, QList<QUrl>{folder});
     EXPECT_EQ(fileManager.shown.size(), served ? 1 : 0);
