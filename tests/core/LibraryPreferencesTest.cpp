@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using TestItems::titlesOf;
 
 namespace {
 
@@ -41,26 +42,20 @@ protected:
     }
 };
 
-TEST_F(LibraryPreferences, AnImportOrdersItsFilesAsStored)
+// An import numbers its files in the stored order; a change resorts the library by title.
+TEST_F(LibraryPreferences, ImportsAndChangesFollowTheStoredOrder)
 {
     settingsWindow.setGroupRTLFirst(false);
-    EXPECT_EQ(TestItems::titlesOf(import(true)->allItems()), ungrouped);
-    settingsWindow.setGroupRTLFirst(true);
-    EXPECT_EQ(TestItems::titlesOf(import(true)->allItems()), grouped);
-}
-
-TEST_F(LibraryPreferences, AChangeResortsTheLibraryByTitle)
-{
-    settingsWindow.setGroupRTLFirst(false);
+    EXPECT_EQ(titlesOf(import(true)->allItems()), ungrouped);
     const auto library = import(false);
-    EXPECT_EQ(TestItems::titlesOf(library->allItems()), ungrouped);
+    EXPECT_EQ(titlesOf(library->allItems()), ungrouped);
     settingsWindow.setGroupRTLFirst(true);
-    EXPECT_EQ(TestItems::titlesOf(library->allItems()), grouped);
-    EXPECT_EQ(TestItems::titlesOf(library->sortedItems(LibraryManager::SortOrder::Natural)), grouped);
+    EXPECT_EQ(titlesOf(library->allItems()), grouped);
+    EXPECT_EQ(titlesOf(library->sortedItems(LibraryManager::SortOrder::Natural)), grouped);
     settingsWindow.setGroupRTLFirst(false);
-    EXPECT_EQ(TestItems::titlesOf(library->allItems()), ungrouped);
+    EXPECT_EQ(titlesOf(library->allItems()), ungrouped);
     library->createPlaylist(u"All"_s, library->allItems(), false);
-    EXPECT_EQ(TestItems::titlesOf(library->playlists().first().items), ungrouped);
+    EXPECT_EQ(titlesOf(library->playlists().first().items), ungrouped);
 }
 
 } // namespace

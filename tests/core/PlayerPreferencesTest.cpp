@@ -34,11 +34,6 @@ protected:
             },
             &engineCopy);
     }
-    static void setRepeat(MediaPlayerManager &player, RepeatMode mode)
-    {
-        while (player.repeatMode() != mode)
-            player.cycleRepeatMode();
-    }
 };
 
 TEST_F(PlayerPreferencesTest, TheStoredSpeedHoldsFromTheNextStart)
@@ -61,49 +56,30 @@ TEST_F(PlayerPreferencesTest, TheStoredSpeedHoldsFromTheNextStart)
     EXPECT_EQ(start()->playbackRate(), 1.0f);
 }
 
-struct EndCase
+// Auto-play-next, stored before the start or chosen while playing, decides at the end of
+// an item, and only with repeat off.
+TEST_F(PlayerPreferencesTest, AutoPlayNextDecidesOnlyWithRepeatOff)
 {
-    bool autoPlayNext;
-    RepeatMode repeat;
-    int expectedIndex; // after the end of item 0 of 3
-    bool expectedPlaying;
-};
-
-class EndOfItemTest : public PlayerPreferencesTest, public testing::WithParamInterface<EndCase>
-{};
-
-TEST_P(EndOfItemTest, AutoPlayNextDecidesOnlyWithRepeatOff)
-{
-    const EndCase c = GetParam();
-    settingsWindow.setAutoPlayNext(c.autoPlayNext);
-    auto player = start();
-    setRepeat(*player, c.repeat);
-    player->play(TestItems::makeItems(3), 0);
-    const qsizetype loads = state.loadedUrls.size();
-    fake->finishCurrent();
-    EXPECT_EQ(player->currentIndex(), c.expectedIndex);
-    EXPECT_EQ(player->isPlaying(), c.expectedPlaying);
-    // Stopping loads nothing; repeat one restarts the same file without loading it again.
-    EXPECT_EQ(state.loadedUrls.size(), loads + (c.expectedIndex == 1 ? 1 : 0));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, EndOfItemTest,
-    testing::Values(EndCase{true, RepeatMode::off, 1, true}, EndCase{false, RepeatMode::off, 0, false},
-                    EndCase{false, RepeatMode::all, 1, true}, EndCase{false, RepeatMode::one, 0, true}));
-
-TEST_F(PlayerPreferencesTest, AutoPlayNextIsReadAtTheEndOfEachItem)
-{
-    auto player = start();
-    player->play(TestItems::makeItems(3), 0);
     settingsWindow.setAutoPlayNext(false);
-    fake->finishCurrent();
-    EXPECT_EQ(player->currentIndex(), 0);
-    EXPECT_FALSE(player->isPlaying());
-    settingsWindow.setAutoPlayNext(true);
-    player->play(TestItems::makeItems(3), 0);
-    fake->finishCurrent();
-    EXPECT_EQ(player->currentIndex(), 1);
+    auto player = start();
+    const std::tuple<bool, RepeatMode, int, bool> cases[] = {
+        // auto-play next, repeat, index after the end of item 0 of 3, playing
+        {false, RepeatMode::off, 0, false}, {true, RepeatMode::off, 1, true},
+        {false, RepeatMode::off, 0, false}, {false, RepeatMode::all, 1, true},
+        {false, RepeatMode::one, 0, true}};
+    for (const auto &[autoPlayNext, repeat, index, playing] : cases) {
+        SCOPED_TRACE(testing::Message() << autoPlayNext << int(repeat));
+        while (player->repeatMode() != repeat)
+            player->cycleRepeatMode();
+        player->play(TestItems::makeItems(3), 0);
+        settingsWindow.setAutoPlayNext(autoPlayNext);
+        const qsizetype loads = state.loadedUrls.size();
+        fake->finishCurrent();
+        EXPECT_EQ(player->currentIndex(), index);
+        EXPECT_EQ(player->isPlaying(), playing);
+        // Stopping loads nothing; repeat one restarts the same file without loading it again.
+        EXPECT_EQ(state.loadedUrls.size(), loads + (index == 1 ? 1 : 0));
+    }
 }
 
 // Silences are skipped for items of an audiobook playlist only, and a change in the
