@@ -1,12 +1,10 @@
 // Lyrabox as an MPRIS2 player on a private session bus, driven by Debian's playerctl
 // (the client the desktop's panels behave like) and by raw calls for the rules playerctl
 // cannot reach.
-#include "FakePlayerBackend.h"
+#include "PlayerTestFixture.h"
 #include "PrivateBus.h"
-#include "TestItems.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
-#include "core/MediaPlayerManager.h"
 #include "platform/MprisService.h"
 
 #include <QCoreApplication>
@@ -16,14 +14,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using RepeatMode = MediaPlayerManager::RepeatMode;
-
 namespace {
 
-class MprisTest : public ::testing::Test
+class MprisTest : public PlayerTest
 {
 protected:
     void SetUp() override
@@ -34,15 +29,12 @@ protected:
             GTEST_SKIP() << "playerctl is not installed";
         service.setArtDirectory(art.path());
         ASSERT_TRUE(service.registerOnBus());
-        QList<MediaItem> items;
-        for (const QString &title : {u"Overture"_s, u"Nocturne"_s, u"Finale"_s}) {
-            MediaItem item = TestItems::makeItem(title);
-            item.artist = u"Orchestra"_s;
-            item.album = u"Evening"_s;
-            items.append(item);
-        }
-        items[1].artwork = QByteArray("\x89PNG not really", 15);
-        player.play(items, 0);
+        QList<MediaItem> queue = items(3);
+        queue[0].title = u"Overture"_s;
+        queue[0].artist = u"Orchestra"_s;
+        queue[0].album = u"Evening"_s;
+        queue[1].artwork = QByteArray("\x89PNG not really", 15);
+        player.play(queue, 0);
         fake->completeDuration(120);
     }
     // playerctl's answer, the event loop running meanwhile (our service answers in it).
@@ -69,13 +61,6 @@ protected:
 
     PrivateBus bus;
     QTemporaryDir art{TestSupport::scratchRoot() + u"/mpris-XXXXXX"_s};
-    FakePlayerBackend::State state;
-    FakePlayerBackend *fake = nullptr;
-    MediaPlayerManager player{[this] {
-        auto backend = std::make_unique<FakePlayerBackend>(state);
-        fake = backend.get();
-        return backend;
-    }};
     LibraryManager library{[](const QUrl &url, qint64) { return TestItems::makeItem(url.fileName()); }};
     int raised = 0;
     MprisService service{bus.client(), player, library, {[this] { ++raised; }, {}}};

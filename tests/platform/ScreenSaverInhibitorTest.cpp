@@ -1,14 +1,11 @@
 // Holding the screen saver off over a private session bus, answered by a screen saver
 // of the test's own.
-#include "FakePlayerBackend.h"
+#include "PlayerTestFixture.h"
 #include "PrivateBus.h"
-#include "TestItems.h"
 #include "TestSupport.h"
-#include "core/MediaPlayerManager.h"
 #include "platform/ScreenSaverInhibitor.h"
 
 #include <QDBusContext>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -34,7 +31,7 @@ public Q_SLOTS:
     void UnInhibit(uint cookie) { held.removeOne(cookie); }
 };
 
-class ScreenSaverInhibitorTest : public ::testing::Test
+class ScreenSaverInhibitorTest : public PlayerTest
 {
 protected:
     void SetUp() override
@@ -82,16 +79,9 @@ TEST_F(ScreenSaverInhibitorTest, HoldsOneCookieAndGivesItBack)
 TEST_F(ScreenSaverInhibitorTest, FollowsAVideoPlaying)
 {
     using Track = PlayerBackend::TrackType;
-    FakePlayerBackend::State state;
-    FakePlayerBackend *fake = nullptr;
-    MediaPlayerManager player([&] {
-        auto backend = std::make_unique<FakePlayerBackend>(state);
-        fake = backend.get();
-        return backend;
-    });
     ScreenSaverInhibitor inhibitor(bus.client());
     inhibitor.follow(player);
-    player.play(QList<MediaItem>{TestItems::makeItem(u"Clip"_s), TestItems::makeItem(u"Song"_s)}, 0);
+    player.play(items(2), 0);
     fake->completeTracks(QList<Track>{Track::Audio, Track::Video});
     ASSERT_TRUE(TestSupport::waitUntil([&] { return inhibitor.cookie() != 0; }));
     player.pause();
