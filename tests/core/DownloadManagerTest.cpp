@@ -122,11 +122,14 @@ TEST_F(DownloadManagerTest, StatusFollowsProgressAndNeverFallsBackFromConverting
 }
 
 // Retry restarts a failed entry in place; retry, remove and clear take the entry's id
-// as text and ignore what names no entry. Removing a running entry stops its download:
-// no file appears afterwards.
+// as text and ignore what names no entry. Removing a running entry stops its download
+// (no file appears afterwards) and deletes what it wrote, never a finished download.
 TEST_F(DownloadManagerTest, RetryRemoveAndClearWorkOnTheNamedEntriesOnly)
 {
-    manager.addDownload(gated(u"gone"_s, {u"gate:go"_s}), u"Gone"_s, false);
+    manager.addDownload(fake.scenario(u"gone"_s, uR"SH(: > "$out_dir/gone.f1.mp4.part"
+echo "[download] Destination: $out_dir/gone.f1.mp4"
+while [ ! -e "$here/go" ]; do sleep 0.02; done; : > "$out_dir/gone.mp4")SH"_s),
+                        u"Gone"_s, false);
     manager.addDownload(fake.scenario(u"flaky"_s, uR"SH(
 if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; echo 'ERROR: busy' >&2; exit 1; fi
 : > "$out_dir/flaky.mp4")SH"_s),
@@ -150,6 +153,7 @@ if [ ! -e "$here/failed-once" ]; then : > "$here/failed-once"; echo 'ERROR: busy
     fake.open(u"go"_s);
     EXPECT_FALSE(waitUntil([&] { return QFileInfo::exists(folder + u"/gone.mp4"_s); },
                            std::chrono::milliseconds(500)));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{u"flaky.mp4"_s});
     manager.clearCompleted();
     ASSERT_EQ(manager.downloads().size(), 1);
     EXPECT_EQ(entry(0).statusMessage, u"Download failed: "_s);
