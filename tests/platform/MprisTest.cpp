@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
+
 namespace {
 
 class MprisTest : public PlayerTest
@@ -50,10 +51,11 @@ protected:
         QCoreApplication::processEvents();
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
-    void call(const QString &method, const QVariantList &arguments)
+    void call(const QString &method, const QVariantList &arguments,
+              const QString &interface = u"org.mpris.MediaPlayer2.Player"_s)
     {
         QDBusMessage message = QDBusMessage::createMethodCall(
-            service.busName(), u"/org/mpris/MediaPlayer2"_s, u"org.mpris.MediaPlayer2.Player"_s, method);
+            service.busName(), u"/org/mpris/MediaPlayer2"_s, interface, method);
         message.setArguments(arguments);
         bus.client().asyncCall(message);
         TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(100));
@@ -111,11 +113,9 @@ TEST_F(MprisTest, StalePositionsSeeksPastTheEndRatesAndAddresses)
     call(u"Seek"_s, {qlonglong(200e6)});
     EXPECT_EQ(player.currentIndex(), 1);
 
-    QDBusMessage set = QDBusMessage::createMethodCall(service.busName(), u"/org/mpris/MediaPlayer2"_s,
-                                                      u"org.freedesktop.DBus.Properties"_s, u"Set"_s);
-    set.setArguments({u"org.mpris.MediaPlayer2.Player"_s, u"Rate"_s,
-                      QVariant::fromValue(QDBusVariant(3.0))});
-    bus.client().asyncCall(set);
+    call(u"Set"_s,
+         {u"org.mpris.MediaPlayer2.Player"_s, u"Rate"_s, QVariant::fromValue(QDBusVariant(3.0))},
+         u"org.freedesktop.DBus.Properties"_s);
     EXPECT_TRUE(TestSupport::waitUntil([&] { return player.playbackRate() == 2.0f; }));
 
     call(u"OpenUri"_s, {u"https://example.com/a.mp3"_s});
@@ -123,9 +123,7 @@ TEST_F(MprisTest, StalePositionsSeeksPastTheEndRatesAndAddresses)
     EXPECT_EQ(library.runningImports(), 0);
     EXPECT_TRUE(library.allItems().isEmpty());
 
-    QDBusMessage raise = QDBusMessage::createMethodCall(service.busName(), u"/org/mpris/MediaPlayer2"_s,
-                                                        u"org.mpris.MediaPlayer2"_s, u"Raise"_s);
-    bus.client().asyncCall(raise);
+    call(u"Raise"_s, {}, u"org.mpris.MediaPlayer2"_s);
     EXPECT_TRUE(TestSupport::waitUntil([&] { return raised == 1; }));
 }
 
