@@ -1,9 +1,9 @@
 // Revealing a file over a private session bus started by the test, answered by a
-// file manager of the test's own.
-#include "platform/FileManagerReveal.h"
-
+// file manager of the test's own; the platform theme asked for.
 #include "PrivateBus.h"
 #include "TestSupport.h"
+#include "platform/DesktopTheme.h"
+#include "platform/FileManagerReveal.h"
 
 #include <QDBusContext>
 #include <QDBusError>
@@ -111,6 +111,25 @@ TEST_P(FileManagerRevealTest, WithoutAnAnswerTheFolderIsOpened)
 INSTANTIATE_TEST_SUITE_P(Fallback, FileManagerRevealTest,
                          ::testing::Values(Bus::NoService, Bus::ErrorReply, Bus::NoReply,
                                            Bus::NotConnected));
+
+// The portal's theme where a desktop session runs and the user chose none; Qt's own
+// choice anywhere else.
+TEST(DesktopThemeTest, PortalThemeOnlyInADesktopSessionWithoutTheUsersOwnChoice)
+{
+    QTemporaryDir plugins(TestSupport::scratchRoot() + u"/themes-XXXXXX"_s);
+    const auto preferred = [&](std::initializer_list<std::pair<QString, QString>> values) {
+        QProcessEnvironment e;
+        for (const auto &[key, value] : values)
+            e.insert(key, value);
+        return DesktopTheme::preferred(e, plugins.path());
+    };
+    const std::pair<QString, QString> gnome{u"XDG_CURRENT_DESKTOP"_s, u"GNOME"_s};
+    EXPECT_EQ(preferred({gnome}), QByteArray()) << "not installed";
+    ASSERT_TRUE(TestSupport::writeFile(plugins.filePath(u"libqxdgdesktopportal.so"_s)));
+    EXPECT_EQ(preferred({gnome}), QByteArray("xdgdesktopportal"));
+    EXPECT_EQ(preferred({gnome, {u"QT_QPA_PLATFORMTHEME"_s, u"kde"_s}}), QByteArray());
+    EXPECT_EQ(preferred({{u"DISPLAY"_s, u":99"_s}}), QByteArray());
+}
 
 } // namespace
 
