@@ -37,8 +37,13 @@ protected:
         s_server = std::make_unique<LoopbackMediaServer>(s_www->path());
         if (!s_server->start(&s_error) || !s_server->makeClip(u"a.mp4"_s, 2, &s_error))
             return;
-        s_server->writeVideoPage(u"page.html"_s, u"a.mp4"_s, u"Test Clip / One"_s,
-                                 u"A described clip"_s, u"Loop Uploader"_s, u"PT1M5S"_s);
+        // A page describing the clip with a JSON-LD VideoObject, as video sites do.
+        TestSupport::writeFile(s_www->filePath(u"page.html"_s), uR"(<!DOCTYPE html><html><head>
+<meta charset="utf-8"><title>page</title><script type="application/ld+json">{"@context":
+"https://schema.org", "@type": "VideoObject", "name": "Test Clip / One", "description":
+"A described clip", "thumbnailUrl": "%1thumb.jpg", "duration": "PT1M5S", "contentUrl":
+"%1a.mp4", "uploadDate": "2024-01-01", "author": {"@type": "Person", "name": "Loop Uploader"}}
+</script></head><body>video</body></html>)"_s.arg(s_server->url({})).toUtf8());
     }
     static void TearDownTestSuite()
     {
