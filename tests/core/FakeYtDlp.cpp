@@ -17,7 +17,8 @@ printf '%s\n' "$@" > "$here/args.txt"
 printf '%s' "$PATH" > "$here/path.txt"
 for a in "$@"; do [ "$prev" = "-o" ] && out_dir=$(dirname "$a" | sed 's/%%/%/g'); prev="$a"; done
 . "$prev"
-)SH", true);
+)SH",
+              true);
 }
 
 YouTubeToolPaths FakeYtDlp::paths() const
@@ -41,7 +42,10 @@ QStringList FakeYtDlp::lastArguments() const
     return QString::fromUtf8(readFile(root() + u"/args.txt"_s)).split(u'\n', Qt::SkipEmptyParts);
 }
 
-QString FakeYtDlp::lastPath() const { return QString::fromUtf8(readFile(root() + u"/path.txt"_s)); }
+QString FakeYtDlp::lastPath() const
+{
+    return QString::fromUtf8(readFile(root() + u"/path.txt"_s));
+}
 
 QStringList FakeYtDlp::strayTempFiles() const
 {
@@ -53,4 +57,7 @@ QStringList FakeYtDlp::strayTempFiles() const
     return stray;
 }
 
-void FakeYtDlp::open(const QString &gate) const { writeFile(root() + u'/' + gate); }
+void FakeYtDlp::open(const QString &gate) const
+{
+    writeFile(root() + u'/' + gate);
+}

@@ -1,12 +1,13 @@
 // The stored preferences: what is written and read back, values written by hand, a file
 // that cannot be saved; and the engine and the library over them, each with an instance
 // of its own on the settings window's file, as the program runs them.
+#include "core/Preferences.h"
+
 #include "FakePlayerBackend.h"
 #include "TestItems.h"
 #include "TestSupport.h"
 #include "core/LibraryManager.h"
 #include "core/MediaPlayerManager.h"
-#include "core/Preferences.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -148,8 +149,10 @@ TEST_F(PreferencesTest, AutoPlayNextDecidesOnlyWithRepeatOff)
     auto player = start(&engineCopy);
     const std::tuple<bool, RepeatMode, int, bool> cases[] = {
         // auto-play next, repeat, index after the end of item 0 of 3, playing
-        {false, RepeatMode::off, 0, false}, {true, RepeatMode::off, 1, true},
-        {false, RepeatMode::off, 0, false}, {false, RepeatMode::all, 1, true},
+        {false, RepeatMode::off, 0, false},
+        {true, RepeatMode::off, 1, true},
+        {false, RepeatMode::off, 0, false},
+        {false, RepeatMode::all, 1, true},
         {false, RepeatMode::one, 0, true}};
     for (const auto &[autoPlayNext, repeat, index, playing] : cases) {
         SCOPED_TRACE(testing::Message() << autoPlayNext << int(repeat));

@@ -98,7 +98,8 @@ TEST_F(SleepTimerTest, ChoosingAgainMidFadeGivesTheVolumeBack)
 // on it, so that the next play starts the next chapter; the next item is never loaded.
 TEST_F(SleepTimerTest, EndOfChapterPausesAtTheBoundaryAfterTheFade)
 {
-    const QList<Chapter> thirds{{u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 120, 1}, {u"Three"_s, 120, 180, 2}};
+    const QList<Chapter> thirds{
+        {u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 120, 1}, {u"Three"_s, 120, 180, 2}};
     const struct
     {
         QList<Chapter> chapters;
@@ -107,7 +108,8 @@ TEST_F(SleepTimerTest, EndOfChapterPausesAtTheBoundaryAfterTheFade)
         bool seeksToBoundary;
     } cases[] = {{thirds, 180, 70, 120, 1, true},
                  {thirds, 180, 70, 120, 2, true},
-                 {{{u"A"_s, 10, 50, 0}, {u"B"_s, 60, 100, 1}}, 100, 52, 60, 1, true}, // between marks
+                 // Between marks: the end of the next one.
+                 {{{u"A"_s, 10, 50, 0}, {u"B"_s, 60, 100, 1}}, 100, 52, 60, 1, true},
                  {thirds, 180.2, 130, 180.2, 1, false}, // the last mark ends with the file
                  {{}, 100, 1, 100, 1, false}};
     for (const auto &c : cases) {
@@ -136,13 +138,18 @@ TEST_F(SleepTimerTest, EndOfChapterCrossedBetweenReportsPausesWhereTheNextPlaySt
     const std::tuple<Cross, QString, std::optional<double>> cases[] = {
         {[](auto &, auto &f) { f.reportTime(59), f.reportTime(60.4); }, u"A"_s, 60},
         // The file ended before its inspected length and the player went on to B.
-        {[](auto &p, auto &f) { p.seek(65), f.reportTime(97.5), f.finishCurrent(), f.reportTime(0.1); },
+        {[](auto &p, auto &f) {
+             p.seek(65), f.reportTime(97.5), f.finishCurrent(), f.reportTime(0.1);
+         },
          u"B"_s, 0},
         // The last report reads the whole length; the player handles the end after it.
-        {[](auto &p, auto &f) { p.seek(65), f.reportTime(97.5), f.reportTime(100), f.finishCurrent(); },
+        {[](auto &p, auto &f) {
+             p.seek(65), f.reportTime(97.5), f.reportTime(100), f.finishCurrent();
+         },
          u"B"_s, 0},
         {[](auto &p, auto &f) { // repeat one starts over
-             p.cycleRepeatMode(), p.cycleRepeatMode(), p.seek(65), f.reportTime(99), f.finishCurrent();
+             p.cycleRepeatMode(), p.cycleRepeatMode();
+             p.seek(65), f.reportTime(99), f.finishCurrent();
          },
          u"A"_s, 0},
         {[](auto &p, auto &f) { p.playNext(), f.reportTime(99), f.finishCurrent(); }, u"B"_s,
@@ -160,8 +167,9 @@ TEST_F(SleepTimerTest, EndOfChapterCrossedBetweenReportsPausesWhereTheNextPlaySt
         QCoreApplication::processEvents(); // the pause the timer leaves for the event loop
         expectFinished();
         EXPECT_EQ(currentTitle(), titleAfter);
-        EXPECT_EQ(state.seeks.isEmpty() ? std::nullopt : std::optional(state.seeks.last().seconds()),
-                  seekAfter);
+        const auto lastSeek = state.seeks.isEmpty() ? std::nullopt
+                                                    : std::optional(state.seeks.last().seconds());
+        EXPECT_EQ(lastSeek, seekAfter);
     }
 }
 

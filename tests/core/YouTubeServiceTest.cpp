@@ -20,7 +20,10 @@ using TestSupport::writeFile;
 
 namespace {
 
-QString readText(const QString &path) { return QString::fromUtf8(readFile(path)).trimmed(); }
+QString readText(const QString &path)
+{
+    return QString::fromUtf8(readFile(path)).trimmed();
+}
 
 class YouTubeServiceTest : public testing::Test
 {
@@ -74,7 +77,9 @@ TEST_F(YouTubeServiceTest, FixedSearchTakesTheFirstHitOfEachTableElseAsksTheLogi
     paths.loginShell = root + u"/shell"_s;
     writeFile(paths.loginShell,
               u"#!/bin/sh\n[ \"$1 $2 $3\" = '-l -c which yt-dlp' ] && echo '  %1'\n"_s
-                  .arg(fake.toolPath()).toUtf8(), true);
+                  .arg(fake.toolPath())
+                  .toUtf8(),
+              true);
     make(paths);
     ASSERT_TRUE(waitUntil([&] { return idle(); }));
     EXPECT_EQ(service->ytDlpPath(), fake.toolPath());

@@ -33,7 +33,11 @@ struct Grabs
     QStringList paths;
     bool onGuiThread = false;
     bool fails = false;
-    qsizetype calls() { const QMutexLocker lock(&mutex); return paths.size(); }
+    qsizetype calls()
+    {
+        const QMutexLocker lock(&mutex);
+        return paths.size();
+    }
 };
 
 VideoFrameCache::Grabber counting(std::shared_ptr<Grabs> grabs)

@@ -23,8 +23,9 @@ namespace {
 QString made(const QString &name, const QStringList &arguments)
 {
     const QString path = fixtureDirectory() + u'/' + name;
-    return QFile::exists(path) || MediaFixtures::runFfmpeg(arguments + QStringList{path}) ? path
-                                                                                          : QString();
+    return QFile::exists(path) || MediaFixtures::runFfmpeg(arguments + QStringList{path})
+               ? path
+               : QString();
 }
 
 // 15 s, a key frame every second: red, then green from 1 s (a tenth of the length falls
@@ -87,12 +88,11 @@ TEST(VideoFrameGrabberTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
 // of the stored picture on top), and fitted to the box after turning.
 TEST(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
 {
-    const QString halves =
-        made(u"halves.mp4"_s, {u"-f"_s, u"lavfi"_s, u"-i"_s,
-                               u"color=c=red:s=240x180:r=10:d=2,"
-                               "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
-                               u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s,
-                               u"-pix_fmt"_s, u"yuv420p"_s});
+    const QString halves = made(u"halves.mp4"_s, {u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                                  u"color=c=red:s=240x180:r=10:d=2,"
+                                                  "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
+                                                  u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+                                                  u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s});
     const QString turned = made(u"turned.mp4"_s, {u"-i"_s, halves, u"-c"_s, u"copy"_s,
                                                   u"-metadata:s:v:0"_s, u"rotate=90"_s});
     ASSERT_FALSE(halves.isEmpty() || turned.isEmpty());
@@ -126,7 +126,8 @@ TEST(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
     // Damaged files within the deadline; what is not a readable file without opening it.
     const std::pair<QStringList, std::chrono::milliseconds> cases[] = {
         {{audio, coverOnly, dir + u"/cut.mp4"_s, dir + u"/cut.mkv"_s, dir + u"/noise.mp4"_s,
-          dir + u"/noise.mkv"_s}, 2s},
+          dir + u"/noise.mkv"_s},
+         2s},
         {{dir + u"/empty.mp4"_s, dir + u"/missing.mp4"_s, dir + u"/folder.mp4"_s, fifo, QString()},
          100ms}};
     for (const auto &[paths, within] : cases) {

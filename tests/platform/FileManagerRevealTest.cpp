@@ -1,9 +1,10 @@
 // Revealing a file over a private session bus started by the test, answered by a
 // file manager of the test's own; the platform theme asked for.
+#include "platform/FileManagerReveal.h"
+
 #include "PrivateBus.h"
 #include "TestSupport.h"
 #include "platform/DesktopTheme.h"
-#include "platform/FileManagerReveal.h"
 
 #include <QDBusContext>
 #include <QDBusError>

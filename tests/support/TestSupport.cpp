@@ -34,8 +34,10 @@ bool writeFile(const QString &path, const QByteArray &bytes, bool executable)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-           (!executable || file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size() &&
+           (!executable ||
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 QByteArray readFile(const QString &path)
