@@ -5,8 +5,8 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>

@@ -2,7 +2,6 @@
 // a scripted player.
 #include "PlayerTestFixture.h"
 
-#include <QSignalSpy>
 #include <limits>
 
 using namespace Qt::StringLiterals;
