@@ -31,6 +31,3 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-
-// Writes a file, executable when `executable`.
-void writeFile(const QString &path, const QByteArray &content, bool executable = true);

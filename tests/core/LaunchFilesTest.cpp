@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -19,12 +18,9 @@ class LaunchFilesTest : public PlayerTest
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir(dir.path()).mkpath(u"Book"_s));
         for (const QString &name : {u"b.mp3"_s, u"a.mp3"_s, u"Book/2.mp3"_s, u"Book/10.mp3"_s,
-                                    u"Book/1.mp3"_s, u"notes.txt"_s}) {
-            QFile file(path(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+                                    u"Book/1.mp3"_s, u"notes.txt"_s})
+            ASSERT_TRUE(TestSupport::writeFile(path(name)));
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     void openAndWait(const QStringList &arguments)
@@ -37,10 +33,10 @@ protected:
 
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/launch-XXXXXX"_s};
     LibraryManager library{[](const QUrl &url, qint64 sortIndex) {
-        MediaItem item;
+        MediaItem item = TestItems::makeItem(
+            QFileInfo(url.toLocalFile()).dir().dirName() + u'/' + MediaItem::titleFromURL(url),
+            sortIndex);
         item.url = url;
-        item.title = QFileInfo(url.toLocalFile()).dir().dirName() + u'/' + MediaItem::titleFromURL(url);
-        item.sortIndex = sortIndex;
         return item;
     }};
 };

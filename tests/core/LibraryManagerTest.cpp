@@ -5,8 +5,8 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -45,8 +45,7 @@ protected:
     QUrl url(const QString &relative) const { return QUrl::fromLocalFile(dir.filePath(relative)); }
     QUrl touch(const QString &relative) const
     {
-        QDir().mkpath(QFileInfo(dir.filePath(relative)).absolutePath());
-        EXPECT_TRUE(QFile(dir.filePath(relative)).open(QIODevice::WriteOnly));
+        EXPECT_TRUE(TestSupport::writeFile(dir.filePath(relative)));
         return url(relative);
     }
     void touch(std::initializer_list<QString> names) const

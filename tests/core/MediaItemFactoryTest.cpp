@@ -84,24 +84,6 @@ TEST(MediaItemFactory, MetadataWalkKeepsTheLastUsableEntryPerKey)
     EXPECT_FALSE(MediaItemFactory::fromURL(bookUrl, 0, asset).hasArtwork());
 }
 
-// A failed length load drops the tags and chapters; a failed metadata load only those.
-TEST(MediaItemFactory, FailedLoadsDegradeTheRecordStepByStep)
-{
-    FakeAsset asset;
-    asset.metadata = QList<Entry>{{Key::Title, u"Tagged"_s, std::nullopt}};
-    asset.groups = QList<Group>{{0, 5, {u"Intro"_s}}};
-    EXPECT_EQ(MediaItemFactory::fromURL(bookUrl, 0, asset).chapters.size(), 1);
-    for (const auto &[duration, metadata] :
-         {std::pair{std::optional<double>(), asset.metadata}, {42.5, std::nullopt}}) {
-        asset.duration = duration;
-        asset.metadata = metadata;
-        const MediaItem item = MediaItemFactory::fromURL(bookUrl, 0, asset);
-        EXPECT_EQ(item.title, u"Book.Part.2"_s);
-        EXPECT_EQ(item.duration, duration.value_or(0));
-        EXPECT_TRUE(item.chapters.isEmpty());
-    }
-}
-
 // Unnamed chapters are numbered by their place in the file and sorted by start; the
 // whole file is one chapter when nothing else can be found, if it has a length.
 TEST(ChapterExtraction, GroupsBecomeChaptersElseTheWholeFileIsOne)

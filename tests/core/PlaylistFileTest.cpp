@@ -15,15 +15,15 @@
 
 using namespace Qt::StringLiterals;
 using TestItems::titlesOf;
+using TestSupport::readFile;
+using TestSupport::writeFile;
 
 namespace {
 
 MediaItem inspect(const QUrl &url, qint64 sortIndex)
 {
-    MediaItem item;
+    MediaItem item = TestItems::makeItem(MediaItem::titleFromURL(url), sortIndex);
     item.url = url;
-    item.sortIndex = sortIndex;
-    item.title = MediaItem::titleFromURL(url);
     return item;
 }
 
@@ -32,19 +32,10 @@ class PlaylistFileTest : public ::testing::Test
 protected:
     QString write(const QString &relative, const QByteArray &bytes = {})
     {
-        const QString path = dir.filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        EXPECT_TRUE(writeFile(dir.filePath(relative), bytes));
+        return dir.filePath(relative);
     }
     QUrl touch(const QString &relative) { return QUrl::fromLocalFile(write(relative)); }
-    static QByteArray contentsOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     static void import(LibraryManager &manager, const QList<QUrl> &urls, bool drop = false)
     {
         drop ? void(manager.handleDrop(urls)) : manager.addFiles(urls);
@@ -52,10 +43,8 @@ protected:
     }
     static const Playlist *named(const LibraryManager &manager, const QString &name)
     {
-        for (const Playlist &p : manager.playlists())
-            if (p.name == name)
-                return &p;
-        return nullptr;
+        const auto found = std::ranges::find(manager.playlists(), name, &Playlist::name);
+        return found == manager.playlists().end() ? nullptr : &*found;
     }
 
     QTemporaryDir dir{TestSupport::scratchRoot() + u"/playlists-XXXXXX"_s};
@@ -105,7 +94,7 @@ TEST_F(PlaylistFileTest, TitlesAndPathsThatWouldBreakTheLineFormatStayOnOneLine)
     unknownLength.duration = std::numeric_limits<double>::infinity();
     const QString path = dir.filePath(u"out.m3u8"_s);
     ASSERT_TRUE(PlaylistFile::write(path, {tagged, unknownLength}));
-    EXPECT_EQ(contentsOf(path),
+    EXPECT_EQ(readFile(path),
               "#EXTM3U\n#EXTINF:62,Fairuz - Two Lines\nfile:///media/Two%0ALines.mp3\n"
               "#EXTINF:-1,odd\n/media/odd.mp3\n"_ba);
 }
@@ -159,14 +148,14 @@ TEST_F(PlaylistFileTest, FailuresAreReportedAndLeaveNoFileBehind)
         const QString kept = write(u"locked/kept.m3u8"_s, "old");
         QFile::setPermissions(dir.filePath(u"locked"_s), QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_FALSE(library.exportPlaylist(id, QUrl::fromLocalFile(kept)));
-        EXPECT_EQ(contentsOf(kept), "old");
+        EXPECT_EQ(readFile(kept), "old");
         EXPECT_EQ(QDir(dir.filePath(u"locked"_s)).entryList(QDir::Files),
                   QStringList{u"kept.m3u8"_s});
         QFile::setPermissions(dir.filePath(u"locked"_s),
                               QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"a.mp3"_s, u"plain.txt"_s}));
-    EXPECT_EQ(contentsOf(dir.filePath(u"plain.txt"_s)), "keep");
+    EXPECT_EQ(readFile(dir.filePath(u"plain.txt"_s)), "keep");
 
     library.deletePlaylist(id);
     EXPECT_FALSE(library.exportPlaylist(id, QUrl::fromLocalFile(dir.filePath(u"gone.m3u8"_s))));

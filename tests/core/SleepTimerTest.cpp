@@ -13,13 +13,6 @@ namespace {
 
 constexpr float userVolume = 0.8f; // the player's initial volume
 
-QList<Chapter> thirds() // three one-minute chapters
-{
-    return {{u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 120, 1}, {u"Three"_s, 120, 180, 2}};
-}
-
-} // namespace
-
 class SleepTimerTest : public PlayerTest
 {
 protected:
@@ -29,8 +22,6 @@ protected:
     SleepTimerTest() { timer.setPlayer(&player); }
 
     void advance(double seconds) { nowMs += qint64(seconds * 1000), timer.tick(); }
-    // Runs the pause the timer leaves for the event loop.
-    static void settle() { QCoreApplication::processEvents(); }
     static MediaItem timed(const QString &title, double duration, QList<Chapter> chapters = {})
     {
         MediaItem made = item(title, std::move(chapters));
@@ -51,7 +42,8 @@ protected:
     }
 };
 
-// Wall-clock minutes: whatever the listener does meanwhile, pausing included.
+// Wall-clock minutes: whatever the listener does meanwhile, pausing included. A volume
+// set during the fade is the one it fades from and gives back.
 TEST_F(SleepTimerTest, MinutesFadeOverTheLastTenSecondsThenPauseAtTheListenersVolume)
 {
     const std::function<void(MediaPlayerManager &)> actions[] = {
@@ -69,10 +61,6 @@ TEST_F(SleepTimerTest, MinutesFadeOverTheLastTenSecondsThenPauseAtTheListenersVo
         advance(5);
         expectFinished();
     }
-}
-
-TEST_F(SleepTimerTest, AVolumeSetDuringTheFadeIsTheOneItFadesFromAndGivesBack)
-{
     player.play(items(1), 0);
     timer.choose(Mode::minutes, 30);
     advance(30 * 60 - 5);
@@ -108,101 +96,82 @@ TEST_F(SleepTimerTest, ChoosingAgainMidFadeGivesTheVolumeBack)
 
 // "End of chapter" pauses at the last report before the boundary and puts the position
 // on it, so that the next play starts the next chapter; the next item is never loaded.
-struct BoundaryCase
+TEST_F(SleepTimerTest, EndOfChapterPausesAtTheBoundaryAfterTheFade)
 {
-    const char *name;
-    QList<Chapter> chapters;
-    double length, start, boundary;
-    float rate;
-    bool seeksToBoundary;
-};
-class SleepBoundaryTest : public SleepTimerTest, public testing::WithParamInterface<BoundaryCase>
-{
-};
-
-TEST_P(SleepBoundaryTest, PausesAtTheBoundaryAfterTheFade)
-{
-    const BoundaryCase &c = GetParam();
-    player.play({timed(u"Book"_s, c.length, c.chapters), timed(u"Next"_s, 300)}, 0);
-    player.setPlaybackRate(c.rate);
-    fake->reportTime(c.start);
-    timer.choose(Mode::endOfChapter);
-    EXPECT_EQ(timer.remainingSeconds(), int(std::ceil((c.boundary - c.start) / c.rate)));
-    fake->reportTime(c.boundary - 5 * c.rate); // five seconds of listening left
-    expectVolume(userVolume / 2);
-    fake->reportTime(c.boundary - 0.2 * c.rate);
-    expectFinished();
-    EXPECT_EQ(state.loadedUrls.size(), 1);
-    EXPECT_EQ(state.seeks, c.seeksToBoundary ? QList{MediaTime::fromSeconds(c.boundary)}
-                                             : QList<MediaTime>{});
+    const QList<Chapter> thirds{
+        {u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 120, 1}, {u"Three"_s, 120, 180, 2}};
+    const struct
+    {
+        QList<Chapter> chapters;
+        double length, start, boundary;
+        float rate;
+        bool seeksToBoundary;
+    } cases[] = {{thirds, 180, 70, 120, 1, true},
+                 {thirds, 180, 70, 120, 2, true},
+                 // Between marks: the end of the next one.
+                 {{{u"A"_s, 10, 50, 0}, {u"B"_s, 60, 100, 1}}, 100, 52, 60, 1, true},
+                 {thirds, 180.2, 130, 180.2, 1, false}, // the last mark ends with the file
+                 {{}, 100, 1, 100, 1, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.start << " to " << c.boundary << " at " << c.rate);
+        state.seeks.clear();
+        const qsizetype loads = state.loadedUrls.size();
+        player.play({timed(u"Book"_s, c.length, c.chapters), timed(u"Next"_s, 300)}, 0);
+        player.setPlaybackRate(c.rate);
+        fake->reportTime(c.start);
+        timer.choose(Mode::endOfChapter);
+        EXPECT_EQ(timer.remainingSeconds(), int(std::ceil((c.boundary - c.start) / c.rate)));
+        fake->reportTime(c.boundary - 5 * c.rate); // five seconds of listening left
+        expectVolume(userVolume / 2);
+        fake->reportTime(c.boundary - 0.2 * c.rate);
+        expectFinished();
+        EXPECT_EQ(state.loadedUrls.size(), loads + 1);
+        EXPECT_EQ(state.seeks, c.seeksToBoundary ? QList{MediaTime::fromSeconds(c.boundary)}
+                                                 : QList<MediaTime>{});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, SleepBoundaryTest,
-    testing::Values(BoundaryCase{"chapterMark", thirds(), 180, 70, 120, 1, true},
-                    BoundaryCase{"doubleSpeed", thirds(), 180, 70, 120, 2, true},
-                    BoundaryCase{"betweenMarks", {{u"A"_s, 10, 50, 0}, {u"B"_s, 60, 100, 1}},
-                                 100, 52, 60, 1, true},
-                    // The last mark ends with the file: nothing to seek to.
-                    BoundaryCase{"lastChapter", thirds(), 180.2, 130, 180.2, 1, false},
-                    BoundaryCase{"noChapters", {}, 100, 1, 100, 1, false}),
-    [](const auto &param) { return std::string(param.param.name); });
 
 // The boundary went by between two reports: the pause comes where the next play starts.
-struct CrossingCase
+TEST_F(SleepTimerTest, EndOfChapterCrossedBetweenReportsPausesWhereTheNextPlayStarts)
 {
-    const char *name;
-    std::function<void(MediaPlayerManager &, FakePlayerBackend &)> cross;
-    QString titleAfter;
-    std::optional<double> seekAfter;
-};
-class SleepCrossingTest : public SleepTimerTest, public testing::WithParamInterface<CrossingCase>
-{
-};
-
-TEST_P(SleepCrossingTest, PausesWhereTheNextPlayShouldStart)
-{
-    const CrossingCase &c = GetParam();
-    player.play({timed(u"A"_s, 100, {{u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 100, 1}}),
-                 timed(u"B"_s, 100)},
-                0);
-    fake->reportTime(40);
-    timer.choose(Mode::endOfChapter);
-    c.cross(player, *fake);
-    settle();
-    expectFinished();
-    EXPECT_EQ(currentTitle(), c.titleAfter);
-    EXPECT_EQ(state.seeks.isEmpty() ? std::nullopt : std::optional(state.seeks.last().seconds()),
-              c.seekAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Crossings, SleepCrossingTest,
-    testing::Values(
-        CrossingCase{"pastTheMark", [](auto &, auto &f) { f.reportTime(59), f.reportTime(60.4); },
-                     u"A"_s, 60},
+    using Cross = std::function<void(MediaPlayerManager &, FakePlayerBackend &)>;
+    const std::tuple<Cross, QString, std::optional<double>> cases[] = {
+        {[](auto &, auto &f) { f.reportTime(59), f.reportTime(60.4); }, u"A"_s, 60},
         // The file ended before its inspected length and the player went on to B.
-        CrossingCase{"itemEndedEarly",
-                     [](auto &p, auto &f) {
-                         p.seek(65), f.reportTime(97.5), f.finishCurrent(), f.reportTime(0.1);
-                     },
-                     u"B"_s, 0},
+        {[](auto &p, auto &f) {
+             p.seek(65), f.reportTime(97.5), f.finishCurrent(), f.reportTime(0.1);
+         },
+         u"B"_s, 0},
         // The last report reads the whole length; the player handles the end after it.
-        CrossingCase{"lastReportAtTheEnd",
-                     [](auto &p, auto &f) {
-                         p.seek(65), f.reportTime(97.5), f.reportTime(100), f.finishCurrent();
-                     },
-                     u"B"_s, 0},
-        CrossingCase{"repeatOneStartedOver",
-                     [](auto &p, auto &f) {
-                         p.cycleRepeatMode(), p.cycleRepeatMode(); // one
-                         p.seek(65), f.reportTime(99), f.finishCurrent();
-                     },
-                     u"A"_s, 0},
-        CrossingCase{"queueEnded",
-                     [](auto &p, auto &f) { p.playNext(), f.reportTime(99), f.finishCurrent(); },
-                     u"B"_s, std::nullopt}),
-    [](const auto &param) { return std::string(param.param.name); });
+        {[](auto &p, auto &f) {
+             p.seek(65), f.reportTime(97.5), f.reportTime(100), f.finishCurrent();
+         },
+         u"B"_s, 0},
+        {[](auto &p, auto &f) { // repeat one starts over
+             p.cycleRepeatMode(), p.cycleRepeatMode();
+             p.seek(65), f.reportTime(99), f.finishCurrent();
+         },
+         u"A"_s, 0},
+        {[](auto &p, auto &f) { p.playNext(), f.reportTime(99), f.finishCurrent(); }, u"B"_s,
+         std::nullopt}}; // the queue ended
+    for (const auto &[cross, titleAfter, seekAfter] : cases) {
+        SCOPED_TRACE(titleAfter.toStdString());
+        state.seeks.clear();
+        setRepeat(RepeatMode::off);
+        player.play({timed(u"A"_s, 100, {{u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 100, 1}}),
+                     timed(u"B"_s, 100)},
+                    0);
+        fake->reportTime(40);
+        timer.choose(Mode::endOfChapter);
+        cross(player, *fake);
+        QCoreApplication::processEvents(); // the pause the timer leaves for the event loop
+        expectFinished();
+        EXPECT_EQ(currentTitle(), titleAfter);
+        const auto lastSeek = state.seeks.isEmpty() ? std::nullopt
+                                                    : std::optional(state.seeks.last().seconds());
+        EXPECT_EQ(lastSeek, seekAfter);
+    }
+}
 
 // Transport moves the target instead of cancelling it; an item's first report decides.
 TEST_F(SleepTimerTest, EndOfChapterFollowsTheListenersTransport)
@@ -219,7 +188,7 @@ TEST_F(SleepTimerTest, EndOfChapterFollowsTheListenersTransport)
     fake->reportTime(195);
     expectVolume(userVolume / 2);
     player.playNext(); // B is shorter than the position A left behind
-    settle();
+    QCoreApplication::processEvents();
     fake->reportTime(1);
     EXPECT_EQ(timer.remainingSeconds(), 94);
     expectVolume(userVolume);
@@ -230,16 +199,14 @@ TEST_F(SleepTimerTest, EndOfChapterFollowsTheListenersTransport)
     fake->completeDuration(50);
     EXPECT_EQ(timer.remainingSeconds(), 47);
     EXPECT_TRUE(timer.isActive() && player.isPlaying());
-}
 
-// Resumed after a seek, the player first reads a little behind where it stood.
-TEST_F(SleepTimerTest, AShortStepBackKeepsTheChapterAheadALongOneChoosesAgain)
-{
-    player.play({timed(u"Book"_s, 180, thirds())}, 0);
+    // Resumed after a seek, the player first reads a little behind where it stood: a
+    // short step back keeps the chapter ahead, a long one chooses again.
+    player.play({timed(u"Book"_s, 180, {{u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 180, 1}})}, 0);
     fake->reportTime(60); // where the last pause left it, on the mark
     timer.choose(Mode::endOfChapter);
     fake->reportTime(59.8);
-    EXPECT_EQ(timer.remainingSeconds(), 61);
+    EXPECT_EQ(timer.remainingSeconds(), 121);
     player.seek(30);
     EXPECT_EQ(timer.remainingSeconds(), 30);
 }
@@ -273,3 +240,5 @@ TEST_F(SleepTimerTest, GoingAwayMidFadeOrChangingPlayersGivesTheVolumeBack)
         expectVolume(userVolume);
     }
 }
+
+} // namespace

@@ -2,7 +2,6 @@
 // a scripted player.
 #include "PlayerTestFixture.h"
 
-#include <QSignalSpy>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -126,13 +125,15 @@ TEST_F(PlayerTest, VolumeAndSpeedStayValidAndCarryOverToTheNextItem)
 }
 
 // Start inclusive, end exclusive; in a gap or past the end the last chapter is kept; of
-// overlapping chapters the first match wins.
+// overlapping chapters the first match wins. Seeking to a chapter of the loaded item sets
+// position and chapter at once; one of another item, or an unknown id, moves nothing.
 TEST_F(PlayerTest, CurrentChapterFollowsThePosition)
 {
     const QList<Chapter> chapters = {Chapter(u"One"_s, 0, 60, 0), Chapter(u"Two"_s, 60, 120, 1),
                                      Chapter(u"Three"_s, 130, 200, 2),
                                      Chapter(u"Overlap"_s, 150, 220, 3)};
-    player.play(QList<MediaItem>{item(u"Book"_s, chapters), item(u"Song"_s)}, 0);
+    const Chapter elsewhere(u"Other"_s, 30, 60, 0);
+    player.play({item(u"Book"_s, chapters), item(u"Next"_s, {elsewhere}), item(u"Song"_s)}, 0);
     EXPECT_EQ(player.currentChapter()->title, u"One"_s) << "the first one on load";
     for (const auto &[time, expected] :
          {std::pair{60.0, u"Two"_s}, {59.99, u"One"_s}, {0.0, u"One"_s}, {125.0, u"Two"_s},
@@ -142,24 +143,17 @@ TEST_F(PlayerTest, CurrentChapterFollowsThePosition)
         ASSERT_TRUE(player.currentChapter()) << time;
         EXPECT_EQ(player.currentChapter()->title, expected) << time;
     }
-    player.playNext();
-    EXPECT_FALSE(player.currentChapter() || !player.chapters().isEmpty());
-}
 
-TEST_F(PlayerTest, SeekToAChapterOfTheLoadedItemSetsPositionAndChapterAtOnce)
-{
-    const Chapter second(u"Two"_s, 90, 200, 1);
-    const Chapter elsewhere(u"Other"_s, 30, 60, 0);
-    player.play(QList<MediaItem>{item(u"Book"_s, {Chapter(u"One"_s, 0, 90, 0), second}),
-                                 item(u"Next"_s, {elsewhere})},
-                0);
     player.pause();
-    player.seekToChapter(second.id.toString(QUuid::WithoutBraces));
-    // A chapter of another item, an unknown id or no id at all: nothing moves.
+    player.seekToChapter(chapters[2].id.toString(QUuid::WithoutBraces));
     for (const QString &id : {elsewhere.id.toString(), QUuid::createUuid().toString(), u"x"_s})
         player.seekToChapter(id);
-    EXPECT_EQ(player.currentTime(), 90);
-    EXPECT_EQ(player.currentChapter(), second);
-    EXPECT_EQ(state.seeks, (QList<MediaTime>{{54000, 600}}));
+    EXPECT_EQ(player.currentTime(), 130);
+    EXPECT_EQ(player.currentChapter(), chapters[2]);
+    EXPECT_EQ(state.seeks, (QList<MediaTime>{{78000, 600}}));
     EXPECT_FALSE(state.playing);
+    player.playNext();
+    EXPECT_EQ(player.currentChapter(), elsewhere);
+    player.playNext();
+    EXPECT_FALSE(player.currentChapter() || !player.chapters().isEmpty());
 }

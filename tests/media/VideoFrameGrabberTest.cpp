@@ -3,7 +3,6 @@
 #include "media/VideoFrameGrabber.h"
 
 #include "MediaFixtures.h"
-#include "TestSupport.h"
 
 #include <QColor>
 #include <QDir>
@@ -15,46 +14,40 @@
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
+using MediaFixtures::fixtureDirectory;
+using VideoFrameGrabber::grabFrame;
 
 namespace {
 
-using MediaFixtures::fixtureDirectory;
-using MediaFixtures::runFfmpeg;
+// `name` in the fixture directory, made once by ffmpeg with `arguments` before it.
+QString made(const QString &name, const QStringList &arguments)
+{
+    const QString path = fixtureDirectory() + u'/' + name;
+    return QFile::exists(path) || MediaFixtures::runFfmpeg(arguments + QStringList{path})
+               ? path
+               : QString();
+}
 
 // 15 s, a key frame every second: red, then green from 1 s (a tenth of the length falls
 // on it), blue from 2 s on. Stored 240x180 with 4:3 pixels, so it shows as 320x180.
 QString colourSteps(const QString &extension)
 {
-    const QString path = fixtureDirectory() + u"/steps."_s + extension;
-    if (QFile::exists(path))
-        return path;
     const QStringList codec =
         extension == u"webm"_s
             ? QStringList{u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s}
             : QStringList{u"libx264"_s, u"-preset"_s, u"ultrafast"_s};
-    const bool made =
-        runFfmpeg(QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
-                              u"color=c=red:s=240x180:r=10:d=15,"
-                              "drawbox=c=lime:t=fill:enable='between(t,1,1.99)',"
-                              "drawbox=c=blue:t=fill:enable='gte(t,2)',setsar=4/3"_s,
-                              u"-g"_s, u"10"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:v"_s} +
-                  codec + QStringList{path});
-    return made ? path : QString();
+    return made(u"steps."_s + extension,
+                QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
+                            u"color=c=red:s=240x180:r=10:d=15,"
+                            "drawbox=c=lime:t=fill:enable='between(t,1,1.99)',"
+                            "drawbox=c=blue:t=fill:enable='gte(t,2)',setsar=4/3"_s,
+                            u"-g"_s, u"10"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:v"_s} +
+                    codec);
 }
 
-// Copies `source` into another container without re-encoding, with extra options.
-QString remux(const QString &source, const QString &name, const QStringList &options)
-{
-    const QString path = fixtureDirectory() + u'/' + name;
-    if (QFile::exists(path))
-        return path;
-    const bool made =
-        runFfmpeg(QStringList{u"-i"_s, source, u"-c"_s, u"copy"_s} + options + QStringList{path});
-    return made ? path : QString();
-}
-
-// The channel that clearly leads at `point` ('r', 'g' or 'b'), '?' for a mixture.
-char hueAt(const QImage &image, QPoint point)
+// The channel that clearly leads in the middle of a 160x90 picture ('r', 'g' or 'b'),
+// '?' for a mixture.
+char hueAt(const QImage &image, QPoint point = {80, 45})
 {
     const QColor colour = image.pixelColor(point);
     const int channels[3] = {colour.red(), colour.green(), colour.blue()};
@@ -65,64 +58,45 @@ char hueAt(const QImage &image, QPoint point)
     return "rgb"[top];
 }
 
-class ContainerTest : public testing::TestWithParam<const char *>
-{
-};
-
 } // namespace
 
 // In each container the picture comes from a tenth of the way in (green), shaped by the
-// pixel aspect ratio and fitted into the box.
-TEST_P(ContainerTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
+// pixel aspect ratio, fitted into the box and never enlarged. Without a length to take a
+// tenth of (a raw H.264 stream): the first picture. Without an index to seek by
+// (MPEG-TS), the key frame after the point sought: blue at 2 s.
+TEST(VideoFrameGrabberTest, PictureIsFromATenthOfTheLengthWithPixelAspect)
 {
-    const QString file = colourSteps(QLatin1StringView(GetParam()));
-    ASSERT_FALSE(file.isEmpty());
-
-    const QImage image = VideoFrameGrabber::grabFrame(file, QSize(160, 160));
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), QSize(160, 90));
-    EXPECT_EQ(hueAt(image, QPoint(80, 45)), 'g') << qPrintable(image.pixelColor(80, 45).name());
-    EXPECT_EQ(VideoFrameGrabber::grabFrame(file, QSize(640, 640)).size(), QSize(320, 180))
-        << "never enlarged";
-    EXPECT_EQ(VideoFrameGrabber::grabFrame(file, QSize()).size(), QSize(320, 180));
-}
-
-INSTANTIATE_TEST_SUITE_P(Containers, ContainerTest, testing::Values("mp4", "mkv", "webm"),
-                         [](const auto &param) { return std::string(param.param); });
-
-// Without a length to take a tenth of (a raw H.264 stream): the first picture. Without
-// an index to seek by (MPEG-TS), the key frame after the point sought: blue at 2 s.
-TEST(VideoFrameGrabberTest, WithoutALengthOrAnIndex)
-{
-    const QString steps = colourSteps(u"mp4"_s);
-    ASSERT_FALSE(steps.isEmpty());
-    const QString raw = remux(steps, u"steps.h264"_s, {u"-f"_s, u"h264"_s});
-    const QString transport = remux(steps, u"steps.ts"_s, {});
+    for (const QString &extension : {u"mp4"_s, u"mkv"_s, u"webm"_s}) {
+        SCOPED_TRACE(extension.toStdString());
+        const QString file = colourSteps(extension);
+        ASSERT_FALSE(file.isEmpty());
+        const QImage image = grabFrame(file, QSize(160, 160));
+        EXPECT_EQ(image.size(), QSize(160, 90));
+        EXPECT_EQ(hueAt(image), 'g') << qPrintable(image.pixelColor(80, 45).name());
+        EXPECT_EQ(grabFrame(file, QSize(640, 640)).size(), QSize(320, 180));
+        EXPECT_EQ(grabFrame(file, QSize()).size(), QSize(320, 180));
+    }
+    const QStringList copy{u"-i"_s, colourSteps(u"mp4"_s), u"-c"_s, u"copy"_s};
+    const QString raw = made(u"steps.h264"_s, copy + QStringList{u"-f"_s, u"h264"_s});
+    const QString transport = made(u"steps.ts"_s, copy);
     ASSERT_FALSE(raw.isEmpty() || transport.isEmpty());
-
-    const QImage first = VideoFrameGrabber::grabFrame(raw, QSize(160, 160));
-    ASSERT_FALSE(first.isNull());
-    EXPECT_EQ(hueAt(first, QPoint(80, 45)), 'r');
-    const QImage key = VideoFrameGrabber::grabFrame(transport, QSize(160, 160));
-    ASSERT_FALSE(key.isNull());
-    EXPECT_EQ(hueAt(key, QPoint(80, 45)), 'b');
+    EXPECT_EQ(hueAt(grabFrame(raw, QSize(160, 160))), 'r');
+    EXPECT_EQ(hueAt(grabFrame(transport, QSize(160, 160))), 'b');
 }
 
 // A video marked for a quarter turn comes out turned as players turn it (the right half
 // of the stored picture on top), and fitted to the box after turning.
 TEST(VideoFrameGrabberTest, RotationFromTheDisplayMatrix)
 {
-    const QString halves = fixtureDirectory() + u"/halves.mp4"_s;
-    ASSERT_TRUE(runFfmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s,
-                           u"color=c=red:s=240x180:r=10:d=2,"
-                           "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
-                           u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
-                           u"yuv420p"_s, halves}));
-    const QString turned = remux(halves, u"turned.mp4"_s, {u"-metadata:s:v:0"_s, u"rotate=90"_s});
-    ASSERT_FALSE(turned.isEmpty());
-
-    const QImage image = VideoFrameGrabber::grabFrame(turned, QSize(160, 160));
-    ASSERT_FALSE(image.isNull());
+    const QString halves = made(u"halves.mp4"_s, {u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                                  u"color=c=red:s=240x180:r=10:d=2,"
+                                                  "drawbox=c=blue:x=120:y=0:w=120:h=180:t=fill"_s,
+                                                  u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+                                                  u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s});
+    const QString turned = made(u"turned.mp4"_s, {u"-i"_s, halves, u"-c"_s, u"copy"_s,
+                                                  u"-metadata:s:v:0"_s, u"rotate=90"_s});
+    ASSERT_FALSE(halves.isEmpty() || turned.isEmpty());
+    const QImage image = grabFrame(turned, QSize(160, 160));
     EXPECT_EQ(image.size(), QSize(120, 160));
     EXPECT_EQ(hueAt(image, QPoint(60, 20)), 'b');
     EXPECT_EQ(hueAt(image, QPoint(60, 140)), 'r');
@@ -152,19 +126,19 @@ TEST(VideoFrameGrabberTest, NoPictureGivesANullImageQuickly)
     // Damaged files within the deadline; what is not a readable file without opening it.
     const std::pair<QStringList, std::chrono::milliseconds> cases[] = {
         {{audio, coverOnly, dir + u"/cut.mp4"_s, dir + u"/cut.mkv"_s, dir + u"/noise.mp4"_s,
-          dir + u"/noise.mkv"_s}, 2s},
+          dir + u"/noise.mkv"_s},
+         2s},
         {{dir + u"/empty.mp4"_s, dir + u"/missing.mp4"_s, dir + u"/folder.mp4"_s, fifo, QString()},
          100ms}};
     for (const auto &[paths, within] : cases) {
         for (const QString &path : paths) {
             QElapsedTimer timer;
             timer.start();
-            EXPECT_TRUE(VideoFrameGrabber::grabFrame(path, QSize(160, 90), 1s).isNull())
-                << qPrintable(path);
+            EXPECT_TRUE(grabFrame(path, QSize(160, 90), 1s).isNull()) << qPrintable(path);
             EXPECT_LT(timer.elapsed(), within.count()) << qPrintable(path);
         }
     }
     QFile::remove(fifo);
     // The deadline covers the whole grab: one already spent gives up on a good file.
-    EXPECT_TRUE(VideoFrameGrabber::grabFrame(video, QSize(160, 90), 0ms).isNull());
+    EXPECT_TRUE(grabFrame(video, QSize(160, 90), 0ms).isNull());
 }

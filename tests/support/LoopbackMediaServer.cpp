@@ -3,9 +3,6 @@
 #include "MediaFixtures.h"
 
 #include <QDir>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <csignal>
@@ -53,27 +50,4 @@ bool LoopbackMediaServer::makeClip(const QString &name, double seconds, QString 
         return true;
     *error = MediaFixtures::lastError();
     return false;
-}
-
-void LoopbackMediaServer::writeVideoPage(const QString &name, const QString &clipName,
-                                         const QString &title, const QString &description,
-                                         const QString &uploader,
-                                         const QString &isoDuration) const
-{
-    const QJsonObject video{
-        {u"@context"_s, u"https://schema.org"_s},
-        {u"@type"_s, u"VideoObject"_s},
-        {u"name"_s, title},
-        {u"description"_s, description},
-        {u"thumbnailUrl"_s, url(u"thumb.jpg"_s)},
-        {u"duration"_s, isoDuration},
-        {u"contentUrl"_s, url(clipName)},
-        {u"uploadDate"_s, u"2024-01-01"_s},
-        {u"author"_s, QJsonObject{{u"@type"_s, u"Person"_s}, {u"name"_s, uploader}}}};
-    QFile page(m_root + u'/' + name);
-    page.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    page.write("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>page</title>"
-               "<script type=\"application/ld+json\">");
-    page.write(QJsonDocument(video).toJson(QJsonDocument::Compact));
-    page.write("</script></head><body>video</body></html>\n");
 }

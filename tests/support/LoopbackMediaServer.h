@@ -21,11 +21,6 @@ public:
 
     // A test-pattern clip (MediaFixtures::writeVideo) of `seconds` at root/name.
     bool makeClip(const QString &name, double seconds, QString *error);
-    // An HTML page at root/name describing the clip at `clipName` with a JSON-LD
-    // VideoObject: name, description, thumbnail, duration (ISO 8601), author.
-    void writeVideoPage(const QString &name, const QString &clipName, const QString &title,
-                        const QString &description, const QString &uploader,
-                        const QString &isoDuration) const;
 
 private:
     QString m_root;

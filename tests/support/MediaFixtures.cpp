@@ -49,13 +49,10 @@ QString cached(const QString &fileName, const std::function<bool(const QString &
     static std::mutex mutex;
     static QHash<QString, QString> made;
     const std::lock_guard lock(mutex);
-    if (const auto it = made.constFind(fileName); it != made.cend())
-        return *it;
     const QString path = fixtureDirectory() + u'/' + fileName;
-    if (!make(path))
-        return {};
-    made.insert(fileName, path);
-    return path;
+    if (!made.contains(fileName) && make(path))
+        made.insert(fileName, path);
+    return made.value(fileName);
 }
 
 } // namespace
@@ -141,15 +138,15 @@ bool writeAudio(const QString &path, const AudioOptions &options)
 
 bool writeVideo(const QString &path, QSize size, double seconds)
 {
-    static const QStringList h264{u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
-                                  u"yuv420p"_s, u"-c:a"_s,    u"aac"_s};
-    static const QHash<QString, QStringList> codecs{
-        {u"mp4"_s, h264}, {u"mkv"_s, h264},
-        {u"webm"_s, {u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s,
-                     u"-c:a"_s, u"libopus"_s}}};
     const QString extension = QFileInfo(path).suffix().toLower();
-    if (!codecs.contains(extension))
+    if (!QStringList{u"mp4"_s, u"mkv"_s, u"webm"_s}.contains(extension))
         return fail(u"no video container for "_s + path);
+    const QStringList codecs =
+        extension == u"webm"_s
+            ? QStringList{u"libvpx"_s, u"-deadline"_s, u"realtime"_s, u"-cpu-used"_s, u"8"_s,
+                          u"-c:a"_s, u"libopus"_s}
+            : QStringList{u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                          u"yuv420p"_s, u"-c:a"_s, u"aac"_s};
     return runFfmpeg(QStringList{u"-f"_s, u"lavfi"_s, u"-i"_s,
                                  u"testsrc2=size=%1x%2:rate=10:duration=%3"_s.arg(size.width())
                                      .arg(size.height())
@@ -157,22 +154,18 @@ bool writeVideo(const QString &path, QSize size, double seconds)
                                  u"-f"_s, u"lavfi"_s, u"-i"_s,
                                  u"sine=sample_rate=22050:duration=%1"_s.arg(seconds), u"-ac"_s,
                                  u"1"_s, u"-c:v"_s} +
-                     codecs[extension] + QStringList{fileArgument(path)});
+                     codecs + QStringList{fileArgument(path)});
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        return fail(u"cannot write %1: %2"_s.arg(path, file.errorString()));
-    return true;
+    return TestSupport::writeFile(path, bytes) || fail(u"cannot write "_s + path);
 }
 
 bool writeTruncatedCopy(const QString &source, const QString &path, qint64 size)
 {
-    QFile file(source);
-    return file.open(QIODevice::ReadOnly) ? writeBytes(path, file.read(size))
-                                          : fail(u"cannot read "_s + source);
+    const QByteArray bytes = TestSupport::readFile(source);
+    return bytes.isEmpty() ? fail(u"cannot read "_s + source) : writeBytes(path, bytes.left(size));
 }
 
 bool writeNoise(const QString &path, qint64 size, quint32 seed)
@@ -206,6 +199,7 @@ QString cachedAudio(const QString &fileName, const AudioOptions &options)
 {
     return cached(fileName, [&](const QString &path) { return writeAudio(path, options); });
 }
+
 QString cachedVideo(const QString &fileName, QSize size, double seconds)
 {
     return cached(fileName, [&](const QString &path) { return writeVideo(path, size, seconds); });

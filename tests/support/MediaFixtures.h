@@ -30,17 +30,14 @@ struct AudioOptions
 {
     double seconds = 2.0;
     std::optional<QString> title, artist, album;
-    // Further tags by the container's key names ("album_artist", "PERFORMER").
-    QList<std::pair<QString, QString>> extraTags;
+    QList<std::pair<QString, QString>> extraTags; // by the container's key names
     // No cover in ogg, opus and wav; in mka an attachment, or with coverAsTrack a
-    // one-picture video track, as some tools write it. No chapters in flac, ogg and
-    // wav; the mp4 muxer drops untitled ones, mp3 names them "ch1".
+    // one-picture video track. No chapters in flac, ogg and wav; the mp4 muxer drops
+    // untitled ones, mp3 names them "ch1".
     std::optional<Picture> cover;
     bool coverAsTrack = false;
     QList<ChapterMark> chapters;
-    // A stretch of digital silence in the tone: `silentSeconds` from `silentFrom`.
-    double silentFrom = 0;
-    double silentSeconds = 0;
+    double silentFrom = 0, silentSeconds = 0; // digital silence in the tone
 };
 
 // A tone: mp3, m4a, m4b (AAC), flac, ogg (Vorbis), opus, wav (PCM), mka (Opus).
