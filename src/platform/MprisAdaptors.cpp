@@ -19,12 +19,8 @@ MprisRootAdaptor::MprisRootAdaptor(MprisService *service)
 
 QStringList MprisRootAdaptor::supportedMimeTypes() const
 {
-    return {u"audio/mpeg"_s,       u"audio/mp4"_s,       u"audio/x-m4a"_s,  u"audio/x-m4b"_s,
-            u"audio/aac"_s,        u"audio/x-wav"_s,     u"audio/flac"_s,   u"audio/ogg"_s,
-            u"audio/x-ms-wma"_s,   u"audio/x-aiff"_s,    u"audio/opus"_s,   u"video/mp4"_s,
-            u"video/x-matroska"_s, u"video/x-msvideo"_s, u"video/quicktime"_s,
-            u"video/x-ms-wmv"_s,   u"video/x-flv"_s,     u"video/webm"_s,   u"video/x-m4v"_s,
-            u"video/mpeg"_s,       u"video/mp2t"_s};
+    // What the desktop file offers Lyrabox for (OpenUri opens what a launch opens).
+    return QString::fromLatin1(LYRABOX_DESKTOP_MIME_TYPES).split(u';', Qt::SkipEmptyParts);
 }
 
 void MprisRootAdaptor::Raise()
