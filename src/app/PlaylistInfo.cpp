@@ -1,5 +1,6 @@
 #include "PlaylistInfo.h"
 
+#include "FollowPlaylists.h"
 #include "core/LibraryManager.h"
 
 namespace {
@@ -15,13 +16,8 @@ PlaylistInfo::PlaylistInfo(QObject *parent) : QObject(parent) {}
 
 void PlaylistInfo::setLibrary(LibraryManager *library)
 {
-    if (m_library == library)
+    if (!followPlaylists(this, m_library, library, &PlaylistInfo::changed))
         return;
-    if (m_library)
-        disconnect(m_library, nullptr, this, nullptr);
-    m_library = library;
-    if (m_library)
-        connect(m_library, &LibraryManager::playlistsChanged, this, &PlaylistInfo::changed);
     Q_EMIT libraryChanged();
     Q_EMIT changed();
 }

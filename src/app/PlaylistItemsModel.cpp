@@ -1,5 +1,6 @@
 #include "PlaylistItemsModel.h"
 
+#include "FollowPlaylists.h"
 #include "MediaRows.h"
 #include "core/LibraryManager.h"
 
@@ -7,13 +8,8 @@ PlaylistItemsModel::PlaylistItemsModel(QObject *parent) : IdListModel(parent) {}
 
 void PlaylistItemsModel::setLibrary(LibraryManager *library)
 {
-    if (m_library == library)
+    if (!followPlaylists(this, m_library, library, &PlaylistItemsModel::sync))
         return;
-    if (m_library)
-        disconnect(m_library, nullptr, this, nullptr);
-    m_library = library;
-    if (m_library)
-        connect(m_library, &LibraryManager::playlistsChanged, this, &PlaylistItemsModel::sync);
     sync();
     Q_EMIT libraryChanged();
 }

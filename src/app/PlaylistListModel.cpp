@@ -1,6 +1,7 @@
 #include "PlaylistListModel.h"
 
 #include "ArtworkCache.h"
+#include "FollowPlaylists.h"
 #include "core/LibraryManager.h"
 
 #include <QHash>
@@ -9,13 +10,8 @@ PlaylistListModel::PlaylistListModel(QObject *parent) : IdListModel(parent) {}
 
 void PlaylistListModel::setLibrary(LibraryManager *library)
 {
-    if (m_library == library)
+    if (!followPlaylists(this, m_library, library, &PlaylistListModel::sync))
         return;
-    if (m_library)
-        disconnect(m_library, nullptr, this, nullptr);
-    m_library = library;
-    if (m_library)
-        connect(m_library, &LibraryManager::playlistsChanged, this, &PlaylistListModel::sync);
     sync();
     Q_EMIT libraryChanged();
 }
