@@ -1,4 +1,5 @@
 import QtQuick
+import Lyrabox
 
 // A rounded rectangle shaded from `startColor` in its top-leading corner to `endColor`
 // in the bottom-trailing one, drawn once as an image (TileImageProvider).
