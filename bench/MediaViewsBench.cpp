@@ -2,13 +2,13 @@
 // same run:
 //  - videos-scroll-frame-ratio: frame time while the grid of 10,000 videos with covers
 //    scrolls a steady step per frame, against a bare GridView of plain rectangles in
-//    cells of the same size;
+//    cells of the same size, reusing its cells as the view does;
 //  - videos-scroll-stall-ms: the longest interval between two frames of that scroll
 //    (the main thread cannot have stalled longer), against the bare grid's;
 //  - audiobook-expand-ms: a 300-chapter book's card opened, to the frame showing it,
 //    against the same change made to the section's list model with no view;
 //  - audiobook-scroll-frame-ratio: 300 book cards scrolling, against a bare ListView
-//    of one-Text rows of the cards' height.
+//    of one-Text rows of the cards' height, reusing its rows.
 // Usage: bench_media_views WORKDIR   (needs a display: bench/media-views.sh)
 #include "ImageProviders.h"
 #include "AudiobookRowsModel.h"
@@ -200,6 +200,7 @@ int main(int argc, char *argv[])
         const QString path = writeQml(workdir, u"BareGrid.qml"_s, uR"(import QtQuick
 GridView {
     model: %1
+    reuseItems: true
     cellWidth: %2
     cellHeight: %3
     delegate: Rectangle {
@@ -248,6 +249,7 @@ GridView {
         const QString path = writeQml(workdir, u"BareList.qml"_s, uR"(import QtQuick
 ListView {
     model: %1
+    reuseItems: true
     delegate: Text {
         required property int index
         width: ListView.view.width

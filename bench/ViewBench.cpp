@@ -4,12 +4,14 @@
 #include "platform/Appearance.h"
 
 #include <QFile>
+#include <QPropertyAnimation>
 #include <QQuickStyle>
-#include <clocale>
-#include <thread>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <thread>
 
 namespace ViewBench {
 
@@ -35,7 +37,8 @@ Start start(int &argc, char **argv, const char *name, std::chrono::minutes limit
     qputenv("QSG_ATLAS_HEIGHT", "512");
     Start started{std::make_unique<QGuiApplication>(argc, argv), {}};
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_%s WORKDIR\n", QByteArray(name).replace('-', '_').constData());
+        std::fprintf(stderr, "usage: bench_%s WORKDIR\n",
+                     QByteArray(name).replace('-', '_').constData());
         std::exit(2);
     }
     started.workdir = QString::fromLocal8Bit(argv[1]);
@@ -89,7 +92,6 @@ double cpuMs(clockid_t which)
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-
 bool verbose()
 {
     return qEnvironmentVariableIsSet("BENCH_VERBOSE");
@@ -123,13 +125,18 @@ std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, do
     const int frames = int(distance / step);
     const double start = list->property("contentY").toDouble();
     qint64 last = view.probe->nextFrame();
-    std::vector<double> intervals, syncs, renders;
+    std::vector<double> intervals, syncs, renders, steps, waits, draws;
     const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
     const double startMonotonic = cpuMs(CLOCK_MONOTONIC) / 1e3;
     for (int i = 1; i <= frames; ++i) {
+        const qint64 stepAt = clock().nsecsElapsed();
         list->setProperty("contentY", start + i * step);
+        const qint64 steppedAt = clock().nsecsElapsed();
         const qint64 swapped = view.probe->nextFrame();
         intervals.push_back(msSince(last, swapped));
+        steps.push_back(msSince(stepAt, steppedAt));
+        waits.push_back(msSince(steppedAt, view.probe->updateRequestAt()));
+        draws.push_back(msSince(view.probe->renderedAt(), swapped));
         syncs.push_back(view.probe->syncMs());
         renders.push_back(view.probe->renderMs());
         last = swapped;
@@ -143,10 +150,59 @@ std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, do
                      "%.2f ms a frame\n",
                      qPrintable(list->objectName()), median(intervals), median(syncs),
                      median(renders), (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / frames);
+        std::fprintf(stderr,
+                     "scroll %s: the step itself %.2f ms, then %.2f to the update request, "
+                     "%.2f from rendered to swapped (medians)\n",
+                     qPrintable(list->objectName()), median(steps), median(waits), median(draws));
     }
     if (list->property("contentY").toDouble() < start + frames * step - 1)
         fail("the list did not scroll");
     return {median(intervals), *std::max_element(intervals.begin(), intervals.end())};
+}
+
+std::pair<double, double> animatedScrollFrameStats(ShownView &view, QQuickItem *list,
+                                                   double distance, double pixelsPerSecond)
+{
+    const double start = list->property("contentY").toDouble();
+    view.probe->nextFrame();
+    std::mutex mutex;
+    std::vector<qint64> swaps;
+    const QMetaObject::Connection swapped = QObject::connect(
+        view.window.get(), &QQuickWindow::frameSwapped, view.probe.get(),
+        [&] {
+            const std::lock_guard lock(mutex);
+            swaps.push_back(clock().nsecsElapsed());
+        },
+        Qt::DirectConnection);
+    QPropertyAnimation animation(list, "contentY");
+    animation.setStartValue(start);
+    animation.setEndValue(start + distance);
+    animation.setDuration(int(distance / pixelsPerSecond * 1000));
+    QEventLoop loop;
+    QObject::connect(&animation, &QAbstractAnimation::finished, &loop, &QEventLoop::quit);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(animation.duration() + frameTimeoutMs);
+    const double startCpuMs = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+    animation.start();
+    loop.exec();
+    QObject::disconnect(swapped);
+    if (animation.state() != QAbstractAnimation::Stopped)
+        fail("the animated scroll never ended");
+    const std::lock_guard lock(mutex);
+    std::vector<double> intervals;
+    for (size_t i = 1; i < swaps.size(); ++i)
+        intervals.push_back(msSince(swaps[i - 1], swaps[i]));
+    const double longest =
+        intervals.empty() ? 0 : *std::max_element(intervals.begin(), intervals.end());
+    if (verbose())
+        std::fprintf(stderr,
+                     "animated scroll %s: %zu frames, %.2f ms apart (median), longest %.2f; "
+                     "process CPU %.2f ms a frame\n",
+                     qPrintable(list->objectName()), swaps.size(), median(intervals), longest,
+                     (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / double(swaps.size()));
+    return {median(intervals), longest};
 }
 
 double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double step)

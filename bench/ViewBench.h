@@ -4,8 +4,9 @@
 // shown in their own window at the size the main window gives a section, medians and
 // the BENCH lines.
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -72,6 +73,7 @@ class FrameProbe : public QObject
 public:
     explicit FrameProbe(QQuickWindow *window) : m_window(window)
     {
+        window->installEventFilter(this);
         connect(
             window, &QQuickWindow::beforeSynchronizing, this,
             [this] { m_syncStart = clock().nsecsElapsed(); }, Qt::DirectConnection);
@@ -89,8 +91,10 @@ public:
         connect(
             window, &QQuickWindow::afterRendering, this,
             [this] {
-                if (m_synced)
-                    m_renderNs = clock().nsecsElapsed() - m_renderStart;
+                if (m_synced) {
+                    m_renderedAt = clock().nsecsElapsed();
+                    m_renderNs = m_renderedAt - m_renderStart;
+                }
             },
             Qt::DirectConnection);
         connect(
@@ -137,11 +141,25 @@ public:
     // synchronise and to render the last frame waited for.
     double syncMs() const { return m_syncNs / 1e6; }
     double renderMs() const { return m_renderNs / 1e6; }
+    // When the window last had its update request (the platform delivers it up to 5 ms
+    // after it was asked for: time the main thread waits) and when the last frame
+    // waited for finished rendering (what follows, to its swap, is the software
+    // renderer drawing it).
+    qint64 updateRequestAt() const { return m_updateRequestAt; }
+    qint64 renderedAt() const { return m_renderedAt; }
 
     void settle(int frames = 3)
     {
         for (int i = 0; i < frames; ++i)
             nextFrame();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            m_updateRequestAt = clock().nsecsElapsed();
+        return false;
     }
 
 private:
@@ -152,7 +170,8 @@ private:
     std::atomic<qint64> m_swappedAt{-1};
     // Written and read on the render thread, then read after the swap.
     qint64 m_syncStart = 0, m_renderStart = 0;
-    std::atomic<qint64> m_syncNs{0}, m_renderNs{0};
+    std::atomic<qint64> m_syncNs{0}, m_renderNs{0}, m_renderedAt{0};
+    qint64 m_updateRequestAt = 0;
 };
 
 // A view in its own window, sized as in the main window, shown and drawn.
@@ -180,5 +199,13 @@ double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double 
 // The median and the longest of those intervals.
 std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, double distance,
                                            double step = 92);
+
+// Median and longest interval between frames while an animation moves `list` down
+// `distance` pixels at `pixelsPerSecond`, as a flick or a wheel moves it: the render
+// loop then paces the frames (60 a second at most) and overlaps the main thread's work
+// with the render thread's. For the breakdowns (BENCH_VERBOSE), beside the stepped
+// scroll, which measures what each frame costs.
+std::pair<double, double> animatedScrollFrameStats(ShownView &view, QQuickItem *list,
+                                                   double distance, double pixelsPerSecond = 5500);
 
 } // namespace ViewBench

@@ -2,6 +2,7 @@
 #include "ArtworkCache.h"
 #include "SidebarTab.h"
 #include "SymbolCatalog.h"
+#include "SymbolImageProvider.h"
 #include "TileImageProvider.h"
 
 #include <QBuffer>
@@ -31,7 +32,8 @@ TEST(ArtworkCacheTest, DecodesAtDisplaySizeWithRoundedCornersAndRefusesJunk)
     ArtworkCache cache;
     EXPECT_EQ(cache.sourceFor(u"k"_s, pngOf(QSize(1000, 500))), QUrl(u"image://artwork/k"_s));
     EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100)).size(), QSize(100, 50));
-    EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100), ArtworkCache::Fit::Crop).size(), QSize(100, 100));
+    EXPECT_EQ(cache.image(u"k"_s, QSize(100, 100), ArtworkCache::Fit::Crop).size(),
+              QSize(100, 100));
     EXPECT_EQ(cache.image(u"k"_s, QSize(4000, 4000)).size(), QSize(1000, 500)) << "never enlarged";
     const QImage rounded = cache.imageForId(u"k/fill/136"_s, QSize(88, 88));
     EXPECT_EQ(rounded.size(), QSize(88, 88));
@@ -92,6 +94,28 @@ TEST(SymbolCatalogTest, EveryNameTheViewsUseHasAnIcon)
         EXPECT_EQ(offColour, 0);
     }
     EXPECT_TRUE(SymbolCatalog::render(u"no.such.symbol"_s, Qt::black, QSize(8, 8)).isNull());
+}
+
+// A symbol on a tile: the tile's colour at its edges, rounded corners left clear, the
+// symbol's colour in the middle; an oversized request or a mangled id still gives a
+// bounded image.
+TEST(SymbolImageProviderTest, SymbolCentredOnARoundedTile)
+{
+    SymbolImageProvider provider;
+    QSize size;
+    const QImage tile =
+        provider.requestImage(u"music.note/0000ff/ff0000/500/250"_s, &size, QSize(36, 36));
+    ASSERT_EQ(size, QSize(36, 36));
+    EXPECT_EQ(qAlpha(tile.pixel(0, 0)), 0);
+    EXPECT_EQ(tile.pixelColor(18, 1), QColor(Qt::red));
+    int blue = 0;
+    for (int y = 9; y < 27; ++y) {
+        for (int x = 9; x < 27; ++x)
+            blue += tile.pixelColor(x, y).blue() > 200;
+    }
+    EXPECT_GT(blue, 20);
+    EXPECT_EQ(provider.requestImage(u"music.note/zz/%%/x/y"_s, nullptr, QSize(100000, 8)).size(),
+              QSize(4096, 8));
 }
 
 } // namespace

@@ -89,17 +89,14 @@ Rectangle {
             // Cropped to the square and rounded where it is decoded.
             source: String(row.artworkSource).length > 0 ? row.artworkSource + "/fill/111" : ""
         }
-        Rectangle {
+        SymbolTile {
+            objectName: "coverPlaceholder"
             anchors.fill: parent
             visible: cover.status !== Image.Ready
-            radius: 4
-            color: row.placeholderColor
-            SymbolIcon {
-                anchors.centerIn: parent
-                symbol: row.isVideo ? "film" : "music.note"
-                size: 14
-                color: Theme.faded(Theme.accent, 0.6)
-            }
+            symbol: row.isVideo ? "film" : "music.note"
+            symbolSize: 14
+            color: Theme.faded(Theme.accent, 0.6)
+            tileColor: row.placeholderColor
         }
     }
 
@@ -171,20 +168,16 @@ Rectangle {
                 }
             }
         }
-        Rectangle {
+        SymbolTile {
             objectName: "videoBadge"
             anchors.verticalCenter: parent.verticalCenter
             visible: row.isVideo
             width: 16
             height: 16
-            radius: 4
-            color: Theme.faded(row.videoBlue, 0.1)
-            SymbolIcon {
-                anchors.centerIn: parent
-                symbol: "film"
-                size: 10
-                color: row.videoBlue
-            }
+            symbol: "film"
+            symbolSize: 10
+            color: row.videoBlue
+            tileColor: Theme.faded(row.videoBlue, 0.1)
         }
         Text {
             objectName: "rowDuration"
