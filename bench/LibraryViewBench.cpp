@@ -224,6 +224,7 @@ double searchFrameMs(ShownView &view, const LibraryManager &library)
         fail("the search field does not take the keyboard focus");
     view.probe->settle();
     std::vector<double> frames;
+    const double startMonotonic = cpuMs(CLOCK_MONOTONIC) / 1e3;
     for (const Keystroke &stroke : keystrokes()) {
         // The key event delivered: store, list model and ListView.
         double handledMs = 0, handledCpuMs = cpuMs(CLOCK_THREAD_CPUTIME_ID);
@@ -252,6 +253,9 @@ double searchFrameMs(ShownView &view, const LibraryManager &library)
                          view.probe->syncMs(), view.probe->renderMs());
         }
     }
+    if (verbose())
+        std::fprintf(stderr, "search: from %.3f s to %.3f s\n", startMonotonic,
+                     cpuMs(CLOCK_MONOTONIC) / 1e3);
     return median(frames);
 }
 

@@ -147,6 +147,17 @@ void IdListModel::replaceRows(const QList<QUuid> &next, const std::function<void
         endMoveRows();
     } else if (!commit && replaceBySubsequence(next)) {
         // Several ranges, told one by one.
+    } else if (!commit && oldSize > 0 && newSize > 0) {
+        // Every row out, the new ones in: unlike a reset, this lets a view that reuses
+        // its delegates bind the ones it has to the new rows instead of making each
+        // anew (a search over the whole library costs a frame less than half as long).
+        beginRemoveRows({}, 0, int(oldSize - 1));
+        m_ids.clear();
+        endRemoveRows();
+        beginInsertRows({}, 0, int(newSize - 1));
+        m_ids = next;
+        apply();
+        endInsertRows();
     } else {
         structural = false;
         beginResetModel();

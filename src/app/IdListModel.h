@@ -8,7 +8,7 @@
 // Base of the list models over manager lists whose records carry a UUID. Turns a new
 // list into the finest change it can see (rows appended, one row inserted, removed or
 // moved, contents changed in place) so that QML views keep their scroll position and
-// delegates; anything else resets the model.
+// delegates; anything else resets the model (see replaceRows).
 class IdListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -34,8 +34,9 @@ protected:
     //
     // Without `commit` (a subclass that reads each row's record through ids()), a list
     // that only lost rows or only gained rows, in several places, is told as up to
-    // maxRangeChanges removed or inserted ranges instead of a reset (a search typed or
-    // cleared, a filtered import).
+    // maxRangeChanges removed or inserted ranges (a search typed or cleared, a filtered
+    // import), and any other change as every row removed and the new ones inserted
+    // rather than a reset, so that views reuse their delegates.
     void replaceRows(const QList<QUuid> &ids, const std::function<void()> &commit,
                      bool contentsMayDiffer);
     // Appends rows at the end as one inserted range.

@@ -132,6 +132,18 @@ TEST_F(ListModelsTest, OrdersSearchAndEditsChangeRowsInPlace)
     import({u"Delta_yy.mp3"_s});
     EXPECT_EQ(column(model, "title"), (QStringList{u, b, u"Delta"_s, a}));
     EXPECT_EQ(log.reset.count(), 0);
+
+    // A new order is every row out and the new ones in, not a reset: a view keeps its
+    // delegates to bind to the new rows.
+    log.removed.clear();
+    log.inserted.clear();
+    model.setSortOrder(SortOrder::Title);
+    EXPECT_EQ(column(model, "title"), (QStringList{a, b, u"Delta"_s, u}));
+    ASSERT_EQ(log.removed.count(), 1);
+    ASSERT_EQ(log.inserted.count(), 1);
+    EXPECT_EQ(log.removed.first().at(2).toInt(), 3);
+    EXPECT_EQ(log.inserted.first().at(2).toInt(), 3);
+    EXPECT_EQ(log.reset.count(), 0);
 }
 
 // A playlist's rows follow its edits only; the list of playlists changes only the row

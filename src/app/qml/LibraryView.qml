@@ -147,6 +147,8 @@ PageScaffold {
     LibraryListModel {
         id: rows
         library: page.libraryManager
+        // A new search shows its results from the first, wherever the list was.
+        onSearchTextChanged: list.positionViewAtBeginning()
     }
 
     MediaList {

@@ -39,6 +39,8 @@ PageScaffold {
         id: videos
         library: page.libraryManager
         videosOnly: true
+        // A new search shows its results from the first, wherever the grid was.
+        onSearchTextChanged: grid.positionViewAtBeginning()
     }
     PlayerItemInfo {
         id: playing

@@ -112,6 +112,28 @@ Item {
             compare(list.model.sortOrder, LibraryManager.SortOrder.Natural)
         }
 
+        // A search that keeps every other row of a long list (more scattered changes
+        // than a view is told one by one) shows its results from the top, each row
+        // bound to its own item; clearing it brings every row back.
+        function test_scatteredSearchShowsItsResultsFromTheTop() {
+            const names = []
+            for (let i = 1; i <= 200; ++i)
+                names.push((i % 2 ? "odd " : "even ") + i + ".mp3")
+            const page = importAndShow(names)
+            const list = findChild(page, "libraryList")
+            list.positionViewAtEnd()
+            waitForRendering(list)
+            library.searchText = "even"
+            tryCompare(list, "count", 100)
+            waitForRendering(list)
+            compare(list.indexAt(10, list.contentY + 10), 0)
+            compare(list.itemAtIndex(0).title, "even 2")
+            compare(rowAt(list, 99).title, "even 200")
+            library.searchText = ""
+            tryCompare(list, "count", 200)
+            compare(rowAt(list, 100).title, "odd 1")
+        }
+
         // The menu lists "Add to Playlist" only while there are playlists; adding twice
         // puts the item in twice; "Add to New Playlist..." makes a playlist holding the
         // clicked item; an item removed while its menu is open is left alone.
