@@ -381,7 +381,7 @@ int main(int argc, char *argv[])
             fail("the search did not come back to every item");
         libraryFrameMs = scrollFrameMs(view, list, 3000 * 46);
         if (verbose())
-            animatedScrollFrameStats(view, list, 1000 * 46);
+            printAnimatedScroll(view, list, 1000 * 46);
     }
 
     double bareFrameMs = 0;
@@ -395,7 +395,7 @@ int main(int argc, char *argv[])
         ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
         bareFrameMs = scrollFrameMs(view, view.root(), 3000 * 46);
         if (verbose())
-            animatedScrollFrameStats(view, view.root(), 1000 * 46);
+            printAnimatedScroll(view, view.root(), 1000 * 46);
     }
 
     double reorderMs = 0;

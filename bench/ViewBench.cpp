@@ -160,8 +160,7 @@ std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, do
     return {median(intervals), *std::max_element(intervals.begin(), intervals.end())};
 }
 
-std::pair<double, double> animatedScrollFrameStats(ShownView &view, QQuickItem *list,
-                                                   double distance, double pixelsPerSecond)
+void printAnimatedScroll(ShownView &view, QQuickItem *list, double distance, double pixelsPerSecond)
 {
     const double start = list->property("contentY").toDouble();
     view.probe->nextFrame();
@@ -194,15 +193,14 @@ std::pair<double, double> animatedScrollFrameStats(ShownView &view, QQuickItem *
     std::vector<double> intervals;
     for (size_t i = 1; i < swaps.size(); ++i)
         intervals.push_back(msSince(swaps[i - 1], swaps[i]));
-    const double longest =
-        intervals.empty() ? 0 : *std::max_element(intervals.begin(), intervals.end());
-    if (verbose())
-        std::fprintf(stderr,
-                     "animated scroll %s: %zu frames, %.2f ms apart (median), longest %.2f; "
-                     "process CPU %.2f ms a frame\n",
-                     qPrintable(list->objectName()), swaps.size(), median(intervals), longest,
-                     (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / double(swaps.size()));
-    return {median(intervals), longest};
+    if (intervals.empty())
+        fail("the animated scroll drew no frames");
+    std::fprintf(stderr,
+                 "animated scroll %s: %zu frames, %.2f ms apart (median), longest %.2f; "
+                 "process CPU %.2f ms a frame\n",
+                 qPrintable(list->objectName()), swaps.size(), median(intervals),
+                 *std::max_element(intervals.begin(), intervals.end()),
+                 (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / double(swaps.size()));
 }
 
 double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double step)

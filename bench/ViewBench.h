@@ -200,12 +200,11 @@ double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double 
 std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, double distance,
                                            double step = 92);
 
-// Median and longest interval between frames while an animation moves `list` down
-// `distance` pixels at `pixelsPerSecond`, as a flick or a wheel moves it: the render
-// loop then paces the frames (60 a second at most) and overlaps the main thread's work
-// with the render thread's. For the breakdowns (BENCH_VERBOSE), beside the stepped
-// scroll, which measures what each frame costs.
-std::pair<double, double> animatedScrollFrameStats(ShownView &view, QQuickItem *list,
-                                                   double distance, double pixelsPerSecond = 5500);
+// Prints (for BENCH_VERBOSE) the frames of an animation moving `list` down `distance`
+// pixels at `pixelsPerSecond`, as a flick or a wheel moves it: the render loop then
+// paces the frames (60 a second at most) and overlaps the main thread's work with the
+// render thread's, beside the stepped scroll, which measures what each frame costs.
+void printAnimatedScroll(ShownView &view, QQuickItem *list, double distance,
+                         double pixelsPerSecond = 5500);
 
 } // namespace ViewBench

@@ -23,3 +23,19 @@ void addImageProviders(QQmlEngine &engine)
 {
     addImageProviders(engine, VideoFrameCache::shared());
 }
+
+namespace ImageId {
+
+QColor colorPart(const QStringList &parts, qsizetype i, const QColor &fallback)
+{
+    const QColor c = i < parts.size() ? QColor(u'#' + parts.at(i)) : QColor();
+    return c.isValid() ? c : fallback;
+}
+
+QSize drawnSize(const QSize &requested, const QSize &fallback)
+{
+    return requested.isValid() && !requested.isEmpty() ? requested.boundedTo(QSize(4096, 4096))
+                                                       : fallback;
+}
+
+} // namespace ImageId

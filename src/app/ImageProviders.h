@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QSize>
+#include <QStringList>
+
 class QQmlEngine;
 class VideoFrameCache;
 
@@ -9,3 +13,13 @@ class VideoFrameCache;
 // through this, so they draw the same images.
 void addImageProviders(QQmlEngine &engine, VideoFrameCache &frames);
 void addImageProviders(QQmlEngine &engine);
+
+// Reading the parts of a drawn image's id ("image://symbol/<name>/<colour>/...").
+namespace ImageId {
+// Part `i` as a colour ("rrggbb" or "aarrggbb", without "#"), or `fallback` when it is
+// missing or not a colour.
+QColor colorPart(const QStringList &parts, qsizetype i, const QColor &fallback);
+// The size asked for, held within any screen (a larger one is someone's mistake), or
+// `fallback` when none was asked for.
+QSize drawnSize(const QSize &requested, const QSize &fallback);
+} // namespace ImageId

@@ -1,5 +1,6 @@
 #include "SymbolImageProvider.h"
 
+#include "ImageProviders.h"
 #include "SymbolCatalog.h"
 
 #include <QLoggingCategory>
@@ -33,15 +34,8 @@ QImage symbolImage(const QString &name, const QColor &color, const QSize &target
 QImage SymbolImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
 {
     const QStringList parts = id.split(u'/');
-    const auto colorAt = [&](int i, const QColor &fallback) {
-        const QColor c = i < parts.size() ? QColor(u'#' + parts.at(i)) : QColor();
-        return c.isValid() ? c : fallback;
-    };
-    const QColor color = colorAt(1, Qt::black);
-    // Sizes beyond any screen are someone's mistake, not an icon.
-    const QSize target = requestedSize.isValid() && !requestedSize.isEmpty()
-                             ? requestedSize.boundedTo(QSize(4096, 4096))
-                             : QSize(32, 32);
+    const QColor color = ImageId::colorPart(parts, 1, Qt::black);
+    const QSize target = ImageId::drawnSize(requestedSize, QSize(32, 32));
     QImage image;
     if (parts.size() < 5) {
         image = symbolImage(parts.first(), color, target);
@@ -54,7 +48,7 @@ QImage SymbolImageProvider::requestImage(const QString &id, QSize *size, const Q
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(colorAt(2, Qt::transparent));
+        painter.setBrush(ImageId::colorPart(parts, 2, Qt::transparent));
         painter.drawRoundedRect(QRectF(image.rect()), radius, radius);
         const QImage symbol = symbolImage(parts.first(), color, QSize(symbolSide, symbolSide));
         painter.drawImage((target.width() - symbol.width()) / 2,

@@ -1,5 +1,7 @@
 #include "TileImageProvider.h"
 
+#include "ImageProviders.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,21 +11,16 @@ TileImageProvider::TileImageProvider() : QQuickImageProvider(QQuickImageProvider
 QImage TileImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
 {
     const QStringList parts = id.split(u'/');
-    const auto colorAt = [&](int i) {
-        const QColor c = i < parts.size() ? QColor(u'#' + parts.at(i)) : QColor();
-        return c.isValid() ? c : QColor(Qt::transparent);
-    };
+    const auto colorAt = [&](int i) { return ImageId::colorPart(parts, i, Qt::transparent); };
     const int radiusPermille = parts.size() > 2 ? qBound(0, parts.at(2).toInt(), 500) : 0;
-    // Sizes beyond any screen are someone's mistake, not a tile.
-    const QSize target = requestedSize.isValid() && !requestedSize.isEmpty()
-                             ? requestedSize.boundedTo(QSize(4096, 4096))
-                             : QSize(64, 64);
+    const QSize target = ImageId::drawnSize(requestedSize, QSize(64, 64));
 
     // Square and opaque, or laid on the opaque colour of what it sits on (a fourth
     // part), the tile is drawn without blending (cheaper for a software renderer).
     const QColor ground = colorAt(3);
-    const bool opaque = ground.alpha() == 255
-                        || (radiusPermille == 0 && colorAt(0).alpha() == 255 && colorAt(1).alpha() == 255);
+    const bool opaque =
+        ground.alpha() == 255 ||
+        (radiusPermille == 0 && colorAt(0).alpha() == 255 && colorAt(1).alpha() == 255);
     QImage image(target, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.fill(ground.alpha() == 255 ? ground : QColor(Qt::transparent));
     QPainter painter(&image);
