@@ -142,9 +142,8 @@ TEST_F(YouTubeServiceTest, FetchReportsTheOutcomeOfTheLatestRun)
     EXPECT_TRUE(service->videoInfo()->title == u"New"_s && !service->isLoadingInfo());
 }
 
-// Every call gives yt-dlp the ffmpeg found (conversions and merges need it when it is
-// not on the search path), runs with our search path, and ends with "--", address:
-// pasted text that starts like an option must stay an address.
+// Every call passes the ffmpeg found, runs with our search path, and ends with "--",
+// address, so that pasted text starting like an option stays an address.
 TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
 {
     enum Call { info, stream, download };
@@ -160,10 +159,9 @@ TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
          u"-f bestvideo[ext=mp4]+bestaudio[ext=m4a]/best[ext=mp4]/best --no-playlist "
          "--no-warnings --merge-output-format mp4 --remux-video mp4 -o @ --newline --progress"_s},
         {download, true, audio + u" --newline --progress"_s}};
-    const QString ffmpegDir = fake.root() + u"/ffmpeg dir"_s;
+    const QString ffmpegDir = fake.root() + u"/ffmpeg dir"_s,
+                  folder = fake.root() + u"/100% music"_s, address = fake.scenario(u"-o"_s, u":"_s);
     writeFile(ffmpegDir + u"/ffmpeg"_s, "#!/bin/sh\n", true);
-    const QString folder = fake.root() + u"/100% music"_s;
-    const QString address = fake.scenario(u"-o"_s, u":"_s);
     for (const bool ffmpegFound : {false, true}) {
         YouTubeToolPaths paths = fake.paths();
         if (ffmpegFound)
@@ -171,7 +169,6 @@ TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
         make(paths);
         for (const auto &[call, audioOnly, arguments] : cases) {
             SCOPED_TRACE(testing::Message() << call << audioOnly << ffmpegFound);
-            QString outputTemplate = service->streamingDirectory() + u"/%(title).60s.%(ext)s"_s;
             if (call == info)
                 service->fetchVideoInfo(address);
             else if (call == stream)
@@ -179,8 +176,9 @@ TEST_F(YouTubeServiceTest, ArgumentListsForEachAction)
             else
                 service->download(address, QUrl::fromLocalFile(folder), audioOnly, {},
                                   [](const auto &) {});
-            if (call == download)
-                outputTemplate = fake.root() + u"/100%% music/%(title)s.%(ext)s"_s;
+            const QString outputTemplate =
+                call == download ? fake.root() + u"/100%% music/%(title)s.%(ext)s"_s
+                                 : service->streamingDirectory() + u"/%(title).60s.%(ext)s"_s;
             ASSERT_TRUE(waitUntil([&] { return idle(); }));
             QStringList expected;
             if (ffmpegFound)
@@ -230,8 +228,7 @@ TEST_F(YouTubeServiceTest, StreamReplacesThePreviousStreamInItsPrivateDirectory)
     EXPECT_EQ(permissionsOf(usual), 0700);
 }
 
-// The stream action hands over its item only once the file is complete, else shows why
-// nothing plays.
+// The stream action hands over its item only once the file is complete.
 TEST_F(YouTubeServiceTest, StreamActionPlaysTheFinishedFileOrShowsWhyNot)
 {
     QList<MediaItem> played;
@@ -262,9 +259,8 @@ TEST_F(YouTubeServiceTest, StreamActionPlaysTheFinishedFileOrShowsWhyNot)
     EXPECT_TRUE(item.isVideo && item.duration == 12);
 }
 
-// A download ends with the file it produced (after a conversion, the newest file of the
-// folder written since it started; never an earlier download's) or with the tool's text,
-// and reports no progress after that. Merges run against the real tool in online_ytdlp_test.
+// A download ends with the file it produced (after a conversion, the newest one written
+// since it started) or with the tool's text, and reports no progress after that.
 TEST_F(YouTubeServiceTest, DownloadEndsWithTheFileProducedOrTheToolsText)
 {
     const std::tuple<QString, int, QString> cases[] = {
