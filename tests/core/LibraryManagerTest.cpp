@@ -21,8 +21,7 @@ using TestSupport::waitUntil;
 
 namespace {
 
-// "title_artist_album.ext" gives the tags; the length is the title's length. Counts its
-// calls, which must never run on the main thread.
+// "title_artist_album.ext" gives the tags. Counts its calls, never on the main thread.
 LibraryManager::ItemFactory fakeInspector(std::shared_ptr<std::atomic<int>> calls, int delayMs = 0)
 {
     return [=](const QUrl &url, qint64 sortIndex) {
@@ -34,7 +33,6 @@ LibraryManager::ItemFactory fakeInspector(std::shared_ptr<std::atomic<int>> call
         item.url = url;
         item.artist = tags.value(1);
         item.isVideo = MediaItem::isVideoExtension(url.fileName());
-        item.duration = item.title.size();
         return item;
     };
 }

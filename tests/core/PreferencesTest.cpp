@@ -1,6 +1,5 @@
-// The stored preferences: what is written and read back, values written by hand, a file
-// that cannot be saved; and the engine and the library over them, each with an instance
-// of its own on the settings window's file, as the program runs them.
+// The stored preferences, and the engine and library over them, each with an instance of
+// its own on the settings window's file, as the program runs them.
 #include "core/Preferences.h"
 
 #include "FakePlayerBackend.h"
@@ -164,7 +163,6 @@ TEST_F(PreferencesTest, AutoPlayNextDecidesOnlyWithRepeatOff)
         fake->finishCurrent();
         EXPECT_EQ(player->currentIndex(), index);
         EXPECT_EQ(player->isPlaying(), playing);
-        // Stopping loads nothing; repeat one restarts the same file without loading it again.
         EXPECT_EQ(state.loadedUrls.size(), loads + (index == 1 ? 1 : 0));
     }
 }

@@ -1,5 +1,4 @@
-// The queue, the transport, shuffle, repeat and the end of an item, over a scripted
-// player.
+// The queue, the transport, shuffle, repeat and the end of an item.
 #include "PlayerTestFixture.h"
 
 #include <QRandomGenerator>

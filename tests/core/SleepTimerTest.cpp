@@ -71,9 +71,21 @@ TEST_F(SleepTimerTest, MinutesFadeOverTheLastTenSecondsThenPauseAtTheListenersVo
     expectVolume(0.6f);
 }
 
-// A new choice mid-fade starts again from the listener's volume; no minutes are refused.
-TEST_F(SleepTimerTest, ChoosingAgainMidFadeGivesTheVolumeBack)
+// A new choice, the timer going away or a change of player mid-fade gives the listener's
+// volume back; no minutes are refused.
+TEST_F(SleepTimerTest, ChoosingAgainGoingAwayOrChangingPlayersMidFadeGivesTheVolumeBack)
 {
+    player.play(items(1), 0);
+    for (const bool destroy : {true, false}) {
+        auto other = std::make_unique<SleepTimer>([this] { return nowMs; });
+        other->setPlayer(&player);
+        other->choose(Mode::minutes, 15);
+        nowMs += (15 * 60 - 5) * 1000;
+        other->tick();
+        expectVolume(userVolume / 2);
+        destroy ? other.reset() : other->setPlayer(nullptr);
+        expectVolume(userVolume);
+    }
     const std::tuple<Mode, int, int> choices[] = {
         {Mode::off, 0, -1}, {Mode::minutes, 45, 45 * 60}, {Mode::endOfChapter, 0, -1}};
     for (const auto &[mode, minutes, remaining] : choices) {
@@ -94,8 +106,8 @@ TEST_F(SleepTimerTest, ChoosingAgainMidFadeGivesTheVolumeBack)
     EXPECT_EQ(timer.mode(), Mode::endOfChapter);
 }
 
-// "End of chapter" pauses at the last report before the boundary and puts the position
-// on it, so that the next play starts the next chapter; the next item is never loaded.
+// "End of chapter" pauses at the last report before the boundary and seeks onto it, so
+// the next play starts the next chapter; the next item is never loaded.
 TEST_F(SleepTimerTest, EndOfChapterPausesAtTheBoundaryAfterTheFade)
 {
     const QList<Chapter> thirds{
@@ -200,8 +212,8 @@ TEST_F(SleepTimerTest, EndOfChapterFollowsTheListenersTransport)
     EXPECT_EQ(timer.remainingSeconds(), 47);
     EXPECT_TRUE(timer.isActive() && player.isPlaying());
 
-    // Resumed after a seek, the player first reads a little behind where it stood: a
-    // short step back keeps the chapter ahead, a long one chooses again.
+    // After a seek the player first reads a little behind the mark: a short step back
+    // keeps the chapter ahead, a long one chooses again.
     player.play({timed(u"Book"_s, 180, {{u"One"_s, 0, 60, 0}, {u"Two"_s, 60, 180, 1}})}, 0);
     fake->reportTime(60); // where the last pause left it, on the mark
     timer.choose(Mode::endOfChapter);
@@ -224,21 +236,6 @@ TEST_F(SleepTimerTest, WithNothingLoadedItWaitsOrEndsQuietly)
     player.play({timed(u"A"_s, 100)}, 0);
     fake->reportTime(0.5);
     EXPECT_EQ(timer.remainingSeconds(), 100);
-}
-
-TEST_F(SleepTimerTest, GoingAwayMidFadeOrChangingPlayersGivesTheVolumeBack)
-{
-    player.play(items(1), 0);
-    for (const bool destroy : {true, false}) {
-        auto other = std::make_unique<SleepTimer>([this] { return nowMs; });
-        other->setPlayer(&player);
-        other->choose(Mode::minutes, 15);
-        nowMs += (15 * 60 - 5) * 1000;
-        other->tick();
-        expectVolume(userVolume / 2);
-        destroy ? other.reset() : other->setPlayer(nullptr);
-        expectVolume(userVolume);
-    }
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Inspection of generated files: what an import of each kind of file gives, how files
-// that are not media (or not files) degrade, and inspection around the run-time load of
-// libavformat (in a child process of this test program, where nothing has loaded it yet).
+// Inspection of generated files, of files that are not media, and around the run-time
+// load of libavformat (in a child process, where nothing has loaded it yet).
 #include "media/AvApi.h"
 #include "media/AvMediaAsset.h"
 
@@ -60,10 +59,9 @@ AudioOptions tagged(std::optional<PictureFormat> cover = {}, bool titled = false
 
 } // namespace
 
-// Opus carries its tags on the audio stream, Matroska writes upper-case keys and holds
-// the cover as an attachment (or, as some tools write it, as a one-picture video track,
-// which is neither video nor artwork), the mp4 family adds a chapter text stream: all
-// must read the same. Files without chapters get one named after the file.
+// Opus tags the stream, Matroska writes upper-case keys and attaches the cover (or holds
+// it as a one-picture video track, neither video nor artwork), mp4 adds a chapter text
+// stream: all read the same. Files without chapters get one named after the file.
 TEST(Inspection, EachKindOfFileGivesItsRecord)
 {
     const QStringList marks{u"Opening"_s, u"Middle"_s, u"فصل ٣"_s};
