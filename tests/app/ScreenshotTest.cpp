@@ -17,7 +17,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -30,9 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 Q_IMPORT_QML_PLUGIN(LyraboxPlugin)
 
@@ -68,9 +66,11 @@ protected:
             GTEST_SKIP() << "needs an X display (run under xvfb-run)";
         // The run's locale picks the language: the translated window's test runs in
         // Arabic and Hebrew, the others (which read English texts) in English.
-        const bool translatedTest = QString::fromLatin1(
-            ::testing::UnitTest::GetInstance()->current_test_info()->name()).startsWith(u"Translated"_s);
-        if (translatedTest != (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C))
+        const bool translatedTest =
+            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
+                .startsWith(u"Translated"_s);
+        if (translatedTest !=
+            (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C))
             GTEST_SKIP() << "runs in the other languages' runs";
         ASSERT_TRUE(MediaFixtures::ffmpegAvailable());
         QDir().mkpath(outDir);
@@ -90,11 +90,6 @@ protected:
         window->requestActivate();
         EXPECT_TRUE(TestSupport::waitUntil([&] { return window->isExposed(); }));
         return window;
-    }
-    static bool writeFile(const QString &path, const QByteArray &data)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
     }
     // By object name, list delegates included (they are items of the list, not its children).
     QQuickItem *item(const QString &name) { return itemUnder(app->window()->contentItem(), name); }
@@ -123,13 +118,13 @@ protected:
     }
     QImage save(const QImage &image, const QString &name)
     {
-        EXPECT_TRUE(image.save(outDir + u'/' + name + u'-' + scheme + u".png"_s)) << name.toStdString();
+        EXPECT_TRUE(image.save(outDir + u'/' + name + u'-' + scheme + u".png"_s))
+            << name.toStdString();
         return image;
     }
     QImage shoot(const QString &name)
     {
-        // Let a few frames go by so that images loaded on threads are in.
-        TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+        QTest::qWait(450); // a few frames, for images loaded on threads
         return save(app->window()->grabWindow(), name);
     }
     // The pixels under `item` in a grab of the window.
@@ -157,19 +152,23 @@ protected:
     // fitting the window on the scheme's background; returns the tabs' texts.
     QStringList shootSettingsTabs(const QString &prefix = {})
     {
-        auto *settings = qobject_cast<QQuickWindow *>(app->window()->property("settingsWindow").value<QObject *>());
+        auto *settings = qobject_cast<QQuickWindow *>(
+            app->window()->property("settingsWindow").value<QObject *>());
         EXPECT_TRUE(settings && TestSupport::waitUntil([&] { return settings->isExposed(); }));
         if (!settings)
             return {u""_s, u""_s, u""_s, u""_s};
         QStringList texts;
-        for (const QString &name : {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s}) {
-            itemUnder(settings->contentItem(), u"settingsTabs"_s)->setProperty("currentIndex", texts.size());
-            TestSupport::waitUntil([] { return false; }, std::chrono::milliseconds(450));
+        for (const QString &name :
+             {u"generalPage"_s, u"sortingPage"_s, u"playbackPage"_s, u"youtubePage"_s}) {
+            itemUnder(settings->contentItem(), u"settingsTabs"_s)
+                ->setProperty("currentIndex", texts.size());
+            QTest::qWait(450);
             const QImage shot = save(settings->grabWindow(), prefix + u"settings-"_s + name);
             QQuickItem *page = itemUnder(settings->contentItem(), name);
             texts += textsUnder(page);
             // Everything on the page fits the window without scrolling.
-            EXPECT_LE(page->property("contentHeight").toReal(), page->height()) << name.toStdString();
+            EXPECT_LE(page->property("contentHeight").toReal(), page->height())
+                << name.toStdString();
             EXPECT_LT(distance(shot.pixelColor(2, shot.height() - 3), colors.window), 8);
         }
         return texts;
@@ -177,7 +176,8 @@ protected:
 
     const QString outDir = qEnvironmentVariable("LYRABOX_SCREENSHOT_DIR",
                                                 TestSupport::scratchRoot() + u"/screenshots"_s);
-    const QString scheme = Appearance::current() == Appearance::Scheme::Dark ? u"dark"_s : u"light"_s;
+    const QString scheme =
+        Appearance::current() == Appearance::Scheme::Dark ? u"dark"_s : u"light"_s;
     const Appearance::Colors colors = Appearance::colors(Appearance::current());
     std::unique_ptr<LyraboxApp> app;
 };
@@ -191,7 +191,8 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     book.title = kBookTitle;
     book.artist = u"راوي الحكايات"_s;
     book.cover = MediaFixtures::Picture{QSize(400, 400)};
-    book.chapters = {{u"المقدمة"_s, 0, 10}, {u"الفصل الأول: الطريق"_s, 10, 25},
+    book.chapters = {{u"المقدمة"_s, 0, 10},
+                     {u"الفصل الأول: الطريق"_s, 10, 25},
                      {u"الفصل الثاني: المدينة"_s, 25, 40}};
     ASSERT_TRUE(MediaFixtures::writeAudio(dir + u"/book.m4b"_s, book));
     ASSERT_TRUE(MediaFixtures::writeVideo(dir + u"/Harbour at Dusk.mp4"_s, QSize(320, 180), 6));
@@ -199,7 +200,8 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     QQuickWindow *window = startApp(QSize(1180, 760));
     LibraryManager &library = app->libraryManager();
     MediaPlayerManager &player = app->playerManager();
-    library.addFiles({QUrl::fromLocalFile(dir + u"/book.m4b"_s), QUrl::fromLocalFile(dir + u"/Harbour at Dusk.mp4"_s)});
+    library.addFiles({QUrl::fromLocalFile(dir + u"/book.m4b"_s),
+                      QUrl::fromLocalFile(dir + u"/Harbour at Dusk.mp4"_s)});
     ASSERT_TRUE(TestSupport::waitUntil([&] { return library.runningImports() == 0; }));
     const QList<MediaItem> items = library.allItems();
     const int bookIndex = int(TestItems::titlesOf(items).indexOf(kBookTitle));
@@ -210,7 +212,8 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     QQuickItem *miniPlayer = item(u"miniPlayer"_s);
     ASSERT_TRUE(miniPlayer && !miniPlayer->isVisible());
     player.play(items, bookIndex);
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return player.duration() > 0 && player.currentTime() > 0.2; }));
+    ASSERT_TRUE(TestSupport::waitUntil(
+        [&] { return player.duration() > 0 && player.currentTime() > 0.2; }));
     player.seek(12);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return player.currentChapter().has_value(); }));
     EXPECT_TRUE(miniPlayer->isVisible());
@@ -237,7 +240,8 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
         content->setProperty("selectedTab", int(SidebarTab::Playlists));
         shoot(u"playlists"_s + suffix);
         EXPECT_TRUE(textOf(u"playlistGrid"_s).contains(u"Road Trip"_s));
-        QMetaObject::invokeMethod(item(u"playlistsView"_s), "openPlaylist", Q_ARG(QString, eveningId));
+        QMetaObject::invokeMethod(item(u"playlistsView"_s), "openPlaylist",
+                                  Q_ARG(QString, eveningId));
         shoot(u"playlist-detail"_s + suffix);
         EXPECT_TRUE(textOf(u"playlistDetail"_s).contains(u"رحلات المساء"_s));
         EXPECT_TRUE(textOf(u"playlistItemList"_s).contains(u"Harbour at Dusk"_s));
@@ -279,7 +283,8 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     // come long after playback starts, so the window is grabbed (costly with a software
     // renderer: every 100 ms at most) until the picture is there.
     player.play(items, videoIndex);
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return player.hasVideo() && player.currentTime() > 0; }));
+    ASSERT_TRUE(
+        TestSupport::waitUntil([&] { return player.hasVideo() && player.currentTime() > 0; }));
     QQuickItem *videoArea = item(u"videoArea"_s);
     ASSERT_TRUE(videoArea && videoArea->isVisible());
     QImage videoShot;
@@ -300,7 +305,6 @@ TEST_F(ScreenshotTest, MiniPlayerNowPlayingWithChaptersVideoAndShortcuts)
     const double before = player.currentTime();
     EXPECT_TRUE(TestSupport::waitUntil([&] { return player.currentTime() > before + 0.3; }));
     EXPECT_EQ(player.currentItem().value_or(MediaItem()).url, items[videoIndex].url);
-
 }
 
 // The audiobooks (an Arabic book with Arabic-Indic chapter numbers, opened, one of its
@@ -313,17 +317,12 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
     const QString videos = media.path() + u"/Videos"_s;
     for (const QString &dir : {arabic, latin, videos})
         ASSERT_TRUE(QDir().mkpath(dir));
-    const auto arabicNumber = [](int n) {
-        QString text;
-        for (const QChar c : QString::number(n))
-            text += QChar(0x0660 + c.digitValue());
-        return text;
-    };
+    const QLocale arabicDigits(QLocale::Arabic, QLocale::Egypt);
     MediaFixtures::AudioOptions chapter;
     chapter.seconds = 3;
     chapter.artist = u"راوي الحكايات"_s;
     for (int n = 12; n >= 1; --n) {
-        chapter.title = u"الفصل "_s + arabicNumber(n);
+        chapter.title = u"الفصل "_s + arabicDigits.toString(n);
         ASSERT_TRUE(MediaFixtures::writeAudio(arabic + u'/' + *chapter.title + u".mp3"_s, chapter));
     }
     chapter.artist = u"Robert Louis Stevenson"_s;
@@ -333,7 +332,8 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
         ASSERT_TRUE(MediaFixtures::writeAudio(latin + u'/' + title + u".mp3"_s, chapter));
     }
     for (const QString &name : {u"Harbour at Dusk"_s, u"مدينة النحاس"_s, u"Mountain Pass"_s})
-        ASSERT_TRUE(MediaFixtures::writeVideo(videos + u'/' + name + u".mp4"_s, QSize(320, 180), 4));
+        ASSERT_TRUE(
+            MediaFixtures::writeVideo(videos + u'/' + name + u".mp4"_s, QSize(320, 180), 4));
 
     QQuickWindow *window = startApp();
     LibraryManager &library = app->libraryManager();
@@ -350,7 +350,8 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
         shoot(u"audiobooks"_s + suffix);
         EXPECT_TRUE(textOf(u"audiobookList"_s).contains(u"Treasure Island"_s));
         const QList<Playlist> books = library.playlists();
-        const auto book = std::ranges::find_if(books, [](auto &p) { return p.isAudiobook && p.items.size() == 12; });
+        const auto book = std::ranges::find_if(
+            books, [](auto &p) { return p.isAudiobook && p.items.size() == 12; });
         ASSERT_NE(book, books.end());
         const QString bookId = book->id.toString(QUuid::WithoutBraces);
         QObject *rows = item(u"audiobookList"_s)->property("model").value<QObject *>();
@@ -364,7 +365,8 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
         EXPECT_TRUE(textsUnder(fifth).contains(u"الفصل ٥"_s));
         const QRect fifthPixels = pixelsOf(opened, fifth);
         const QColor tint = opened.pixelColor(fifthPixels.center().x(), fifthPixels.top() + 4);
-        EXPECT_LT(distance(tint, colors.accent), distance(colors.window, colors.accent)) << qPrintable(tint.name());
+        EXPECT_LT(distance(tint, colors.accent), distance(colors.window, colors.accent))
+            << qPrintable(tint.name());
 
         content->setProperty("selectedTab", int(SidebarTab::Videos));
         ASSERT_TRUE(TestSupport::waitUntil([&] { return item(u"videoGrid"_s) != nullptr; }));
@@ -378,7 +380,8 @@ TEST_F(ScreenshotTest, AudiobooksAndVideos)
             EXPECT_TRUE(TestSupport::waitUntil([&] {
                 QQuickItem *image = itemUnder(item(u"videoCard_%1"_s.arg(card)), u"videoImage"_s);
                 return image && image->isVisible();
-            })) << "no picture on card " << card;
+            })) << "no picture on card "
+                << card;
         }
         shoot(u"videos"_s + suffix);
         EXPECT_TRUE(textOf(u"videoGrid"_s).contains(u"مدينة النحاس"_s));
@@ -408,10 +411,9 @@ esac
 )SH";
 
 // The YouTube view (empty, tool missing, fetching, the card, streaming, the description
-// open) and the Downloads view (empty, then an entry in every status), at the window's
-// usual size. The views are shown over a scripted yt-dlp, swapped in for the app's
-// service and queue as a section's managers.
-TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
+// open) over a scripted yt-dlp, the Downloads view (empty, then an entry in every status)
+// and the settings window.
+TEST_F(ScreenshotTest, YouTubeDownloadsAndSettingsInEachState)
 {
     const QTemporaryDir scratch(TestSupport::scratchRoot() + u"/online-shots-XXXXXX"_s);
     const QString dir = scratch.path();
@@ -424,13 +426,16 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     ASSERT_TRUE(picture.save(server.root() + u"/thumb.jpg"_s));
 
     const QString tool = dir + u"/yt-dlp"_s;
-    ASSERT_TRUE(writeFile(tool, kScriptedTool));
-    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_TRUE(writeFile(tool + u".json"_s, u"{\"id\": \"h1\", \"title\": \"Harbour Lights at Dusk \u2013 a Walk Along the Old Pier\", "
-               "\"duration\": 3725, \"uploader\": \"Night Walks\", \"thumbnail\": \"%1\", "
-               "\"description\": \"Filmed on a calm evening as the lamps of the harbour come on one by one.\\n"
-               "No music, only the water and the gulls.\", \"formats\": []}"_s
-                   .arg(server.url(u"thumb.jpg"_s)).toUtf8()));
+    ASSERT_TRUE(TestSupport::writeFile(tool, kScriptedTool, true));
+    ASSERT_TRUE(TestSupport::writeFile(
+        tool + u".json"_s,
+        u"{\"id\": \"h1\", \"title\": \"Harbour Lights at Dusk \u2013 a Walk Along the Old Pier\", "
+        "\"duration\": 3725, \"uploader\": \"Night Walks\", \"thumbnail\": \"%1\", "
+        "\"description\": \"Filmed on a calm evening as the lamps of the harbour come on one by "
+        "one.\\n"
+        "No music, only the water and the gulls.\", \"formats\": []}"_s
+            .arg(server.url(u"thumb.jpg"_s))
+            .toUtf8()));
 
     YouTubeToolPaths scripted;
     scripted.ytDlpPaths = {tool};
@@ -447,8 +452,10 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     QQuickItem *content = item(u"content"_s);
     // The app's own managers again before the stand-ins go, whatever happens.
     const auto restore = qScopeGuard([&] {
-        content->setProperty("youtubeService", QVariant::fromValue<QObject *>(&app->youtubeService()));
-        content->setProperty("downloadManager", QVariant::fromValue<QObject *>(&app->downloadManager()));
+        content->setProperty("youtubeService",
+                             QVariant::fromValue<QObject *>(&app->youtubeService()));
+        content->setProperty("downloadManager",
+                             QVariant::fromValue<QObject *>(&app->downloadManager()));
     });
     const auto useService = [&](YouTubeService *shown) {
         content->setProperty("youtubeService", QVariant::fromValue<QObject *>(shown));
@@ -471,7 +478,7 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     service.fetchVideoInfo(service.urlInput());
     shoot(u"youtube-fetching"_s);
     EXPECT_TRUE(item(u"fetchingInfo"_s)->isVisible());
-    QFile(tool + u".gate"_s).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(TestSupport::writeFile(tool + u".gate"_s));
     ASSERT_TRUE(TestSupport::waitUntil([&] { return service.videoInfo().has_value(); }));
     QQuickItem *thumbnail = item(u"thumbnail"_s);
     EXPECT_TRUE(TestSupport::waitUntil([&] { return thumbnail->isVisible(); })) << "no thumbnail";
@@ -495,22 +502,54 @@ TEST_F(ScreenshotTest, YouTubeAndDownloadsInEachState)
     EXPECT_TRUE(textOf(u"folderBar"_s).contains(u"Open in File Manager"_s));
     downloads.addDownload(u"waiting/Morning Tide"_s, u"Morning Tide"_s, false);
     downloads.setYoutubeService(&service);
-    downloads.addDownload(u"downloading/Harbour Lights at Dusk"_s, u"Harbour Lights at Dusk"_s, false);
+    downloads.addDownload(u"downloading/Harbour Lights at Dusk"_s, u"Harbour Lights at Dusk"_s,
+                          false);
     downloads.addDownload(u"converting/أمواج الليل"_s, u"أمواج الليل"_s, true);
     downloads.addDownload(u"completed/Old Pier Sounds"_s, u"Old Pier Sounds"_s, true);
     downloads.addDownload(u"failed/Lighthouse Keeper"_s, u"Lighthouse Keeper"_s, false);
     ASSERT_TRUE(TestSupport::waitUntil([&] {
-        return downloads.completedCount() == 1 && downloads.activeCount() == 2
-               && downloads.downloads().at(4).status == DownloadTask::Status::failed
-               && downloads.downloads().at(2).status == DownloadTask::Status::converting;
+        return downloads.completedCount() == 1 && downloads.activeCount() == 2 &&
+               downloads.downloads().at(4).status == DownloadTask::Status::failed &&
+               downloads.downloads().at(2).status == DownloadTask::Status::converting;
     }));
     shoot(u"downloads-each-status"_s);
     const QString rows = textOf(u"downloadList"_s);
-    for (const QString &expected : {u"Morning Tide"_s, u"Waiting..."_s, u"42%"_s, u"95%"_s,
-                                    u"Converting audio..."_s, u"Completed"_s, u"HTTP Error 404"_s,
-                                    u"أمواج الليل"_s})
+    for (const QString &expected :
+         {u"Morning Tide"_s, u"Waiting..."_s, u"42%"_s, u"95%"_s, u"Converting audio..."_s,
+          u"Completed"_s, u"HTTP Error 404"_s, u"أمواج الليل"_s})
         EXPECT_TRUE(rows.contains(expected)) << expected.toStdString();
     EXPECT_TRUE(textOf(u"downloadQueueView"_s).contains(u"5 items · 2 active"_s));
+
+    // The settings window: Ctrl+, makes it once and only raises it while it is open; its
+    // four tabs as a user sees them.
+    QQuickWindow *window = app->window();
+    const auto settingsWindow = [&] {
+        return qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
+    };
+    const auto pressCtrlComma = [&] {
+        window->requestActivate();
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
+        QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    };
+    EXPECT_EQ(settingsWindow(), nullptr);
+    pressCtrlComma();
+    ASSERT_TRUE(
+        TestSupport::waitUntil([&] { return settingsWindow() && settingsWindow()->isExposed(); }));
+    QQuickWindow *settings = settingsWindow();
+    EXPECT_EQ(settings->size(), QSize(480, 360));
+    pressCtrlComma();
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return settings->isActive(); }));
+    EXPECT_EQ(settingsWindow(), settings);
+    EXPECT_EQ(std::ranges::count_if(
+                  QGuiApplication::topLevelWindows(),
+                  [](QWindow *w) { return w->isVisible() && qobject_cast<QQuickWindow *>(w); }),
+              2);
+    const QStringList texts = shootSettingsTabs();
+    EXPECT_TRUE(texts[0].contains(u"Lyrabox follows your system appearance settings."_s));
+    EXPECT_TRUE(texts[1].contains(u"Group RTL titles first when sorting"_s));
+    EXPECT_TRUE(texts[3].contains(u"Download Formats"_s));
+    settings->close();
+    EXPECT_FALSE(settings->isVisible());
 }
 
 // Every section, the mini player and the settings window in the run's language, at the
@@ -547,19 +586,22 @@ TEST_F(ScreenshotTest, TranslatedWindow)
 
     EXPECT_GT(item(u"sidebar"_s)->mapToScene({0, 0}).x(), window->width() / 2);
     QQuickItem *content = item(u"content"_s);
-    for (const SidebarTab::Tab tab : {SidebarTab::Library, SidebarTab::Audiobooks, SidebarTab::Videos,
-                                      SidebarTab::Playlists, SidebarTab::YouTube, SidebarTab::Downloads,
-                                      SidebarTab::NowPlaying}) {
+    for (const SidebarTab::Tab tab :
+         {SidebarTab::Library, SidebarTab::Audiobooks, SidebarTab::Videos, SidebarTab::Playlists,
+          SidebarTab::YouTube, SidebarTab::Downloads, SidebarTab::NowPlaying}) {
         const QString name = SidebarTab::rawValue(tab).toLower().replace(u' ', u'-');
         content->setProperty("selectedTab", int(tab));
         QQuickItem *section = nullptr;
         ASSERT_TRUE(TestSupport::waitUntil([&] {
-            section = item(u"section_"_s + SidebarTab::rawValue(tab))->property("item").value<QQuickItem *>();
+            section = item(u"section_"_s + SidebarTab::rawValue(tab))
+                          ->property("item")
+                          .value<QQuickItem *>();
             return section && section->isVisible();
         })) << name.toStdString();
         if (tab == SidebarTab::Audiobooks) {
             QObject *rows = item(u"audiobookList"_s)->property("model").value<QObject *>();
-            QMetaObject::invokeMethod(rows, "setExpanded", Q_ARG(QString, bookId), Q_ARG(bool, true));
+            QMetaObject::invokeMethod(rows, "setExpanded", Q_ARG(QString, bookId),
+                                      Q_ARG(bool, true));
         }
         shoot(language + u'-' + name);
         // The header's parts (title, search field, buttons) side by side, within it.
@@ -595,39 +637,6 @@ TEST_F(ScreenshotTest, TranslatedWindow)
 
     QMetaObject::invokeMethod(window, "showSettings");
     shootSettingsTabs(language + u'-');
-}
-
-// The settings window: Ctrl+, makes it once and only raises it while it is open; its
-// four tabs as a user sees them.
-TEST_F(ScreenshotTest, SettingsWindowTabs)
-{
-    QQuickWindow *window = startApp();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
-    const auto settingsWindow = [&] {
-        return qobject_cast<QQuickWindow *>(window->property("settingsWindow").value<QObject *>());
-    };
-    EXPECT_EQ(settingsWindow(), nullptr);
-    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
-    ASSERT_TRUE(TestSupport::waitUntil([&] {
-        return settingsWindow() && settingsWindow()->isExposed();
-    }));
-    QQuickWindow *settings = settingsWindow();
-    EXPECT_EQ(settings->size(), QSize(480, 360));
-
-    window->requestActivate();
-    ASSERT_TRUE(TestSupport::waitUntil([&] { return window->isActive(); }));
-    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
-    EXPECT_TRUE(TestSupport::waitUntil([&] { return settings->isActive(); }));
-    EXPECT_EQ(settingsWindow(), settings);
-    EXPECT_EQ(std::ranges::count_if(QGuiApplication::topLevelWindows(),
-                                    [](QWindow *w) { return w->isVisible() && qobject_cast<QQuickWindow *>(w); }), 2);
-
-    const QStringList texts = shootSettingsTabs();
-    EXPECT_TRUE(texts[0].contains(u"Lyrabox follows your system appearance settings."_s));
-    EXPECT_TRUE(texts[1].contains(u"Group RTL titles first when sorting"_s));
-    EXPECT_TRUE(texts[3].contains(u"Download Formats"_s));
-    settings->close();
-    EXPECT_FALSE(settings->isVisible());
 }
 
 } // namespace

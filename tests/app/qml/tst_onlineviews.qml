@@ -75,10 +75,7 @@ Item {
             return findChild(page, "videoInfoCard")
         }
         function menuTexts(menu) {
-            const texts = []
-            for (let i = 0; i < menu.count; ++i)
-                texts.push(menu.itemAt(i).text)
-            return texts
+            return Array.from({ length: menu.count }, (_, i) => menu.itemAt(i).text)
         }
 
         // Fetch is off only for an empty field or while fetching; blank text does nothing.
@@ -94,8 +91,7 @@ Item {
 
             fixture.setClipboardText("just some words")
             mouseClick(findChild(page, "pasteButton"))
-            compare(findChild(page, "urlField").text, "just some words")
-            verify(!fixture.youtube.isLoadingInfo)
+            compare([findChild(page, "urlField").text, fixture.youtube.isLoadingInfo], ["just some words", false])
 
             // A watch-page address (the scripted tool takes the address as its script).
             const address = videoAddress("youtube.com/watch", { gate: "info-gate" })
@@ -108,9 +104,8 @@ Item {
             compare(fixture.lastToolArguments().slice(-2), ["--", address])
 
             const card = findChild(page, "videoInfoCard")
-            verify(card.visible)
-            compare([findChild(card, "videoTitle").text, findChild(card, "videoUploader").text],
-                    ["Harbour Lights", "Night Walks"])
+            compare([card.visible, findChild(card, "videoTitle").text, findChild(card, "videoUploader").text],
+                    [true, "Harbour Lights", "Night Walks"])
             mouseClick(findChild(card, "descriptionToggle"))
             verify(findChild(card, "descriptionText").visible)
 
@@ -187,9 +182,8 @@ Item {
             menu.close()
             findChild(menu, "downloadVideoEntry").triggered()
             const queued = fixture.downloads.downloads
-            compare(queued.length, 2)
-            compare([queued[0].title, queued[0].isAudioOnly, queued[1].isAudioOnly],
-                    ["Harbour Lights", true, false])
+            compare([queued.length, queued[0].title, queued[0].isAudioOnly, queued[1].isAudioOnly],
+                    [2, "Harbour Lights", true, false])
             // Queuing does not change the section.
             compare(view.selectedTab, SidebarTab.YouTube)
         }
@@ -203,12 +197,12 @@ Item {
             mouseClick(findChild(page, "copyCommandButton"))
             compare(fixture.clipboardText(), "sudo apt install yt-dlp")
             mouseClick(findChild(page, "checkAgainButton"))
-            verify(findChild(page, "installHint").visible)
+            verify(findChild(page, "installHint").visible && findChild(page, "toolMissingLabel").visible)
+            verify(findChild(page, "youtubeEmptyState").visible)
             fixture.installYtDlp()
             mouseClick(findChild(page, "checkAgainButton"))
             tryCompare(fixture.youtube, "isYtDlpInstalled", true)
-            verify(!findChild(page, "toolMissingLabel").visible)
-            verify(!findChild(page, "installHint").visible)
+            verify(!findChild(page, "toolMissingLabel").visible && !findChild(page, "installHint").visible)
         }
 
         // Each status has its icon, figures and trailing action; the percentage is
@@ -264,16 +258,12 @@ Item {
 
             const menu = findChild(page, "downloadMenu")
             const idOf = (row) => fixture.downloads.downloads[row].id.toString().replace(/[{}]/g, "")
-            const statuses = ["downloading", "completed", "completed", "failed"]
-            const expected = {
-                downloading: ["Remove"],
-                completed: ["Add to Library", "Show in File Manager", "Remove"],
-                failed: ["Retry", "Remove"],
-            }
+            const completed = ["Add to Library", "Show in File Manager", "Remove"]
+            const menus = [["Remove"], completed, completed, ["Retry", "Remove"]]
             for (let row = 0; row < 4; ++row) {
                 page.openMenu(idOf(row), fixture.downloads.downloads[row].status, "")
                 tryCompare(menu, "opened", true)
-                compare(menuTexts(menu), expected[statuses[row]], statuses[row])
+                compare(menuTexts(menu), menus[row], row)
                 menu.close()
             }
 
@@ -304,8 +294,7 @@ Item {
             findChild(menu, "removeEntry").triggered()
             compare(list.count, 3)
             verify(!fixture.toolRunning("song"))
-            compare(fixture.downloadFolderFiles(),
-                    before.filter(name => !name.startsWith("song.webm")))
+            compare(fixture.downloadFolderFiles(), before.filter(name => !name.startsWith("song.webm")))
             compare(fixture.downloads.activeCount, 0)
 
             mouseClick(findChild(page, "clearCompletedButton"))

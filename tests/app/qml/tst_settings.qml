@@ -63,47 +63,38 @@ Item {
             Preferences.downloadVideoFormat = "mp4"
         }
 
-        // Runs first (names sort): nothing has been stored yet.
-        function test_1_emptyStoreShowsTheDefaults() {
+        // Runs first (names sort), over a store with nothing in it: each control shows the
+        // default, a click or a choice stores its key at once, and a view made again shows it.
+        function test_1_controlsShowTheDefaultsAndStoreAtOnce() {
             make(true)
             verify(control("autoPlayNextToggle").checked)
+            mouseClick(control("autoPlayNextToggle"))
+            compare(Preferences.autoPlayNext, false)
             showTab(1)
             compare(checkedSortOptions(), ["natural"])
+            mouseClick(control("sortOption_title"))
+            compare([Preferences.defaultSortOrder, checkedSortOptions()], ["title", ["title"]])
             verify(control("groupRTLFirstToggle").checked)
+            mouseClick(control("groupRTLFirstToggle"))
+            compare(Preferences.groupRTLFirst, false)
             // The note wraps and is shown whole.
             const note = control("arabicNote")
             verify(note.text.includes("'الفصل ١٠'") && note.lineCount > 1 && note.height >= note.contentHeight)
             showTab(2)
             verify(!control("skipSilenceToggle").checked)
-            compare(pickerText("ratePicker"), "1.0x (Normal)")
-            showTab(3)
-            compare(pickerText("audioFormatPicker"), "M4A (recommended)")
-            compare(pickerText("videoFormatPicker"), "MP4 (recommended)")
-        }
-
-        // A click or a choice stores its key at once; a view made again shows it.
-        function test_controlsStoreAtOnceAndReopeningShowsThem() {
-            make(true)
-            mouseClick(control("autoPlayNextToggle"))
-            compare(Preferences.autoPlayNext, false)
-            showTab(1)
-            mouseClick(control("sortOption_title"))
-            compare(Preferences.defaultSortOrder, "title")
-            compare(checkedSortOptions(), ["title"])
-            mouseClick(control("groupRTLFirstToggle"))
-            compare(Preferences.groupRTLFirst, false)
-            showTab(2)
             mouseClick(control("skipSilenceToggle"))
             compare(Preferences.skipSilence, true)
+            compare(pickerText("ratePicker"), "1.0x (Normal)")
             findChild(control("ratePicker"), "box").activated(6)
             compare(Preferences.defaultPlaybackRate, 2.0)
-            showTab(3)
-            findChild(control("audioFormatPicker"), "box").activated(1)
-            compare(Preferences.downloadAudioFormat, "mp3")
-            findChild(control("videoFormatPicker"), "box").activated(2)
-            compare(Preferences.downloadVideoFormat, "webm")
             // Choosing "2.0x" leaves the player's speed as it is.
             compare(fixture.player.playbackRate, 1.0)
+            showTab(3)
+            compare([pickerText("audioFormatPicker"), pickerText("videoFormatPicker")],
+                    ["M4A (recommended)", "MP4 (recommended)"])
+            findChild(control("audioFormatPicker"), "box").activated(1)
+            findChild(control("videoFormatPicker"), "box").activated(2)
+            compare([Preferences.downloadAudioFormat, Preferences.downloadVideoFormat], ["mp3", "webm"])
 
             view.destroy()
             make(true)
@@ -115,9 +106,7 @@ Item {
             verify(control("skipSilenceToggle").checked)
             compare(pickerText("ratePicker"), "2.0x")
             showTab(3)
-            compare(pickerText("audioFormatPicker"), "MP3")
-            compare(pickerText("videoFormatPicker"), "WebM")
-
+            compare([pickerText("audioFormatPicker"), pickerText("videoFormatPicker")], ["MP3", "WebM"])
             // A change made elsewhere shows too.
             Preferences.downloadVideoFormat = "mkv"
             compare(pickerText("videoFormatPicker"), "MKV")
@@ -160,13 +149,13 @@ Item {
             compare(control("ytDlpStatus").text, data.status)
         }
 
-        // The window is made on first use and kept: opening it again only raises it.
+        // The window is made on first use and kept: opening it again, closed or open,
+        // only shows it.
         function test_settingsWindowIsMadeOnceAndKept() {
             fixture.reset(true)
             const main = createTemporaryObject(mainComponent, null,
                                                { playerManager: fixture.player, libraryManager: fixture.library,
                                                  youtubeService: fixture.youtube, downloadManager: fixture.downloads })
-            verify(main)
             compare(main.settingsWindow, null)
             main.showSettings()
             const first = main.settingsWindow
@@ -174,10 +163,8 @@ Item {
             const made = first.contentItem.children.length
             for (let i = 0; i < 100; ++i) {
                 first.close()
-                verify(!first.visible)
                 main.showSettings()
             }
-            // Asking while it is open makes no second one.
             main.showSettings()
             verify(main.settingsWindow === first && first.visible)
             compare(first.contentItem.children.length, made)
@@ -191,7 +178,6 @@ Item {
             const content = createTemporaryObject(contentComponent, host,
                                                   { playerManager: fixture.player, libraryManager: fixture.library,
                                                     youtubeService: fixture.youtube, downloadManager: fixture.downloads })
-            verify(content)
             waitForRendering(content)
             mouseClick(findChild(content, "tabRow_Library"))
             tryVerify(() => findChild(content, "section_Library").item !== null)
@@ -201,15 +187,13 @@ Item {
             compare(sort.displayText, "Artist")
             sort.activated(1)
             compare(sort.displayText, "Title")
-            Preferences.defaultSortOrder = "duration"
-            mouseClick(findChild(content, "tabRow_Videos"))
-            mouseClick(findChild(content, "tabRow_Library"))
-            compare(sort.displayText, "Duration")
             // A stored word of no order starts at the natural one.
-            Preferences.defaultSortOrder = "dateAdded"
-            mouseClick(findChild(content, "tabRow_Videos"))
-            mouseClick(findChild(content, "tabRow_Library"))
-            compare(sort.displayText, "Natural Order")
+            for (const [stored, shown] of [["duration", "Duration"], ["dateAdded", "Natural Order"]]) {
+                Preferences.defaultSortOrder = stored
+                mouseClick(findChild(content, "tabRow_Videos"))
+                mouseClick(findChild(content, "tabRow_Library"))
+                compare(sort.displayText, shown)
+            }
         }
     }
 }
