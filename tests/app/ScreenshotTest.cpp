@@ -66,11 +66,10 @@ protected:
             GTEST_SKIP() << "needs an X display (run under xvfb-run)";
         // The run's locale picks the language: the translated window's test runs in
         // Arabic and Hebrew, the others (which read English texts) in English.
-        const bool translatedTest =
-            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
-                .startsWith(u"Translated"_s);
-        if (translatedTest !=
-            (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C))
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const QLocale::Language language = QLocale().language();
+        if (test.starts_with("Translated") ==
+            (language == QLocale::English || language == QLocale::C))
             GTEST_SKIP() << "runs in the other languages' runs";
         ASSERT_TRUE(MediaFixtures::ffmpegAvailable());
         QDir().mkpath(outDir);
@@ -457,23 +456,20 @@ TEST_F(ScreenshotTest, YouTubeDownloadsAndSettingsInEachState)
         content->setProperty("downloadManager",
                              QVariant::fromValue<QObject *>(&app->downloadManager()));
     });
-    const auto useService = [&](YouTubeService *shown) {
-        content->setProperty("youtubeService", QVariant::fromValue<QObject *>(shown));
-    };
 
     content->setProperty("selectedTab", int(SidebarTab::YouTube));
     ASSERT_TRUE(TestSupport::waitUntil([&] { return item(u"youtubeView"_s) != nullptr; }));
-    useService(&service);
+    content->setProperty("youtubeService", QVariant::fromValue<QObject *>(&service));
     shoot(u"youtube-empty"_s);
     EXPECT_TRUE(item(u"youtubeEmptyState"_s)->isVisible());
     EXPECT_FALSE(item(u"installHint"_s)->isVisible());
 
-    useService(&missingService);
+    content->setProperty("youtubeService", QVariant::fromValue<QObject *>(&missingService));
     shoot(u"youtube-tool-missing"_s);
     EXPECT_TRUE(textOf(u"installHint"_s).contains(u"sudo apt install yt-dlp"_s));
     EXPECT_TRUE(textOf(u"toolMissingLabel"_s).contains(u"yt-dlp not found"_s));
 
-    useService(&service);
+    content->setProperty("youtubeService", QVariant::fromValue<QObject *>(&service));
     service.setUrlInput(u"https://www.youtube.com/watch?v=h1"_s);
     service.fetchVideoInfo(service.urlInput());
     shoot(u"youtube-fetching"_s);
