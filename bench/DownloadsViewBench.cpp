@@ -5,7 +5,7 @@
 //    against the same downloads with no view. The rows must change by role only: the
 //    model's changes are counted and a reset fails the run.
 //  - downloads-view-1000-rows-frame-ratio: median time between frames while 1,000 rows
-//    scroll, against a bare ListView of one-Text rows as tall.
+//    scroll, against a bare ListView of one-Text rows as tall, the two scrolled in turn.
 // Usage: bench_downloads_view WORKDIR (bench/downloads-view.sh runs it under Xvfb).
 #include "ImageProviders.h"
 #include "LoopbackMediaServer.h"
@@ -182,7 +182,7 @@ int main(int argc, char *argv[])
                 updates, roleChanges, resets, inserts);
 
     // 1,000 rows: a quarter waiting (no service yet), the rest completed or failed.
-    double rowsFrameMs = 0;
+    ScrollComparison rowsScroll;
     {
         const QString tool = workdir + u"/bin/yt-dlp"_s;
         QDir().mkpath(workdir + u"/bin"_s);
@@ -221,23 +221,18 @@ int main(int argc, char *argv[])
         if (list->property("count").toInt() != kRows)
             fail("the list does not show every entry");
         view.probe->settle(5);
-        rowsFrameMs = scrollFrameMs(view, list, (kRows - 20) * kRowHeight);
-    }
-    double bareFrameMs = 0;
-    {
         const QString path = workdir + u"/BareList.qml"_s;
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)
             || file.write(QString::fromLatin1(bareList).arg(kRows).arg(kRowHeight).toUtf8()) < 0)
             fail("cannot write the bare list");
         file.close();
-        ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
-        view.probe->settle(5);
-        bareFrameMs = scrollFrameMs(view, view.root(), (kRows - 20) * kRowHeight);
+        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        rowsScroll = scrollSideBySide(view, list, bare, bare.root(), (kRows - 20) * kRowHeight);
     }
 
     if (!rowsOnly)
         printLine("downloads-view-stall-ms", viewStall, "ms", bareStall);
-    printLine("downloads-view-1000-rows-frame-ratio", rowsFrameMs, "ms", bareFrameMs);
+    printLine("downloads-view-1000-rows-frame-ratio", rowsScroll.frameMs, "ms", rowsScroll.baselineFrameMs);
     return 0;
 }

@@ -5,7 +5,8 @@
 //  - library-sort-frame-ms: "Title" chosen in the sort menu to the next frame, against
 //    the store's sort alone;
 //  - library-scroll-frame-ratio: frame time while the list scrolls a steady step per
-//    frame, against a bare ListView of one-Text rows over as many rows;
+//    frame, against a bare ListView of one-Text rows over as many rows, the two
+//    scrolled in turn;
 //  - library-view-bytes-per-item: resident memory the shown view adds, per item (the
 //    baseline printed is the 3 KB allowance, so the ratio reads against it);
 //  - playlist-reorder-ms: one row of a 5,000-item playlist moved as a drop moves it, to
@@ -357,7 +358,8 @@ int main(int argc, char *argv[])
         fixedBytes = residentBytes() - withoutView;
     }
 
-    double bytesPerItem = 0, searchMs = 0, sortMs = 0, storeSortMs = 0, libraryFrameMs = 0;
+    double bytesPerItem = 0, searchMs = 0, sortMs = 0, storeSortMs = 0;
+    ScrollComparison scroll;
     {
         ShownView view = showView(engine, QUrl(u"qrc:/Lyrabox/LibraryView.qml"_s), managers);
         auto *list = view.child("libraryList");
@@ -379,23 +381,25 @@ int main(int argc, char *argv[])
         searchMs = searchFrameMs(view, library);
         if (list->property("count").toInt() != librarySize)
             fail("the search did not come back to every item");
-        libraryFrameMs = scrollFrameMs(view, list, 3000 * 46);
-        if (verbose())
-            printAnimatedScroll(view, list, 1000 * 46);
-    }
 
-    double bareFrameMs = 0;
-    {
+        // Scrolled beside a bare list of one-Text rows over as many rows.
         const QString path = workdir + u"/BareList.qml"_s;
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(QString::fromLatin1(bareList).arg(librarySize).arg(46).toUtf8()) < 0)
             fail("cannot write the bare list");
         file.close();
-        ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
-        bareFrameMs = scrollFrameMs(view, view.root(), 3000 * 46);
-        if (verbose())
-            printAnimatedScroll(view, view.root(), 1000 * 46);
+        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        scroll = scrollSideBySide(view, list, bare, bare.root(), 3000 * 46);
+        if (verbose()) {
+            for (ShownView *shown : {&view, &bare}) {
+                shown->window->show();
+                shown->probe->settle();
+                QQuickItem *scrolled = shown == &view ? list : bare.root();
+                printAnimatedScroll(*shown, scrolled, 1000 * 46);
+                shown->window->hide();
+            }
+        }
     }
 
     double reorderMs = 0;
@@ -432,7 +436,7 @@ int main(int argc, char *argv[])
 
     printLine("library-search-frame-ms", searchMs, "ms", store.searchMs);
     printLine("library-sort-frame-ms", sortMs, "ms", storeSortMs);
-    printLine("library-scroll-frame-ratio", libraryFrameMs, "ms", bareFrameMs);
+    printLine("library-scroll-frame-ratio", scroll.frameMs, "ms", scroll.baselineFrameMs);
     printLine("library-view-bytes-per-item", bytesPerItem, "bytes", 3072);
     printLine("playlist-reorder-ms", reorderMs, "ms", store.moveMs);
     return 0;

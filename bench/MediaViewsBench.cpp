@@ -3,7 +3,7 @@
 //  - videos-scroll-frame-ratio: frame time while the grid of 10,000 videos with covers
 //    scrolls a steady step per frame, against a bare GridView of plain rectangles in
 //    cells of the same size, reusing its cells as the view does;
-//  - videos-scroll-stall-ms: the longest interval between two frames of that scroll
+//  - videos-scroll-stall-ms: the longest interval between two frames of those scrolls
 //    (the main thread cannot have stalled longer), against the bare grid's;
 //  - audiobook-expand-ms: a 300-chapter book's card opened, to the frame showing it,
 //    against the same change made to the section's list model with no view;
@@ -167,36 +167,16 @@ int main(int argc, char *argv[])
     const QVariantMap managers{{u"libraryManager"_s, QVariant::fromValue<QObject *>(&library)},
                                {u"playerManager"_s, QVariant::fromValue<QObject *>(&player)}};
 
-    // The videos grid, then the bare grid in cells of the same size.
-    double gridFrameMs = 0, gridStallMs = 0, cellWidth = 0, cellHeight = 0;
-    int gridRows = 0;
+    // The videos grid beside a bare grid in cells of the same size.
+    ScrollComparison gridScroll;
     {
         ShownView view = showView(engine, viewSource("BENCH_VIDEOS_QML", u"VideoLibraryView.qml"_s), managers);
         auto *grid = view.child("videoGrid");
         if (grid->property("count").toInt() != videoCount)
             fail("the grid does not show every video");
-        cellWidth = grid->property("cellWidth").toDouble();
-        cellHeight = grid->property("cellHeight").toDouble();
+        const double cellWidth = grid->property("cellWidth").toDouble();
+        const double cellHeight = grid->property("cellHeight").toDouble();
         const int columns = grid->property("columns").toInt();
-        // As far as the library list scrolls, and never past the end.
-        gridRows = std::min(int(3000 * 46 / cellHeight), videoCount / std::max(1, columns) - 10);
-        std::tie(gridFrameMs, gridStallMs) = scrollFrameStats(view, grid, gridRows * cellHeight);
-        // Resized to what the smallest window leaves a section, and back: the grid lays
-        // its 10,000 cards out again in fewer columns, without a long stall.
-        for (const int width : {680, viewSize.width()}) {
-            const double ms = view.probe->actionToFrameMs([&] { view.window->resize(width, viewSize.height()); });
-            view.probe->settle();
-            if (verbose())
-                std::fprintf(stderr, "grid resized to %d: %.1f ms to the frame, %d columns\n", width,
-                             ms, grid->property("columns").toInt());
-            if (ms > 1000)
-                fail("resizing the grid stalled");
-        }
-        if (grid->property("columns").toInt() != columns)
-            fail("the grid did not lay out its columns again");
-    }
-    double bareGridMs = 0, bareStallMs = 0;
-    {
         const QString path = writeQml(workdir, u"BareGrid.qml"_s, uR"(import QtQuick
 GridView {
     model: %1
@@ -210,12 +190,31 @@ GridView {
     }
 }
 )"_s.arg(videoCount).arg(cellWidth).arg(cellHeight));
-        ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
-        std::tie(bareGridMs, bareStallMs) = scrollFrameStats(view, view.root(), gridRows * cellHeight);
+        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        // As far as the library list scrolls, and never past the end.
+        const int gridRows = std::min(int(3000 * 46 / cellHeight), videoCount / std::max(1, columns) - 10);
+        gridScroll = scrollSideBySide(view, grid, bare, bare.root(), gridRows * cellHeight);
+
+        // Resized to what the smallest window leaves a section, and back: the grid lays
+        // its 10,000 cards out again in fewer columns, without a long stall.
+        view.window->show();
+        view.probe->settle();
+        for (const int width : {680, viewSize.width()}) {
+            const double ms = view.probe->actionToFrameMs([&] { view.window->resize(width, viewSize.height()); });
+            view.probe->settle();
+            if (verbose())
+                std::fprintf(stderr, "grid resized to %d: %.1f ms to the frame, %d columns\n", width,
+                             ms, grid->property("columns").toInt());
+            if (ms > 1000)
+                fail("resizing the grid stalled");
+        }
+        if (grid->property("columns").toInt() != columns)
+            fail("the grid did not lay out its columns again");
     }
 
     // A 300-chapter book opened, to its frame; closed again between tries.
-    double expandMs = 0, modelExpandMs = 0, bookFrameMs = 0, bookHeight = 0;
+    double expandMs = 0, modelExpandMs = 0;
+    ScrollComparison bookScroll;
     {
         AudiobookRowsModel rows;
         rows.setLibrary(&library);
@@ -241,11 +240,9 @@ GridView {
             view.probe->settle(20);
         }
         expandMs = median(frames);
-        bookHeight = 88 + 16;
-        bookFrameMs = scrollFrameMs(view, list, (bookCount - 10) * bookHeight);
-    }
-    double bareListMs = 0;
-    {
+
+        // The 300 closed cards beside a bare list of rows as tall.
+        const int bookHeight = 88 + 16;
         const QString path = writeQml(workdir, u"BareList.qml"_s, uR"(import QtQuick
 ListView {
     model: %1
@@ -258,13 +255,13 @@ ListView {
     }
 }
 )"_s.arg(bookCount).arg(bookHeight));
-        ShownView view = showView(engine, QUrl::fromLocalFile(path), {});
-        bareListMs = scrollFrameMs(view, view.root(), (bookCount - 10) * bookHeight);
+        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        bookScroll = scrollSideBySide(view, list, bare, bare.root(), (bookCount - 10) * bookHeight);
     }
 
-    printLine("videos-scroll-frame-ratio", gridFrameMs, "ms", bareGridMs);
-    printLine("videos-scroll-stall-ms", gridStallMs, "ms", bareStallMs);
+    printLine("videos-scroll-frame-ratio", gridScroll.frameMs, "ms", gridScroll.baselineFrameMs);
+    printLine("videos-scroll-stall-ms", gridScroll.stallMs, "ms", gridScroll.baselineStallMs);
     printLine("audiobook-expand-ms", expandMs, "ms", modelExpandMs);
-    printLine("audiobook-scroll-frame-ratio", bookFrameMs, "ms", bareListMs);
+    printLine("audiobook-scroll-frame-ratio", bookScroll.frameMs, "ms", bookScroll.baselineFrameMs);
     return 0;
 }

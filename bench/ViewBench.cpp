@@ -203,9 +203,43 @@ void printAnimatedScroll(ShownView &view, QQuickItem *list, double distance, dou
                  (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - startCpuMs) / double(swaps.size()));
 }
 
-double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double step)
+ScrollComparison scrollSideBySide(ShownView &view, QQuickItem *list, ShownView &baseline,
+                                  QQuickItem *baselineList, double distance, int rounds)
 {
-    return scrollFrameStats(view, list, distance, step).first;
+    struct Side
+    {
+        ShownView &view;
+        QQuickItem *list;
+        double top;
+        std::vector<double> frames = {};
+        double stall = 0;
+    };
+    Side sides[] = {{view, list, list->property("contentY").toDouble()},
+                    {baseline, baselineList, baselineList->property("contentY").toDouble()}};
+    // One window on the screen at a time: a window under another would have less of
+    // itself to put on the screen.
+    for (Side &side : sides)
+        side.view.window->hide();
+    for (int round = 0; round < rounds; ++round) {
+        for (Side &side : sides) {
+            side.list->setProperty("contentY", side.top);
+            side.view.window->show();
+            side.view.probe->settle();
+            const auto [frame, stall] = scrollFrameStats(side.view, side.list, distance);
+            side.frames.push_back(frame);
+            side.stall = std::max(side.stall, stall);
+            side.view.window->hide();
+        }
+    }
+    if (verbose()) {
+        for (const Side &side : sides) {
+            std::fprintf(stderr, "scroll %s: rounds", qPrintable(side.list->objectName()));
+            for (double frame : side.frames)
+                std::fprintf(stderr, " %.2f", frame);
+            std::fprintf(stderr, " ms\n");
+        }
+    }
+    return {median(sides[0].frames), median(sides[1].frames), sides[0].stall, sides[1].stall};
 }
 
 } // namespace ViewBench

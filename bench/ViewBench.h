@@ -192,13 +192,23 @@ struct ShownView
 
 ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &properties);
 
-// Median time between frames while `list` scrolls down `distance` pixels, `step` a
-// frame. 92 pixels a frame (two library rows; some 5,500 a second at 60 frames a
-// second) is a fast flick.
-double scrollFrameMs(ShownView &view, QQuickItem *list, double distance, double step = 92);
-// The median and the longest of those intervals.
+// The median and the longest time between frames while `list` scrolls down `distance`
+// pixels from where it is, `step` a frame. 92 pixels a frame (two library rows; some
+// 5,500 a second at 60 frames a second) is a fast flick.
 std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, double distance,
                                            double step = 92);
+
+// A view and its baseline scrolled the same distance from their tops in turn, each
+// shown alone, `rounds` times: the speed of a shared machine drifts over a run, and a
+// drift then touches both alike instead of whichever ran second. Frame times are the
+// medians of the rounds' medians; stalls the longest frame of all rounds.
+struct ScrollComparison
+{
+    double frameMs = 0, baselineFrameMs = 0;
+    double stallMs = 0, baselineStallMs = 0;
+};
+ScrollComparison scrollSideBySide(ShownView &view, QQuickItem *list, ShownView &baseline,
+                                  QQuickItem *baselineList, double distance, int rounds = 3);
 
 // Prints (for BENCH_VERBOSE) the frames of an animation moving `list` down `distance`
 // pixels at `pixelsPerSecond`, as a flick or a wheel moves it: the render loop then
