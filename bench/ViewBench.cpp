@@ -212,7 +212,7 @@ ScrollComparison scrollSideBySide(ShownView &view, QQuickItem *list, ShownView &
         QQuickItem *list;
         double top;
         std::vector<double> frames = {};
-        double stall = 0;
+        std::vector<double> stalls = {};
     };
     Side sides[] = {{view, list, list->property("contentY").toDouble()},
                     {baseline, baselineList, baselineList->property("contentY").toDouble()}};
@@ -227,19 +227,20 @@ ScrollComparison scrollSideBySide(ShownView &view, QQuickItem *list, ShownView &
             side.view.probe->settle();
             const auto [frame, stall] = scrollFrameStats(side.view, side.list, distance);
             side.frames.push_back(frame);
-            side.stall = std::max(side.stall, stall);
+            side.stalls.push_back(stall);
             side.view.window->hide();
         }
     }
     if (verbose()) {
         for (const Side &side : sides) {
             std::fprintf(stderr, "scroll %s: rounds", qPrintable(side.list->objectName()));
-            for (double frame : side.frames)
-                std::fprintf(stderr, " %.2f", frame);
+            for (size_t i = 0; i < side.frames.size(); ++i)
+                std::fprintf(stderr, " %.2f (longest %.1f)", side.frames[i], side.stalls[i]);
             std::fprintf(stderr, " ms\n");
         }
     }
-    return {median(sides[0].frames), median(sides[1].frames), sides[0].stall, sides[1].stall};
+    return {median(sides[0].frames), median(sides[1].frames), median(sides[0].stalls),
+            median(sides[1].stalls)};
 }
 
 } // namespace ViewBench

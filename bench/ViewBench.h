@@ -201,7 +201,8 @@ std::pair<double, double> scrollFrameStats(ShownView &view, QQuickItem *list, do
 // A view and its baseline scrolled the same distance from their tops in turn, each
 // shown alone, `rounds` times: the speed of a shared machine drifts over a run, and a
 // drift then touches both alike instead of whichever ran second. Frame times are the
-// medians of the rounds' medians; stalls the longest frame of all rounds.
+// medians of the rounds' medians; stalls the median of the rounds' longest frames (a
+// hiccup of the host, which the baseline shows as well, stays one round's).
 struct ScrollComparison
 {
     double frameMs = 0, baselineFrameMs = 0;
