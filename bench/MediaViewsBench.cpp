@@ -4,8 +4,8 @@
 //    scrolls a steady step per frame, against a bare GridView of plain rectangles in
 //    cells of the same size, reusing its cells as the view does;
 //  - videos-scroll-stall-ms: the longest interval between two frames of a scroll (the
-//    median over the rounds)
-//    (the main thread cannot have stalled longer), against the bare grid's;
+//    main thread cannot have stalled longer; the median over the rounds), against the
+//    bare grid's;
 //  - audiobook-expand-ms: a 300-chapter book's card opened, to the frame showing it,
 //    against the same change made to the section's list model with no view;
 //  - audiobook-scroll-frame-ratio: 300 book cards scrolling, against a bare ListView
