@@ -79,18 +79,6 @@ double downloadStall(DownloadManager &downloads, const QStringList &addresses)
     return stall;
 }
 
-constexpr auto bareList = R"(import QtQuick
-ListView {
-    model: %1
-    delegate: Text {
-        required property int index
-        width: ListView.view.width
-        height: %2
-        text: "Row " + index
-    }
-}
-)";
-
 // A stand-in yt-dlp for the long queue: fails or saves a file at once, by its address.
 constexpr auto kQuickTool = R"SH(#!/bin/sh
 for a in "$@"; do [ "$prev" = "-o" ] && out_dir=$(dirname "$a"); prev="$a"; done
@@ -221,13 +209,8 @@ int main(int argc, char *argv[])
         if (list->property("count").toInt() != kRows)
             fail("the list does not show every entry");
         view.probe->settle(5);
-        const QString path = workdir + u"/BareList.qml"_s;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(QString::fromLatin1(bareList).arg(kRows).arg(kRowHeight).toUtf8()) < 0)
-            fail("cannot write the bare list");
-        file.close();
-        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        // The list does not reuse its rows (DownloadQueueView), nor does its baseline.
+        ShownView bare = showBareList(engine, workdir, kRows, kRowHeight, false);
         rowsScroll = scrollSideBySide(view, list, bare, bare.root(), (kRows - 20) * kRowHeight);
     }
 

@@ -297,22 +297,6 @@ std::pair<double, double> sortFrameMs(ShownView &view, const LibraryManager &lib
 }
 
 
-// One row per item in the plainest form Qt Quick offers, sized like the library rows
-// and reused as the library's rows are (see ViewBench: a list deleting its rows starts
-// the update timer early).
-constexpr auto bareList = R"(import QtQuick
-ListView {
-    model: %1
-    reuseItems: true
-    delegate: Text {
-        required property int index
-        width: ListView.view.width
-        height: %2
-        text: "Row " + index
-    }
-}
-)";
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -383,13 +367,7 @@ int main(int argc, char *argv[])
             fail("the search did not come back to every item");
 
         // Scrolled beside a bare list of one-Text rows over as many rows.
-        const QString path = workdir + u"/BareList.qml"_s;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(QString::fromLatin1(bareList).arg(librarySize).arg(46).toUtf8()) < 0)
-            fail("cannot write the bare list");
-        file.close();
-        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        ShownView bare = showBareList(engine, workdir, librarySize, 46, true);
         scroll = scrollSideBySide(view, list, bare, bare.root(), 3000 * 46);
         if (verbose()) {
             for (ShownView *shown : {&view, &bare}) {

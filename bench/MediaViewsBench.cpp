@@ -137,15 +137,6 @@ QUrl viewSource(const char *env, const QString &name)
     return file.isEmpty() ? QUrl(u"qrc:/Lyrabox/"_s + name) : QUrl::fromLocalFile(file);
 }
 
-QString writeQml(const QString &workdir, const QString &name, const QString &text)
-{
-    const QString path = workdir + u'/' + name;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0)
-        fail("cannot write a bare view");
-    return path;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -178,7 +169,7 @@ int main(int argc, char *argv[])
         const double cellWidth = grid->property("cellWidth").toDouble();
         const double cellHeight = grid->property("cellHeight").toDouble();
         const int columns = grid->property("columns").toInt();
-        const QString path = writeQml(workdir, u"BareGrid.qml"_s, uR"(import QtQuick
+        ShownView bare = showQml(engine, workdir, u"BareGrid.qml"_s, uR"(import QtQuick
 GridView {
     model: %1
     reuseItems: true
@@ -191,7 +182,6 @@ GridView {
     }
 }
 )"_s.arg(videoCount).arg(cellWidth).arg(cellHeight));
-        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
         // As far as the library list scrolls, and never past the end.
         const int gridRows = std::min(int(3000 * 46 / cellHeight), videoCount / std::max(1, columns) - 10);
         gridScroll = scrollSideBySide(view, grid, bare, bare.root(), gridRows * cellHeight);
@@ -244,19 +234,7 @@ GridView {
 
         // The 300 closed cards beside a bare list of rows as tall.
         const int bookHeight = 88 + 16;
-        const QString path = writeQml(workdir, u"BareList.qml"_s, uR"(import QtQuick
-ListView {
-    model: %1
-    reuseItems: true
-    delegate: Text {
-        required property int index
-        width: ListView.view.width
-        height: %2
-        text: "Row " + index
-    }
-}
-)"_s.arg(bookCount).arg(bookHeight));
-        ShownView bare = showView(engine, QUrl::fromLocalFile(path), {});
+        ShownView bare = showBareList(engine, workdir, bookCount, bookHeight, true);
         bookScroll = scrollSideBySide(view, list, bare, bare.root(), (bookCount - 10) * bookHeight);
     }
 

@@ -13,6 +13,8 @@
 #include <mutex>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 namespace ViewBench {
 
 namespace {
@@ -114,6 +116,34 @@ ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &pr
     view.window->show();
     view.probe->settle();
     return view;
+}
+
+ShownView showQml(QQmlEngine &engine, const QString &workdir, const QString &name,
+                  const QString &text)
+{
+    const QString path = workdir + u'/' + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0)
+        fail("cannot write a bare view");
+    file.close();
+    return showView(engine, QUrl::fromLocalFile(path), {});
+}
+
+ShownView showBareList(QQmlEngine &engine, const QString &workdir, int rows, double rowHeight,
+                       bool reuseRows)
+{
+    return showQml(engine, workdir, u"BareList.qml"_s, uR"(import QtQuick
+ListView {
+    model: %1
+    reuseItems: %3
+    delegate: Text {
+        required property int index
+        width: ListView.view.width
+        height: %2
+        text: "Row " + index
+    }
+}
+)"_s.arg(rows).arg(rowHeight).arg(reuseRows ? u"true"_s : u"false"_s));
 }
 
 // Measured from swap to swap: that interval holds the main thread's share (new rows

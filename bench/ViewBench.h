@@ -191,6 +191,14 @@ struct ShownView
 };
 
 ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &properties);
+// A bare baseline from its QML text, written to `workdir` as `name` and shown.
+ShownView showQml(QQmlEngine &engine, const QString &workdir, const QString &name,
+                  const QString &text);
+// The lists' baseline: a bare ListView of one-Text rows, `rows` of them `rowHeight`
+// tall, reusing its rows when the view beside it does (a list deleting its rows starts
+// the platform's update timer early, see ARCHITECTURE.md).
+ShownView showBareList(QQmlEngine &engine, const QString &workdir, int rows, double rowHeight,
+                       bool reuseRows);
 
 // The median and the longest time between frames while `list` scrolls down `distance`
 // pixels from where it is, `step` a frame. 92 pixels a frame (two library rows; some
