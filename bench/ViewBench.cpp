@@ -105,6 +105,8 @@ ShownView showView(QQmlEngine &engine, const QUrl &source, const QVariantMap &pr
     view.window = std::make_unique<QQuickView>(&engine, nullptr);
     view.window->setResizeMode(QQuickView::SizeRootObjectToView);
     view.window->resize(viewSize);
+    // On the window's colour, as in the app: what a view draws on it depends on it.
+    view.window->setColor(Appearance::colors(Appearance::current()).window);
     view.window->setInitialProperties(properties);
     view.window->setSource(source);
     if (view.window->status() != QQuickView::Ready || !view.root()) {

@@ -54,6 +54,21 @@ TEST(TileImageProviderTest, DiagonalGradientAndNoCrashOnMangledIds)
     EXPECT_EQ(qAlpha(rounded.pixel(0, 0)), 0);
     const QColor nearStart = rounded.pixelColor(6, 6), nearEnd = rounded.pixelColor(33, 13);
     EXPECT_TRUE(nearStart.red() > nearStart.blue() && nearEnd.blue() > nearEnd.red());
+    // A corner piece on an opaque ground: the ground outside the arc, the fill inside
+    // it and along both inner edges, and nothing left transparent.
+    const QImage corner =
+        provider.requestImage(u"f5f5f7/f5f5f7/500/ffffff/corner"_s, nullptr, QSize(12, 12));
+    ASSERT_EQ(corner.size(), QSize(12, 12));
+    EXPECT_FALSE(corner.hasAlphaChannel());
+    EXPECT_EQ(corner.pixelColor(0, 0), QColor(0xff, 0xff, 0xff));
+    for (const QPoint p : {QPoint(11, 11), QPoint(11, 1), QPoint(1, 11), QPoint(6, 6)})
+        EXPECT_EQ(corner.pixelColor(p), QColor(0xf5, 0xf5, 0xf7)) << p.x() << "," << p.y();
+    // With a transparent fill the arc is a hole: clear inside, the ground outside.
+    const QImage hole =
+        provider.requestImage(u"00000000/00000000/500/ffffff/corner"_s, nullptr, QSize(12, 12));
+    EXPECT_EQ(hole.pixelColor(0, 0), QColor(0xff, 0xff, 0xff));
+    EXPECT_EQ(qAlpha(hole.pixel(11, 11)), 0);
+    EXPECT_EQ(qAlpha(hole.pixel(6, 6)), 0);
     for (const QString &id : {QString(), u"zz/%%/x"_s, u"ff0000/0000ff/99999"_s})
         EXPECT_FALSE(provider.requestImage(id, nullptr, QSize(100000, 8)).isNull());
 }

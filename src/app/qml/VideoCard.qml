@@ -89,17 +89,9 @@ Column {
                 color: "white"
             }
         }
-        Rectangle {
-            // Rounds the thumbnail's corners by covering them with the window's colour: a
-            // ring around the picture whose inner edge has a radius of 8. The picture
-            // itself stays square and opaque, which a software renderer draws without
-            // blending every pixel.
-            anchors.fill: parent
-            anchors.margins: -4
-            radius: 12
-            color: "transparent"
-            border.width: 4
-            border.color: Theme.window
+        RoundedCorners {
+            // The picture itself stays square and opaque.
+            radius: 8
         }
     }
     RTLText {
