@@ -17,31 +17,53 @@ Column {
 
     readonly property real thumbnailHeight: Math.round(width * 9 / 16)
     readonly property bool hasThumbnail: thumbnail.status === Image.Ready
-    readonly property color blue: Theme.isDark ? "#0a84ff" : "#007aff"
-    readonly property color purple: Theme.isDark ? "#bf5af2" : "#af52de"
 
     spacing: 8
+
+    component Placeholder: GradientTile {
+        readonly property color blue: Theme.isDark ? "#0a84ff" : "#007aff"
+        readonly property color purple: Theme.isDark ? "#bf5af2" : "#af52de"
+
+        objectName: "videoPlaceholder"
+        // Blue and purple at 20 % over the window, as opaque colours.
+        radius: 0
+        startColor: Qt.tint(Theme.window, Theme.faded(blue, 0.2))
+        endColor: Qt.tint(Theme.window, Theme.faded(purple, 0.2))
+        SymbolIcon {
+            anchors.centerIn: parent
+            symbol: "film"
+            size: 32
+            color: Theme.secondary
+            opacity: 0.5
+        }
+    }
+    component PlayingMark: Rectangle {
+        id: mark
+
+        property bool isPlaying: false
+
+        objectName: "playingOverlay"
+        color: "#4d000000"
+        SymbolIcon {
+            anchors.centerIn: parent
+            symbol: mark.isPlaying ? "pause.fill" : "play.fill"
+            size: 28
+            color: "white"
+        }
+    }
 
     Item {
         objectName: "videoThumbnail"
         width: card.width
         height: card.thumbnailHeight
 
-        GradientTile {
-            objectName: "videoPlaceholder"
+        Loader {
+            // Made only for a video without a picture (none, or none could be made), not
+            // for every card a scrolling grid makes; while a picture loads, the card
+            // stays empty for a moment rather than flashing the placeholder.
             anchors.fill: parent
-            visible: !card.hasThumbnail
-            // Blue and purple at 20 % over the window, as opaque colours.
-            radius: 0
-            startColor: Qt.tint(Theme.window, Theme.faded(card.blue, 0.2))
-            endColor: Qt.tint(Theme.window, Theme.faded(card.purple, 0.2))
-            SymbolIcon {
-                anchors.centerIn: parent
-                symbol: "film"
-                size: 32
-                color: Theme.secondary
-                opacity: 0.5
-            }
+            active: thumbnail.status === Image.Null || thumbnail.status === Image.Error
+            sourceComponent: Placeholder {}
         }
         Image {
             id: thumbnail
@@ -59,17 +81,18 @@ Column {
             source: String(card.artworkSource).length > 0 ? card.artworkSource + "/fill/0"
                                                           : card.frameSource
         }
-        Rectangle {
-            objectName: "playingOverlay"
+        Loader {
+            id: playingMark
+            // Only the card of the item being played has one.
             anchors.fill: parent
-            visible: card.isCurrent
-            color: "#4d000000"
-            SymbolIcon {
-                anchors.centerIn: parent
-                symbol: card.isPlaying ? "pause.fill" : "play.fill"
-                size: 28
-                color: "white"
-            }
+            active: card.isCurrent
+            sourceComponent: PlayingMark {}
+        }
+        Binding {
+            when: playingMark.status === Loader.Ready
+            target: playingMark.item
+            property: "isPlaying"
+            value: card.isPlaying
         }
         Rectangle {
             objectName: "durationBadge"
